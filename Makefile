@@ -1,0 +1,52 @@
+# The two commands: `make run` (the viewer on the demo log) and `make test` (every test).
+# Both install what they need first.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+DEMO       := samples/demo.zrl
+
+.PHONY: all deps configure build test test-normal test-asan test-tsan run bench fuzz clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: test-normal test-asan test-tsan
+
+test-normal: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The core library and its tests again, with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZRL_SANITIZE=ON \
+	  -DZRL_CORE_ONLY=ON -DZRL_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The tests of tests/concurrency (suites named Concurrency*) under ThreadSanitizer.
+test-tsan: deps
+	@cmake -S . -B $(TSAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZRL_TSAN=ON \
+	  -DZRL_CORE_ONLY=ON -DZRL_BENCH=OFF >/dev/null
+	@if ninja -C $(TSAN_BUILD) -t targets all | grep -q '^test_concurrency:'; then \
+	  cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_concurrency && \
+	  cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R '^Concurrency' -j $(JOBS); \
+	else echo "test-tsan: no concurrency tests yet"; fi
+
+run: build
+	@./scripts/run-demo.sh $(BUILD) $(DEMO)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
