@@ -1,0 +1,136 @@
+#include "n183/N183Codes.h"
+#include "n183/N183FieldText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace StandardsLib;
+namespace T = N183DataType;
+
+namespace {
+
+std::string render(std::uint32_t type, std::uint32_t unit, std::string_view own, std::string_view next = "",
+                   std::string_view after = "") {
+    return renderN183Field(type, unit, {own, next, after});
+}
+
+struct UnitCase {
+    std::uint32_t unit;
+    const char* next;
+    const char* expected;
+};
+
+} // namespace
+
+TEST(N183FieldText, PositionsTimesDatesAndAngles) {
+    EXPECT_EQ(render(T::Latitude, 0, "5130.1234", "N"), "51\xB0 30.1234' N");
+    EXPECT_EQ(render(T::Longitude, 0, "00130.5000", "W"), "001\xB0 30.5000' W");
+    EXPECT_EQ(render(T::LatitudeMinutes, 0, "0.0", "N"), "0.0' N");
+    EXPECT_EQ(render(T::LongitudeMinutes, 0, "1.5", "E"), "1.5' E");
+    EXPECT_EQ(render(T::Time, 0, "123519.00"), "12:35:19.00");
+    EXPECT_EQ(render(T::Time, 0, "094737"), "09:47:37");
+    EXPECT_EQ(render(T::DateThreeFields, 0, "05", "12", "2026"), "05-12-2026");
+    EXPECT_EQ(render(T::Date, 0, "051226"), "05-12-26");
+    EXPECT_EQ(render(T::AngleWithDirection, 0, "1.3", "E"), "1.3\xB0 E");
+    EXPECT_EQ(render(T::AngleWithSide, 0, "045.0", "L"), "045.0\xB0 Left");
+    EXPECT_EQ(render(T::AngleWithSide, 0, "045.0", "R"), "045.0\xB0 Right");
+    EXPECT_EQ(render(T::AngleWithSide, 0, "045.0", ""), "045.0\xB0 Right");
+    EXPECT_EQ(render(T::SideLetter, 0, "L"), "Left");
+    EXPECT_EQ(render(T::SideLetter, 0, "R"), "Right");
+    EXPECT_EQ(render(T::SideLetter, 0, "X"), "(null)");
+    EXPECT_EQ(render(T::SideLetter, 0, ""), "(null)");
+}
+
+TEST(N183FieldText, EmptyFieldsReadNullForEveryType) {
+    for (std::uint32_t type = 1; type <= 54; ++type)
+        for (std::uint32_t unit = 0; unit <= 35; ++unit)
+            EXPECT_EQ(render(type, unit, "", "M", "x"), "(null)") << type << "/" << unit;
+}
+
+TEST(N183FieldText, TextsShorterThanAnInsertionStandAsTheyAre) {
+    EXPECT_EQ(render(T::Latitude, 0, "5", "N"), "5");
+    EXPECT_EQ(render(T::Latitude, 0, "51", "N"), "51\xB0 ' N");
+    EXPECT_EQ(render(T::Longitude, 0, "00", "W"), "00");
+    EXPECT_EQ(render(T::Time, 0, "123"), "123");
+    EXPECT_EQ(render(T::Time, 0, "1235"), "12:35:");
+    EXPECT_EQ(render(T::Date, 0, "0512"), "05-12-");
+    EXPECT_EQ(render(T::Date, 0, "5"), "5");
+}
+
+TEST(N183FieldText, UnitSuffixes) {
+    const UnitCase cases[] = {
+        {0, "", "12.5"},
+        {1, "", "12.5\xB0"},
+        {2, "", "12.5\xB0 Magnetic"},
+        {28, "T", "12.5\xB0 Magnetic"},
+        {3, "T", "12.5\xB0 True"},
+        {3, "M", "12.5\xB0 Magnetic"},
+        {3, "", "12.5\xB0 True"},
+        {30, "M", "12.5\xB0 Magnetic"},
+        {30, "T", "12.5\xB0 True"},
+        {4, "", "12.5 \xB0" "C"},
+        {5, "", "12.5 \xB0" "C Dew Point"},
+        {6, "", "12.5 \xB0" "C Outside"},
+        {7, "", "12.5 \xB0" "C Sea"},
+        {8, "", "12.5\xB0/Minute"},
+        {9, "", "12.5"},
+        {10, "", "12.5 Fathoms"},
+        {11, "", "12.5 Feet"},
+        {12, "", "12.5 Inches"},
+        {13, "", "12.5 Metres"},
+        {14, "", "12.5 NM"},
+        {15, "", "12.5"},
+        {16, "", "12.5 Revs/Minute"},
+        {17, "", "12.5"},
+        {18, "", "12.5 Bar"},
+        {19, "", "12.5 Inches Hg"},
+        {20, "", "12.5 Pascals"},
+        {21, "", "12.5 Knots"},
+        {22, "", "12.5 Knots True"},
+        {23, "", "12.5 KPH"},
+        {24, "", "12.5 Metre/Sec"},
+        {25, "", "12.5 Metre/Sec True"},
+        {26, "", "12.5 MPH"},
+        {27, "R", "12.5\xB0 Relative/Apparent"},
+        {27, "T", "12.5\xB0 Theoretical/True"},
+        {29, "", "!! Undefined !!"},
+        {31, "", "12.5 Knots Magnetic"},
+        {32, "", "12.5 Knots Relative"},
+        {33, "", "12.5 KPH Relative"},
+        {34, "", "12.5 Metre/Sec Relative"},
+        {35, "", "12.5 Metre/Sec Magnetic"},
+        {36, "", "12.5"},
+        {1000, "", "12.5"},
+    };
+    for (const UnitCase& c : cases)
+        EXPECT_EQ(render(T::Decimal, c.unit, "12.5", c.next), c.expected) << "unit " << c.unit;
+}
+
+TEST(N183FieldText, FieldsTakenByADefinition) {
+    auto taken = [](std::uint32_t type, std::uint32_t unit, std::uint8_t companion, std::uint32_t second = 255) {
+        N183Field_s f{};
+        f.dataType = type;
+        f.unitCode = unit;
+        f.companionPosition = companion;
+        f.secondCompanionPosition = second;
+        return n183FieldsTaken(f);
+    };
+    for (std::uint32_t type : {2u, 3u, 11u, 18u, 35u, 36u})
+        EXPECT_EQ(taken(type, 0, 255), 1u) << type;
+    EXPECT_EQ(taken(54, 0, 4), 1u);
+    EXPECT_EQ(taken(54, 0, 255), 0u);
+    EXPECT_EQ(taken(6, 1, 255, 3), 1u);
+    EXPECT_EQ(taken(6, 8, 255, 3), 1u);
+    EXPECT_EQ(taken(6, 1, 3), 0u);
+    EXPECT_EQ(taken(6, 8, 3), 0u);
+    for (std::uint32_t unit : {2u, 7u, 10u, 13u, 18u, 27u, 35u})
+        EXPECT_EQ(taken(6, unit, 3), 1u) << unit;
+    for (std::uint32_t unit : {0u, 9u, 15u, 16u, 17u})
+        EXPECT_EQ(taken(6, unit, 3), 0u) << unit;
+    EXPECT_EQ(taken(6, 13, 255), 0u);
+    EXPECT_EQ(taken(6, 14, 3), 1u);
+    EXPECT_EQ(taken(15, 14, 3), 0u);
+    EXPECT_EQ(taken(13, 0, 255), 2u);
+    EXPECT_EQ(taken(13, 0, 2), 2u);
+}

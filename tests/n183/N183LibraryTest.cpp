@@ -1,0 +1,131 @@
+#include "n183/CN183Lib.h"
+#include "n183/N183FieldText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+
+using namespace StandardsLib;
+
+namespace {
+
+const N183Sentence_s* lookup(const char* formatter) {
+    return findN183Sentence(n183FormatterKey(formatter));
+}
+
+} // namespace
+
+TEST(N183Library, HoldsTheSentencesInFormatterOrderWithTheirOwnIndex) {
+    const auto table = n183Sentences();
+    ASSERT_EQ(table.size(), 193u);
+    EXPECT_STREQ(table.front().address, "GPAAM");
+    EXPECT_STREQ(table.back().address, "GPZZU");
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].index, i);
+        EXPECT_EQ(std::strlen(table[i].address), 5u) << i;
+        if (i > 0) {
+            EXPECT_LT(std::strcmp(table[i - 1].address + 2, table[i].address + 2), 0) << table[i].address;
+        }
+    }
+}
+
+TEST(N183Library, EveryRowIsFoundByItsOwnFormatter) {
+    for (const N183Sentence_s& row : n183Sentences())
+        EXPECT_EQ(lookup(row.address + 2), &row) << row.address;
+}
+
+TEST(N183Library, LookupExamples) {
+    ASSERT_NE(lookup("AAM"), nullptr);
+    EXPECT_STREQ(lookup("AAM")->address, "GPAAM");
+    EXPECT_STREQ(lookup("AAM")->name, "Waypoint Arrival Alarm");
+    ASSERT_NE(lookup("ZZU"), nullptr);
+    EXPECT_STREQ(lookup("ZZU")->address, "GPZZU");
+    ASSERT_NE(lookup("VDM"), nullptr);
+    EXPECT_STREQ(lookup("VDM")->address, "AIVDM");
+    EXPECT_STREQ(lookup("MWV")->address, "WIMWV");
+    EXPECT_EQ(lookup("XYZ"), nullptr);
+    EXPECT_EQ(lookup("aam"), nullptr);
+    EXPECT_EQ(lookup(""), nullptr);
+    EXPECT_EQ(lookup("AAA"), nullptr);   // before the first row
+    EXPECT_EQ(lookup("ZZZ"), nullptr);   // after the last row
+}
+
+TEST(N183Library, KeyIsTheFirstFourFormatterBytesBigEndian) {
+    EXPECT_EQ(n183FormatterKey("AAM"), 0x41414D00u);
+    EXPECT_EQ(n183FormatterKey("GRME"), 0x47524D45u);
+    EXPECT_EQ(n183FormatterKey("GRMEXYZ"), 0x47524D45u);
+    EXPECT_EQ(n183FormatterKey(""), 0u);
+}
+
+TEST(N183Library, CarriedColumns) {
+    std::map<std::uint32_t, int> intervals;
+    int withFields = 0;
+    for (const N183Sentence_s& row : n183Sentences()) {
+        ++intervals[row.interval];
+        if (row.fieldCount > 0) {
+            ++withFields;
+            EXPECT_NE(row.fields, nullptr) << row.address;
+        } else {
+            EXPECT_EQ(row.fields, nullptr) << row.address;
+        }
+        const std::string address = row.address;
+        const bool bang = address == "AIABM" || address == "AIBBM" || address == "AIVDM" ||
+                          address == "AIVDO" || address == "IITTD";
+        EXPECT_EQ(row.startChar, bang ? '!' : '$') << address;
+        const std::int32_t ref = address == "GPGRS" ? 101 : address == "WIVWR" ? 225 : address == "GPZFO" ? 242 : -1;
+        EXPECT_EQ(row.conversionRef, ref) << address;
+        EXPECT_NE(row.name, nullptr);
+        EXPECT_NE(row.description, nullptr);
+        EXPECT_NE(row.notes, nullptr);
+        EXPECT_NE(row.category, nullptr);
+    }
+    EXPECT_EQ(withFields, 47);
+    EXPECT_EQ(intervals[1000], 125);
+    EXPECT_EQ(intervals[2000], 56);
+    EXPECT_EQ(intervals[4000], 2);
+    EXPECT_EQ(intervals[65535], 8);
+    EXPECT_EQ(intervals[0], 2);
+    EXPECT_STREQ(lookup("VWR")->name, "Relative (Apparent) Wind Speed and Angle");
+    EXPECT_STREQ(lookup("VWR")->notes, "The use of $--MWV is recommended.");
+}
+
+// The message lays definitions out by walking the sentence: each definition takes its own
+// field and the companions n183FieldsTaken names. Outside repeating groups that walk must
+// land every definition on its own position, or values would render from the wrong field.
+TEST(N183Library, FieldLayoutsAgreeWithTheFieldWalk) {
+    for (const N183Sentence_s& row : n183Sentences()) {
+        bool inGroup = false;
+        for (unsigned i = 0; i + 1 < row.fieldCount; ++i) {
+            const N183Field_s& field = row.fields[i];
+            EXPECT_NE(field.name, nullptr);
+            if (field.companionPosition != kN183NoCompanion) {
+                EXPECT_GT(field.companionPosition, field.position) << row.address << " field " << field.position;
+            }
+            if (field.groupSize != 0)
+                inGroup = true;
+            if (inGroup)
+                continue;
+            EXPECT_EQ(row.fields[i + 1].position, field.position + 1 + n183FieldsTaken(field))
+                << row.address << " after position " << field.position;
+        }
+    }
+}
+
+TEST(N183Library, FixedFieldLayouts) {
+    const N183Sentence_s* aam = lookup("AAM");
+    ASSERT_EQ(aam->fieldCount, 4);
+    EXPECT_EQ(aam->fields[0].position, 0u);
+    EXPECT_EQ(aam->fields[1].position, 1u);
+    EXPECT_EQ(aam->fields[2].position, 2u);
+    EXPECT_EQ(aam->fields[3].position, 4u);
+    EXPECT_EQ(aam->fields[2].unitCode, 14u);
+    EXPECT_EQ(aam->fields[2].companionPosition, 3);
+    EXPECT_STREQ(aam->fields[2].name, "Arrival Circle Radius");
+    const N183Sentence_s* vwr = lookup("VWR");
+    EXPECT_EQ(vwr->fields[0].dataType, 18u);
+    EXPECT_EQ(vwr->fields[1].position, 2u);
+    EXPECT_EQ(vwr->fields[1].unitCode, 32u);
+    EXPECT_STREQ(vwr->fields[1].name, "Wind Speed");
+}
