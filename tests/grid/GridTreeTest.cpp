@@ -1,0 +1,131 @@
+#include "grid/GridTable.h"
+#include "grid/GridText.h"
+#include "grid/GridTreeJson.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace CommonLib;
+
+namespace {
+
+// A table that persists one text and one number per row.
+class SettingsTable : public GridTable {
+public:
+    explicit SettingsTable(std::string title) : GridTable("settings", std::move(title)) {}
+
+    void setRows(std::vector<std::pair<std::string, int>> values)
+    {
+        rows = std::move(values);
+        setRowCount(static_cast<std::uint32_t>(rows.size()));
+    }
+
+    void saveRow(std::uint32_t row, GridPropertyTree& out) const override
+    {
+        out.put(L"text", widenText(rows.at(row).first));
+        out.put(L"number", rows.at(row).second);
+    }
+
+    void loadRow(const GridPropertyTree& row) override
+    {
+        loaded.emplace_back(narrowText(row.get<std::wstring>(L"text", L"")), row.get<int>(L"number", -1));
+    }
+
+    std::vector<std::pair<std::string, int>> rows;
+    std::vector<std::pair<std::string, int>> loaded;
+};
+
+} // namespace
+
+TEST(GridTree, DefaultSaveRowWritesOneEmptyEntryPerRow)
+{
+    class ThreeRows : public GridTable {
+    public:
+        ThreeRows() : GridTable("n", "Three") { setRowCount(3); }
+    };
+    auto table = std::make_shared<ThreeRows>();
+    GridPropertyTree tree;
+    table->saveTree(tree);
+    EXPECT_EQ(tree.get<std::wstring>(L"table_name"), L"Three");
+    const auto& rows = tree.get_child(L"rows");
+    ASSERT_EQ(rows.size(), 3u);
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.first, L"");
+        EXPECT_TRUE(row.second.empty());
+        EXPECT_EQ(row.second.data(), L"");
+    }
+    EXPECT_EQ(gridTreeToJson(tree, false), "{\"table_name\":\"Three\",\"rows\":[\"\",\"\",\"\"]}\n");
+}
+
+TEST(GridTree, RoundTripThroughJsonText)
+{
+    auto source = std::make_shared<SettingsTable>("Pgn Filter");
+    source->setRows({{"first", 1}, {"quote \" and \\ slash /", -20}, {"", 0}});
+    GridPropertyTree tree;
+    source->saveTree(tree);
+    const std::string json = gridTreeToJson(tree);
+
+    GridPropertyTree read;
+    ASSERT_TRUE(gridTreeFromJson(json, read));
+    EXPECT_EQ(read.get<std::wstring>(L"table_name"), L"Pgn Filter");
+    auto target = std::make_shared<SettingsTable>("other");
+    target->loadTree(read.get_child(L"rows"));
+    EXPECT_EQ(target->loaded, source->rows);
+}
+
+TEST(GridTree, CodePageTextSurvivesAsUtf8)
+{
+    // 0xB0 is the degree sign, 0x92 the right single quotation mark.
+    auto source = std::make_shared<SettingsTable>("T\xB0");
+    source->setRows({{"12\xB0 it\x92s", 5}});
+    GridPropertyTree tree;
+    source->saveTree(tree);
+    const std::string json = gridTreeToJson(tree, false);
+    EXPECT_NE(json.find("\"T\xC2\xB0\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\\u2019"), std::string::npos) << json;
+
+    GridPropertyTree read;
+    ASSERT_TRUE(gridTreeFromJson(json, read));
+    EXPECT_EQ(narrowText(read.get<std::wstring>(L"table_name")), "T\xB0");
+    auto target = std::make_shared<SettingsTable>("x");
+    target->loadTree(read.get_child(L"rows"));
+    EXPECT_EQ(target->loaded, source->rows);
+}
+
+TEST(GridTree, LoadTreeVisitsChildrenInOrder)
+{
+    GridPropertyTree rows;
+    for (int number : {3, 1, 2}) {
+        GridPropertyTree row;
+        row.put(L"number", number);
+        rows.push_back({L"", row});
+    }
+    auto table = std::make_shared<SettingsTable>("x");
+    table->loadTree(rows);
+    ASSERT_EQ(table->loaded.size(), 3u);
+    EXPECT_EQ(table->loaded[0].second, 3);
+    EXPECT_EQ(table->loaded[1].second, 1);
+    EXPECT_EQ(table->loaded[2].second, 2);
+}
+
+TEST(GridTree, MalformedJsonIsRefused)
+{
+    const char* const texts[] = {"", "{", "{\"a\":}", "[1,2", "{\"a\":\"\\uZZZZ\"}", "\xFF\xFE{}", "{} trailing"};
+    for (const char* text : texts) {
+        GridPropertyTree tree;
+        tree.put(L"stale", 1);
+        EXPECT_FALSE(gridTreeFromJson(text, tree)) << text;
+        EXPECT_TRUE(tree.empty()) << text;
+    }
+}
+
+TEST(GridTree, EmbeddedZeroBytesAndInvalidUtf8DoNotBreakTheReader)
+{
+    const std::string text("{\"a\":\"x\xC3\"}\0junk", 16);
+    GridPropertyTree tree;
+    EXPECT_FALSE(gridTreeFromJson(text, tree));
+    ASSERT_TRUE(gridTreeFromJson(std::string("{\"a\":\"x\xC3\"}"), tree));
+    EXPECT_EQ(tree.get<std::wstring>(L"a"), L"x\xFFFD");
+}
