@@ -13,6 +13,7 @@
 #include <vector>
 
 using namespace KelpLib;
+using ZrlTest::n183Record;
 using ZrlTest::cp1252Degrees;
 using ZrlTest::withN183Checksum;
 
@@ -107,13 +108,6 @@ const SentenceCase kCases[] = {
     {"$GPZTG,094512.00,003512.00,WPT2", {"1=09:45:12.00", "2=00:35:12.00", "3=WPT2"}},
 };
 
-N183SentenceRecord recordOf(const std::string& text) {
-    N183SentenceRecord record;
-    std::memcpy(record.text, text.data(), text.size());
-    record.length = static_cast<std::uint32_t>(text.size());
-    return record;
-}
-
 std::vector<std::string> shownFields(const N183ParsedSentence& s) {
     std::vector<std::string> out;
     for (const auto& info : s.fieldInfos())
@@ -125,7 +119,7 @@ std::vector<std::string> shownFields(const N183ParsedSentence& s) {
 
 TEST(N183SentenceFields, EveryDefinedSentenceRendersAllItsFields) {
     for (const SentenceCase& c : kCases) {
-        const N183ParsedSentence s(recordOf(withN183Checksum(c.sentence)));
+        const N183ParsedSentence s(n183Record(withN183Checksum(c.sentence)));
         ASSERT_NE(s.definition(), nullptr) << c.sentence;
         std::vector<std::string> expected;
         for (const char* f : c.fields)
@@ -147,7 +141,7 @@ TEST(N183SentenceFields, TheCasesCoverEveryDefinedSentence) {
 
 TEST(N183SentenceFields, RepeatingGroupsFollowTheSentence) {
     // A full GSV sentence with the signal ID after four satellites.
-    const N183ParsedSentence gsv(recordOf("$GPGSV,3,1,10,02,45,120,40,05,30,200,38,12,60,300,45,15,10,050,30,1"));
+    const N183ParsedSentence gsv(n183Record("$GPGSV,3,1,10,02,45,120,40,05,30,200,38,12,60,300,45,15,10,050,30,1"));
     const auto shown = shownFields(gsv);
     ASSERT_EQ(shown.size(), 3u + 16u + 1u);
     EXPECT_EQ(shown[3], "4=02");
@@ -159,7 +153,7 @@ TEST(N183SentenceFields, RepeatingGroupsFollowTheSentence) {
     EXPECT_EQ(gsv.fieldInfos()[7].name(), "Satellite ID");
 
     // A route without waypoints still shows the waypoint definition once, empty.
-    const N183ParsedSentence route(recordOf("$GPRTE,1,1,c,0"));
+    const N183ParsedSentence route(n183Record("$GPRTE,1,1,c,0"));
     const auto routeFields = shownFields(route);
     ASSERT_EQ(routeFields.size(), 5u);
     EXPECT_EQ(routeFields[4], "5=(null)");
@@ -169,7 +163,7 @@ TEST(N183SentenceFields, RepeatingGroupsFollowTheSentence) {
     for (int i = 0; i < 6; ++i)
         xdr += ",C,1" + std::to_string(i) + ",C,T" + std::to_string(i);
     xdr += ",P,1.0,B";
-    const N183ParsedSentence transducers(recordOf(xdr));
+    const N183ParsedSentence transducers(n183Record(xdr));
     EXPECT_EQ(transducers.fieldCount(), 25u);
     EXPECT_EQ(transducers.fieldInfos().size(), 24u);
     EXPECT_EQ(transducers.fieldInfos().back().valueText(), "T5");

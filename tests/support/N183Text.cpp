@@ -1,6 +1,7 @@
 #include "support/N183Text.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace ZrlTest {
 
@@ -25,6 +26,14 @@ std::string cp1252Degrees(std::string_view utf8) {
         }
     }
     return out;
+}
+
+KelpLib::N183SentenceRecord n183Record(std::string_view text) {
+    KelpLib::N183SentenceRecord record;
+    const std::size_t n = text.size() < KelpLib::kN183TextCapacity ? text.size() : 0;
+    std::memcpy(record.text, text.data(), n);
+    record.length = static_cast<std::uint32_t>(n);
+    return record;
 }
 
 } // namespace ZrlTest
