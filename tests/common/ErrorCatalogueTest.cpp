@@ -1,0 +1,83 @@
+#include "common/KorvErr.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+using namespace CommonLib;
+
+TEST(ErrorCatalogue, HoldsEveryRecordInTableOrder)
+{
+    ASSERT_EQ(errorCatalogueSize(), 589u);
+    EXPECT_EQ(errorCatalogue()[0].code, 0);
+    EXPECT_EQ(errorCatalogue()[4].code, -99) << "family 0 lists -99 after -3";
+    EXPECT_EQ(errorCatalogue()[588].code, 3800);
+    std::size_t longest = 0;
+    for (std::uint32_t i = 0; i < errorCatalogueSize(); ++i)
+        longest = std::max(longest, std::string(errorCatalogue()[i].message).size());
+    EXPECT_EQ(longest, 81u);
+}
+
+TEST(ErrorCatalogue, LookupTexts)
+{
+    const std::pair<std::int32_t, const char*> cases[] = {
+        {0, "No Error detected"},
+        {-3, "Method is not implemented"},
+        {-179, "Bad File CRC"},
+        {-198, "File Not Found!"},
+        {-1077, "BST-BEM Target Detected Error!"},
+        {-1097, "BST Wrong length!"},
+        {-1398, "Buffer Full: new data not added!"},
+        {-2199, "Unit Test general fail (ES21_UTFail)"},
+        {-2599, "Number of bytes received does NOT match that was set up during SOT initialisation"},
+        {-32700, "Parse error"},
+        {3, "The method is not implement yet"},
+        {3800, "A non-fatal warning occured in device driver"},
+        {-879, "NMEA 0183 Message aborted (due to an error)"},
+        {-882, "NMEA 0183\tNo fields counted towards correct encoding of this sentence"},
+        {-3997, "ID namespace doesn\x92t exist yet and mode is NVS_READONLY"},
+        {-2595, "Error Code meaning not defined!"},
+        {12345, "Error Code meaning not defined!"},
+    };
+    for (const auto& [code, text] : cases)
+        EXPECT_EQ(std::string(errorMessage(code)), text) << code;
+}
+
+TEST(ErrorCatalogue, EmptyTextsAnswerEmpty)
+{
+    for (std::int32_t code : {-1, 1, 1100, 1101})
+        EXPECT_EQ(std::string(errorMessage(code)), "") << code;
+}
+
+TEST(ErrorCatalogue, OnlyApostrophesUseByte0x92)
+{
+    int withHighBytes = 0;
+    for (std::uint32_t i = 0; i < errorCatalogueSize(); ++i)
+        for (const char* c = errorCatalogue()[i].message; *c; ++c)
+            if (static_cast<unsigned char>(*c) >= 0x80) {
+                EXPECT_EQ(static_cast<unsigned char>(*c), 0x92) << errorCatalogue()[i].code;
+                ++withHighBytes;
+            }
+    EXPECT_EQ(withHighBytes, 3);
+}
+
+TEST(KorvErr, CarriesCodeMessageAndContext)
+{
+    const KorvErr given(-198, "File \"x.zrl\" Not found", "MemFile::read");
+    EXPECT_STREQ(given.what(), "File \"x.zrl\" Not found");
+    EXPECT_EQ(given.getCode(), -198);
+    EXPECT_EQ(given.getContext(), "MemFile::read");
+
+    const KorvErr fromCatalogue(-1398, "");
+    EXPECT_STREQ(fromCatalogue.what(), "KorvErr: Buffer Full: new data not added!");
+    const KorvErr copy = fromCatalogue;
+    EXPECT_STREQ(copy.what(), fromCatalogue.what());
+    EXPECT_EQ(copy.getCode(), -1398);
+
+    try {
+        throw KorvErr(-2595);
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "KorvErr: Error Code meaning not defined!");
+    }
+}
