@@ -1,5 +1,6 @@
 #include "grid/MockGridTable.h"
 
+#include "grid/GeneratedIds.h"
 #include "grid/SafeFormat.h"
 
 namespace CommonLib {
@@ -18,11 +19,7 @@ std::uint32_t MockGridTable::getRowCount() const { return rows; }
 
 std::string MockGridTable::getRowId(std::uint32_t row) const
 {
-    if (row == 0 && rows > 0)
-        return "row";
-    if (row < rows)
-        return safeFormat("ROW_%02u", row);
-    return "ROW Error";
+    return numberedRowId(row, rows);
 }
 
 std::string MockGridTable::getCellText(std::uint32_t row, const std::string& columnId) const
@@ -32,9 +29,7 @@ std::string MockGridTable::getCellText(std::uint32_t row, const std::string& col
 
 std::string MockGridTable::getCellMetaData(std::uint32_t, std::uint32_t column) const
 {
-    if (column < columns)
-        return safeFormat("cellMetaData_%02u", column);
-    return "cellMetaDataErr";
+    return numberedCellMetaData(column, columns);
 }
 
 std::shared_ptr<IGridTable> makeFallbackGridTable()
