@@ -1,0 +1,105 @@
+#pragma once
+
+#include "messages/ByteBuffer.h"
+
+#include <cstdint>
+
+namespace KelpLib {
+
+// States returned by the byte-stuffing unframers for each byte fed.
+enum UnframerState : int {
+    UnframerIdle = 0,          // outside a frame, or a frame dropped by a bad escape
+    UnframerEscapedEscape = 1, // escape escape outside a frame
+    UnframerEscape = 2,        // escape byte seen; the next byte decides
+    UnframerStart = 3,         // start sequence: a new frame begins
+    UnframerInFrame = 4,       // byte inside a frame
+    UnframerComplete = 5,      // end sequence: the body is complete
+};
+
+// A byte-stuffing unframer: frames start with escape+start, end with escape+end, and an
+// escape byte inside is doubled. Fed one byte at a time; the body storage is allocated once.
+class BDT_Deserialise {
+public:
+    BDT_Deserialise(std::uint32_t sizeLimit, std::uint8_t dle, std::uint8_t stx, std::uint8_t etx);
+    virtual ~BDT_Deserialise();
+    BDT_Deserialise(const BDT_Deserialise&) = delete;
+    BDT_Deserialise& operator=(const BDT_Deserialise&) = delete;
+
+    // The current frame; complete when feed has just returned UnframerComplete.
+    virtual ByteBuffer& body() { return frame; }
+
+    int feed(std::uint8_t b)
+    {
+        if (escapePending) {
+            escapePending = false;
+            if (b == stx) {
+                inFrame = true;
+                frame.length = 0;
+                return UnframerStart;
+            }
+            if (b == etx) {
+                if (!inFrame)
+                    return UnframerIdle;
+                inFrame = false;
+                return UnframerComplete;
+            }
+            if (b == dle) {
+                if (!inFrame)
+                    return UnframerEscapedEscape;
+                store(b);
+                return UnframerInFrame;
+            }
+            inFrame = false;
+            return UnframerIdle;
+        }
+        if (b == dle) {
+            escapePending = true;
+            return UnframerEscape;
+        }
+        if (inFrame) {
+            store(b);
+            return UnframerInFrame;
+        }
+        return UnframerIdle;
+    }
+
+private:
+    // A body at its limit abandons the frame; the byte is not kept.
+    void store(std::uint8_t b)
+    {
+        if (frame.length >= frame.capacity) {
+            inFrame = false;
+            return;
+        }
+        frame.data[frame.length++] = b;
+    }
+
+    bool escapePending = false;
+    bool inFrame = false;
+    std::uint8_t dle;
+    std::uint8_t stx;
+    std::uint8_t etx;
+    ByteBuffer frame;
+};
+
+// The log's own tag frames: ESC SOH ... ESC LF, bodies up to 1800 bytes.
+class ZRL_Deserialise : public BDT_Deserialise {
+public:
+    static constexpr std::uint32_t sizeLimit = 1800;
+    ZRL_Deserialise() : BDT_Deserialise(sizeLimit, 0x1B, 0x01, 0x0A) {}
+    ~ZRL_Deserialise() override = default;
+};
+
+// BST serial frames: DLE STX ... DLE ETX, bodies up to 237 bytes with a sum-to-zero checksum.
+class BST_Deserialise : public BDT_Deserialise {
+public:
+    static constexpr std::uint32_t sizeLimit = 237;
+    BST_Deserialise() : BDT_Deserialise(sizeLimit, 0x10, 0x02, 0x03) {}
+    ~BST_Deserialise() override = default;
+
+    // True when the body is not empty and its bytes sum to 0 modulo 256; the checksum byte is
+    // then removed. False leaves the body as received.
+    bool checksumCheck();
+};
+
+} // namespace KelpLib

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace KelpLib {
+
+// The ids that message renderers switch on for the columns of the message list.
+enum ListColumnId : std::uint32_t {
+    ListColumnLine = 0,
+    ListColumnTimestamp = 1,
+    ListColumnType = 2,
+    ListColumnTalker = 3,
+    ListColumnFormatter = 4,
+    ListColumnName = 5,
+    ListColumnMsgSrc = 6,
+    ListColumnInterval = 7,
+    ListColumnSize = 8,
+    ListColumnData = 9,
+    ListColumnPgn = 10,
+    ListColumnSrc = 11,
+    ListColumnDest = 12,
+    ListColumnPri = 13,
+};
+
+// One column of a document's message list.
+struct ListColumn {
+    std::string name;
+    std::uint32_t width = 0; // in characters
+    std::uint32_t id = 0;    // a ListColumnId
+    bool shown = true;
+};
+
+} // namespace KelpLib

@@ -1,0 +1,91 @@
+#include "common/KorvErr.h"
+#include "log/MemFile.h"
+#include "support/TestPaths.h"
+#include "support/ZrlWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace KelpLib;
+
+namespace {
+
+std::int32_t readFailure(MemFile& file, const std::string& path, std::int32_t maxFileSize, std::string* message = nullptr)
+{
+    try {
+        file.read(path.c_str(), maxFileSize);
+    } catch (const CommonLib::KorvErr& e) {
+        if (message)
+            *message = e.what();
+        EXPECT_EQ(e.getContext(), "MemFile::read");
+        return e.getCode();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(MemFile, PlainFileIsReadWholeWithATrailingZero)
+{
+    const std::string path = ZrlTest::scratchDir() + "/LOG.HXE";
+    ZrlTest::writeFile(path, {'a', 'b', 'c'});
+    MemFile file;
+    file.read(path.c_str(), 500000000);
+    ASSERT_EQ(file.size(), 3u);
+    EXPECT_EQ(file.data()[2], 'c');
+    EXPECT_EQ(file.data()[3], 0);
+    EXPECT_EQ(file.getPath(), path);
+    EXPECT_EQ(file.getExtension(), ".HXE") << "the enciphered extensions compare case-sensitively";
+    EXPECT_EQ(file.getEncryptionTypeId(), 0);
+    file.clear();
+    EXPECT_EQ(file.data(), nullptr);
+    EXPECT_EQ(file.size(), 0u);
+}
+
+TEST(MemFile, ExtensionFromADottedDirectory)
+{
+    const std::string dir = ZrlTest::scratchDir() + "/dir.v1";
+    std::filesystem::create_directories(dir);
+    ZrlTest::writeFile(dir + "/data", {1});
+    MemFile file;
+    file.read((dir + "/data").c_str(), 100);
+    EXPECT_EQ(file.getExtension(), ".v1/data");
+    EXPECT_EQ(file.size(), 1u);
+}
+
+TEST(MemFile, FailuresCarryTheirCodesAndMessages)
+{
+    MemFile file;
+    std::string message;
+    EXPECT_EQ(readFailure(file, "/nonexistent/x.zrl", 100, &message), -198);
+    EXPECT_EQ(message, "File \"/nonexistent/x.zrl\" Not found");
+
+    const std::string empty = ZrlTest::scratchDir() + "/empty.zrl";
+    ZrlTest::writeFile(empty, {});
+    EXPECT_EQ(readFailure(file, empty, 0, &message), -186) << "an empty file is not too large";
+    EXPECT_EQ(message, "Cannot open file - file size is zero");
+
+    const std::string ten = ZrlTest::scratchDir() + "/ten.zrl";
+    ZrlTest::writeFile(ten, ZrlTest::Bytes(10, 0x41));
+    EXPECT_EQ(readFailure(file, ten, 10, &message), -180);
+    EXPECT_EQ(message, "Cannot open file - bigger than MaxFileSize");
+    EXPECT_EQ(file.data(), nullptr);
+    EXPECT_EQ(readFailure(file, ten, 11), 0);
+    EXPECT_EQ(file.size(), 10u);
+}
+
+TEST(MemFile, LimitOfTheDocument)
+{
+    // Sparse files: the size test happens before anything is read.
+    const std::string big = ZrlTest::scratchDir() + "/big.zrl";
+    for (std::uintmax_t size : {std::uintmax_t(500000000), std::uintmax_t(499999999)}) {
+        { std::ofstream(big, std::ios::binary | std::ios::trunc).put('x'); }
+        std::filesystem::resize_file(big, size);
+        MemFile file;
+        EXPECT_EQ(readFailure(file, big, 500000000), size == 500000000 ? -180 : 0) << size;
+        EXPECT_EQ(file.size(), size == 500000000 ? 0u : 499999999u);
+    }
+    std::filesystem::remove(big);
+}

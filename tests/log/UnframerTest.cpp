@@ -1,0 +1,200 @@
+#include "log/BDT_Deserialise.h"
+#include "log/N183_Deserialise.h"
+#include "support/ZrlWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace KelpLib;
+using ZrlTest::Bytes;
+
+namespace {
+
+template <typename Unframer>
+std::vector<int> feedAll(Unframer& unframer, const Bytes& bytes)
+{
+    std::vector<int> states;
+    for (std::uint8_t b : bytes)
+        states.push_back(unframer.feed(b));
+    return states;
+}
+
+template <typename Unframer>
+std::vector<int> feedText(Unframer& unframer, const std::string& text)
+{
+    return feedAll(unframer, Bytes(text.begin(), text.end()));
+}
+
+Bytes bodyOf(BDT_Deserialise& unframer)
+{
+    const ByteBuffer& body = unframer.body();
+    return Bytes(body.data, body.data + body.length);
+}
+
+std::string sentenceOf(N183_Deserialise& unframer)
+{
+    const ByteBuffer& body = unframer.body();
+    return std::string(body.data, body.data + body.length);
+}
+
+} // namespace
+
+TEST(ZRL_Deserialise, EscapedEscapeInsideAFrame)
+{
+    ZRL_Deserialise zrl;
+    EXPECT_EQ(feedAll(zrl, {0x1B, 0x01, 0x05, 0x1B, 0x1B, 0x06, 0x1B, 0x0A}), (std::vector<int>{2, 3, 4, 2, 4, 4, 2, 5}));
+    EXPECT_EQ(bodyOf(zrl), (Bytes{0x05, 0x1B, 0x06}));
+}
+
+TEST(ZRL_Deserialise, OutsideAFrame)
+{
+    ZRL_Deserialise zrl;
+    EXPECT_EQ(feedAll(zrl, {0x41, 0x1B, 0x1B, 0x1B, 0x0A, 0x1B, 0x42}), (std::vector<int>{0, 2, 1, 2, 0, 2, 0}));
+}
+
+TEST(ZRL_Deserialise, BodyAtTheLimitIsKeptOneMoreAbandonsTheFrame)
+{
+    for (std::size_t size : {std::size_t(1800), std::size_t(1801)}) {
+        ZRL_Deserialise zrl;
+        Bytes frame = {0x1B, 0x01};
+        frame.insert(frame.end(), size, 0x41);
+        const auto states = feedAll(zrl, frame);
+        EXPECT_EQ(states.back(), 4) << "the byte past the limit still answers 4";
+        const auto end = feedAll(zrl, {0x1B, 0x0A});
+        if (size == 1800) {
+            EXPECT_EQ(end, (std::vector<int>{2, 5}));
+            EXPECT_EQ(zrl.body().length, 1800u);
+        } else {
+            EXPECT_EQ(end, (std::vector<int>{2, 0}));
+        }
+    }
+}
+
+TEST(BST_Deserialise, BadEscapeDropsTheFrameAndANewStartRestarts)
+{
+    BST_Deserialise bst;
+    EXPECT_EQ(feedAll(bst, {0x10, 0x02, 0x93, 0x10, 0x05, 0x44, 0x10, 0x03}), (std::vector<int>{2, 3, 4, 2, 0, 0, 2, 0}));
+    EXPECT_EQ(feedAll(bst, {0x10, 0x02, 0x01, 0x10, 0x02, 0x07, 0x10, 0x10, 0x10, 0x03}),
+              (std::vector<int>{2, 3, 4, 2, 3, 4, 2, 4, 2, 5}));
+    EXPECT_EQ(bodyOf(bst), (Bytes{0x07, 0x10}));
+}
+
+TEST(BST_Deserialise, ChecksumCheckRemovesTheChecksumByteOnlyWhenItFits)
+{
+    const Bytes message = ZrlTest::bstMessage(0x97, {0x01, 0x02, 0x10});
+    Bytes frame = {0x10, 0x02};
+    Bytes body = message;
+    body.push_back(ZrlTest::bstChecksum(message));
+    for (std::uint8_t b : body) {
+        frame.push_back(b);
+        if (b == 0x10)
+            frame.push_back(0x10);
+    }
+    frame.insert(frame.end(), {0x10, 0x03});
+
+    BST_Deserialise good;
+    EXPECT_EQ(feedAll(good, frame).back(), 5);
+    EXPECT_TRUE(good.checksumCheck());
+    EXPECT_EQ(bodyOf(good), message);
+
+    frame[3] ^= 0x01;
+    BST_Deserialise bad;
+    EXPECT_EQ(feedAll(bad, frame).back(), 5);
+    EXPECT_FALSE(bad.checksumCheck());
+    EXPECT_EQ(bodyOf(bad).size(), body.size());
+
+    BST_Deserialise empty;
+    EXPECT_EQ(feedAll(empty, {0x10, 0x02, 0x10, 0x03}).back(), 5);
+    EXPECT_FALSE(empty.checksumCheck());
+}
+
+TEST(N183_Deserialise, SentenceStates)
+{
+    struct Case {
+        std::string text;
+        int last;
+        std::string stored;
+    };
+    const std::string gga = ZrlTest::withChecksum("$GPGGA,1,2,3");
+    const std::vector<Case> cases = {
+        {gga + "\r\n", 5, gga},
+        {"$GPGGA,1,2,3*7F\r\n", 6, "$GPGGA,1,2,3*7F"},
+        {"$GPGGA,1,2,3\r\n", 5, "$GPGGA,1,2,3"},
+        {"$GP\tGGA\r\n", 7, "$GP\tGGA"},
+        {"$GP~X*00\r\n", 7, "$GP~X*00"},
+        {"!AIVDM,\n1\r\n", 5, "!AIVDM,\n1"},
+        {"$GPX*5c\r\n", 6, "$GPX*5c"},
+        {"$GPGGA,1$GPX\r\n", 5, "$GPX"},
+    };
+    for (const auto& c : cases) {
+        N183_Deserialise n183;
+        EXPECT_EQ(feedText(n183, c.text).back(), c.last) << c.text;
+        EXPECT_EQ(sentenceOf(n183), c.stored);
+    }
+}
+
+TEST(N183_Deserialise, LowerCaseChecksumDigitCountsZero)
+{
+    // "P" has the XOR 0x50 over "P": "5c" reads as 0x50 and matches.
+    N183_Deserialise n183;
+    EXPECT_EQ(feedText(n183, "$P*5c\r\n").back(), 5);
+}
+
+TEST(N183_Deserialise, TheThreeHundredAndFirstCharacterDropsTheSentence)
+{
+    N183_Deserialise n183;
+    const std::string sentence = "$" + std::string(299, 'A');
+    const auto states = feedText(n183, sentence);
+    EXPECT_EQ(states.back(), 4);
+    EXPECT_EQ(n183.feed('A'), 13);
+    EXPECT_EQ(feedText(n183, "AB\r\n"), (std::vector<int>{0, 0, 0, 0}));
+}
+
+TEST(Unframers, RandomStreamsKeepEveryInvariant)
+{
+    std::mt19937 random(7);
+    ZrlTest::ZrlWriter stream;
+    std::uniform_int_distribution<int> pick(0, 6);
+    std::uniform_int_distribution<int> byte(0, 255);
+    while (stream.size() < (3u << 20)) {
+        switch (pick(random)) {
+        case 0: stream.timestamp(std::uint64_t(random()) << 20); break;
+        case 1: stream.bstFrame(ZrlTest::bstMessage(0x97, Bytes(random() % 300, 0x10)), random() % 2); break;
+        case 2: stream.sentenceWithChecksum("$GPXTE,A,A,0.67,L,N"); break;
+        case 3: stream.raw(Bytes{0x10, 0x1B, 0x1B, 0x10, 0x10, 0x02, 0x1B, 0x01}); break;
+        case 4: stream.embeddedBst(Bytes(random() % 2000, 0x1B)); break;
+        default: {
+            Bytes noise(64);
+            for (auto& b : noise)
+                b = static_cast<std::uint8_t>(byte(random));
+            stream.raw(noise);
+        }
+        }
+    }
+    ZRL_Deserialise zrl;
+    BST_Deserialise bst;
+    N183_Deserialise n183;
+    std::size_t completes = 0;
+    for (std::uint8_t b : stream.bytes()) {
+        int state = zrl.feed(b);
+        ASSERT_TRUE(state >= 0 && state <= 5);
+        ASSERT_LE(zrl.body().length, 1800u);
+        completes += state == 5;
+        if (state <= 1) {
+            state = bst.feed(b);
+            ASSERT_TRUE(state >= 0 && state <= 5);
+            ASSERT_LE(bst.body().length, 237u);
+            if (state == 5)
+                bst.checksumCheck();
+        }
+        if (state <= 1) {
+            state = n183.feed(b);
+            ASSERT_TRUE((state >= 0 && state <= 7 && state != 1 && state != 2) || state == 13) << state;
+            ASSERT_LE(n183.body().length, 300u);
+        }
+    }
+    EXPECT_GT(completes, 1000u);
+}
