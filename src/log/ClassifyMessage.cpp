@@ -67,7 +67,7 @@ std::int32_t decodeBemSentence(const std::uint8_t* sentence, std::uint32_t lengt
 MsgVariantInfo classifyMessage(const std::uint8_t* bytes, std::uint32_t length, bool fromBst)
 {
     MsgVariantInfo info = fromBst ? classifyBst(bytes, length) : classifySentence(bytes, length);
-    if (StandardsLib::reservedFieldsHidden() && isReservedVariant(info.effective))
+    if (StandardsLib::reservedFieldsHidden.load() && isReservedVariant(info.effective))
         info.effective = VariantHidden;
     return info;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <atomic>
+
 namespace StandardsLib {
 
-// The process-wide switch that hides reserved fields (and the engineering messages classed as
-// reserved). False at start; the desktop shell turns it on and nothing turns it off.
-bool reservedFieldsHidden();
-void setReservedFieldsHidden(bool hidden);
+// Process-wide: when true, reserved bit fields render as empty text. Starts false; the
+// desktop document turns it on once and nothing turns it off.
+extern std::atomic<bool> reservedFieldsHidden;
 
 } // namespace StandardsLib

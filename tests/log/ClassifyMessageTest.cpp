@@ -45,7 +45,7 @@ std::string armour(const Bytes& bytes)
 
 class ReservedHidden : public ::testing::Test {
 protected:
-    void TearDown() override { StandardsLib::setReservedFieldsHidden(false); }
+    void TearDown() override { StandardsLib::reservedFieldsHidden = false; }
 };
 
 } // namespace
@@ -101,7 +101,7 @@ TEST_F(ReservedHidden, BemInsideProprietaryPgn)
     EXPECT_EQ(MsgVariantToGroup(info.effective), 3u);
     EXPECT_EQ(MsgVariantToColour(info.effective), 0x008000u);
 
-    StandardsLib::setReservedFieldsHidden(true);
+    StandardsLib::reservedFieldsHidden = true;
     EXPECT_EQ(classifyBytes(message).effective, 65280u);
     EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0x11, {})).effective, 65280u);
     EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA0, {})).effective, 1024u);
