@@ -1,0 +1,59 @@
+#pragma once
+
+#include "messages/ByteBuffer.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace KelpLib {
+
+// Joins the CAN frames of NMEA 2000 fast-packet transfers (BST 0x95 messages) into whole
+// messages in the BST 0xD0 layout. All records live in one ring pool and the transfer table
+// has a fixed size: nothing is allocated per frame.
+class FastPacketAssembler {
+public:
+    struct Statistics {
+        std::uint32_t droppedFirstFrames = 0;
+        std::uint32_t unknownTransferFrames = 0;
+        std::uint32_t surplusFrames = 0;
+        std::uint32_t mostTransfers = 0;
+    };
+
+    FastPacketAssembler(std::uint32_t poolSize, std::uint32_t transferLimit, std::uint32_t timeout);
+
+    // One CAN frame of the PGN: id, length, device time, CAN identifier, up to 8 data bytes.
+    void feedFrame(const ByteBuffer& frame, std::uint32_t pgn);
+    // The first complete message; the buffer points into the pool and stays valid until the
+    // next feedFrame. False with an empty buffer when no transfer is complete.
+    bool takeComplete(ByteBuffer& message);
+
+    const Statistics& statistics() const { return stats; }
+
+private:
+    enum class State : std::uint8_t { InProgress, Complete, Freed };
+    struct Transfer {
+        std::uint32_t key = 0;
+        std::uint16_t total = 0;
+        std::uint8_t frameBound = 0;
+        std::uint8_t missing = 0;
+        State state = State::InProgress;
+        std::uint32_t start = 0;    // record offset in the pool
+        std::uint32_t occupied = 0; // pool bytes taken, bookkeeping included
+        std::uint32_t recordLength = 0;
+        std::uint32_t time = 0;
+    };
+
+    void reclaim();
+    void firstFrame(const std::uint8_t* frame, std::uint32_t count, std::uint32_t key, std::uint32_t time);
+    void laterFrame(const std::uint8_t* frame, std::uint32_t count, std::uint32_t key, std::uint32_t number);
+    bool placeRecord(std::uint32_t occupied, std::uint32_t& start) const;
+    Transfer* findInProgress(std::uint32_t key);
+
+    std::vector<std::uint8_t> pool;
+    std::vector<Transfer> transfers; // in the order opened; the first transferCount are in use
+    std::uint32_t transferCount = 0;
+    std::uint32_t timeout;
+    Statistics stats;
+};
+
+} // namespace KelpLib

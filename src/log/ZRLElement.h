@@ -1,0 +1,74 @@
+#pragma once
+
+#include "log/ElementTime.h"
+#include "log/MsgVariant.h"
+#include "messages/ByteBuffer.h"
+#include "messages/IMessageCollection.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace KelpLib {
+
+class KorvBuf;
+
+// One item of a log: the parser's clock when it was made, its classification and a private
+// copy of its bytes. It does not change once the parser has finished with it.
+class ZRLElement : public CommonLib::IMessageCollection {
+public:
+    // flags: an NMEA 2000 message assembled from CAN frames, and a CAN frame that went into one.
+    static constexpr std::uint8_t assembledFromCan = 1u << 0;
+    static constexpr std::uint8_t canFrameOfAssembly = 1u << 1;
+
+    ZRLElement() = default;
+    ZRLElement(const ElementTime& time, const MsgVariantInfo& variant);
+    ZRLElement(const ElementTime& time, MsgVariant variant);
+    ~ZRLElement() override;
+    ZRLElement(const ZRLElement&) = delete;
+    ZRLElement& operator=(const ZRLElement&) = delete;
+
+    std::string key() const override;
+    // A new KorvBuf holding a copy of the bytes.
+    std::shared_ptr<KorvBuf> raw() const override;
+    // The "Timestamp" cell takes the time colour.
+    bool cellColour(const std::string& columnName, CommonLib::GridCellTraits& cell) const override;
+
+    // Copies the bytes in, keeping the present storage when it is large enough.
+    void setBytes(std::uint32_t count, const std::uint8_t* bytes);
+    const ByteBuffer& bytes() const { return buffer; }
+    const std::uint8_t* data() const { return buffer.data; }
+    std::uint32_t length() const { return buffer.length; }
+    // The byte, or 0 past the end.
+    std::uint8_t byteAt(std::uint32_t index) const { return index < buffer.length ? buffer.data[index] : 0; }
+
+    const ElementTime& time() const { return elementTime; }
+    const MsgVariantInfo& variant() const { return variantInfo; }
+    MsgVariant effectiveVariant() const { return variantInfo.effective; }
+    MsgVariant rawVariant() const { return variantInfo.raw; }
+
+    std::uint8_t flags() const { return elementFlags; }
+    void setFlags(std::uint8_t flags) { elementFlags = flags; }
+    std::uint32_t pgn() const { return elementPgn; }
+    void setPgn(std::uint32_t pgn) { elementPgn = pgn & 0x1FFFFFFF; }
+
+    std::string timeText() const { return elementTime.text(); }
+    std::uint32_t timeColour() const { return elementTime.colour(); }
+    std::string typeText() const { return MsgVariantToString(variantInfo.effective); }
+    std::uint32_t colour() const { return MsgVariantToColour(variantInfo.effective); }
+    std::uint32_t group() const { return MsgVariantToGroup(variantInfo.effective); }
+    // "N2K::%u" with the source address for NMEA 2000 messages, else "LOCAL".
+    std::string sourceText() const;
+
+    // The element every empty document iterator points at.
+    static const ZRLElement& empty();
+
+private:
+    ElementTime elementTime;
+    MsgVariantInfo variantInfo;
+    ByteBuffer buffer;
+    std::uint8_t elementFlags = 0;
+    std::uint32_t elementPgn : 29 = 0;
+};
+
+} // namespace KelpLib

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "n2k/FieldStatus.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace StandardsLib {
+
+// A scaled integer: mantissa x multiplier x 10^exponent. A multiplier k >= 2 multiplies by k,
+// k <= -2 divides by -k (truncating), 0 marks the value as unusable, 1 has no effect.
+struct DecimalValue {
+    std::int64_t mantissa = 0;
+    std::int8_t exponent = 0;
+    std::int8_t multiplier = 1;
+    std::uint32_t status = StatusValid;
+
+    // Rendered as a number: valid, derived or out of range, with a usable multiplier.
+    bool renderable() const { return status < StatusInvalid && multiplier != 0; }
+};
+
+// 10^0 to 10^16 as 64-bit integers.
+inline constexpr std::array<std::int64_t, 17> powersOfTen = {
+    1LL,
+    10LL,
+    100LL,
+    1000LL,
+    10000LL,
+    100000LL,
+    1000000LL,
+    10000000LL,
+    100000000LL,
+    1000000000LL,
+    10000000000LL,
+    100000000000LL,
+    1000000000000LL,
+    10000000000000LL,
+    100000000000000LL,
+    1000000000000000LL,
+    10000000000000000LL,
+};
+
+// Moves the value to `newExponent`, rounding half away from zero when decimals are dropped.
+// Steps of 17 or more decades, or a mantissa that would not fit, give "Overflow Error".
+// Values with a status of 3 or more are left alone.
+void rescale(DecimalValue& value, int newExponent);
+
+// Multiplies by mul / div, rounding the division half away from zero. Large mantissas first
+// give up six decimals so the product fits. Values with a status of 3 or more are left alone.
+void ratioScale(DecimalValue& value, std::int64_t mul, std::int64_t div);
+
+// Subtracts constant x 10^constantExponent from a renderable value.
+void subtractConstant(DecimalValue& value, std::int64_t constant, int constantExponent);
+
+// The fixed text of the value's status ("Multipler set to zero" whenever the multiplier is 0).
+const char* statusText(const DecimalValue& value);
+
+// The value in decimal with `decimals` digits after the point (-1: the value's own exponent),
+// or the status text when the value is not renderable.
+std::string numberText(const DecimalValue& value, int decimals);
+
+} // namespace StandardsLib

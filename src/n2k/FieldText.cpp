@@ -1,0 +1,125 @@
+#include "n2k/FieldText.h"
+
+#include "grid/SafeFormat.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace StandardsLib {
+
+namespace {
+
+struct Angle {
+    unsigned degrees;
+    double minutes;
+    bool negative;
+};
+
+Angle splitDegrees(const DecimalValue& value)
+{
+    double deg = static_cast<double>(value.mantissa) * std::pow(10.0, value.exponent);
+    double magnitude = std::fabs(deg);
+    double whole = std::trunc(magnitude);
+    return {static_cast<unsigned>(whole), (magnitude - whole) * 60.0, deg < 0};
+}
+
+constexpr std::int64_t daysFrom1968To1970 = 731;
+constexpr std::int64_t daysInFourYears = 1461;
+
+} // namespace
+
+std::string latitudeText(const DecimalValue& value)
+{
+    Angle a = splitDegrees(value);
+    return CommonLib::safeFormat("%02u\xB0 %09.6lf' %c", a.degrees, a.minutes, a.negative ? 'S' : 'N');
+}
+
+std::string longitudeText(const DecimalValue& value)
+{
+    Angle a = splitDegrees(value);
+    return CommonLib::safeFormat("%02u\xB0 %09.6f' %c", a.degrees, a.minutes, a.negative ? 'W' : 'E');
+}
+
+std::string dateText(std::int64_t daysSince1970)
+{
+    // Days are counted from 1968, the first leap year of a four-year cycle before 1970.
+    std::int64_t count = daysSince1970 + daysFrom1968To1970;
+    if (count < 0 || daysSince1970 > 100000000)
+        return fieldStatusText(StatusInvalid);
+    std::int64_t cycles = count / daysInFourYears;
+    std::int64_t day = count % daysInFourYears;
+    int yearInCycle = 0;
+    if (day >= 366) {
+        day -= 366;
+        yearInCycle = 1;
+        while (yearInCycle < 3 && day >= 365) {
+            day -= 365;
+            ++yearInCycle;
+        }
+    }
+    std::array<int, 12> monthDays = {31, yearInCycle == 0 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    unsigned month = 0;
+    while (month < 11 && day >= monthDays[month]) {
+        day -= monthDays[month];
+        ++month;
+    }
+    auto year = static_cast<unsigned>(1968 + 4 * cycles + yearInCycle);
+    return CommonLib::safeFormat("%02u/%02u/%02u", static_cast<unsigned>(day + 1), month + 1, year);
+}
+
+std::string timeOfDayText(const DecimalValue& value)
+{
+    DecimalValue micro = value;
+    rescale(micro, -6);
+    if (!micro.renderable())
+        return statusText(micro);
+    std::uint64_t magnitude = micro.mantissa < 0 ? 0 - static_cast<std::uint64_t>(micro.mantissa)
+                                                 : static_cast<std::uint64_t>(micro.mantissa);
+    const char* sign = micro.mantissa < 0 ? "-" : "";
+    std::uint64_t seconds = magnitude / 1000000;
+    auto hours = static_cast<unsigned long long>(seconds / 3600);
+    auto minutes = static_cast<unsigned>((seconds % 3600) / 60);
+    auto secs = static_cast<unsigned>(seconds % 60);
+    auto millis = static_cast<unsigned>((magnitude - seconds * 1000000) / 1000);
+    if (millis != 0)
+        return CommonLib::safeFormat("%s%02llu:%02u:%02u.%03u", sign, hours, minutes, secs, millis);
+    return CommonLib::safeFormat("%s%02llu:%02u:%02u", sign, hours, minutes, secs);
+}
+
+std::string dscAddressText(const std::uint8_t* bytes, std::size_t count)
+{
+    if (bytes == nullptr || count != 5)
+        return "Error - DSC Message address not 5 bytes";
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (bytes[i] < 100) {
+            text.push_back(static_cast<char>('0' + bytes[i] / 10));
+            text.push_back(static_cast<char>('0' + bytes[i] % 10));
+        }
+    }
+    return text;
+}
+
+std::string asciiText(const std::uint8_t* bytes, std::size_t count)
+{
+    std::string text;
+    if (bytes == nullptr)
+        return text;
+    for (std::size_t i = 0; i < count && bytes[i] < 0x80; ++i)
+        text.push_back(static_cast<char>(bytes[i]));
+    return text;
+}
+
+std::string binaryDigitsText(std::uint64_t value, std::uint32_t width)
+{
+    if (width > 64)
+        width = 64;
+    std::string text(width, '0');
+    for (std::uint32_t i = 0; i < width; ++i)
+        if ((value >> i) & 1)
+            text[width - 1 - i] = '1';
+    return text;
+}
+
+} // namespace StandardsLib

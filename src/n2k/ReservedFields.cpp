@@ -1,0 +1,7 @@
+#include "n2k/ReservedFields.h"
+
+namespace StandardsLib {
+
+std::atomic<bool> reservedFieldsHidden{false};
+
+} // namespace StandardsLib

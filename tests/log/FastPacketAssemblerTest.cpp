@@ -1,0 +1,141 @@
+#include "log/FastPacketAssembler.h"
+#include "support/ZrlWriter.h"
+
+#include <gtest/gtest.h>
+
+using namespace KelpLib;
+using ZrlTest::Bytes;
+
+namespace {
+
+Bytes payload(std::size_t size, std::uint8_t first = 1)
+{
+    Bytes data(size);
+    for (std::size_t i = 0; i < size; ++i)
+        data[i] = static_cast<std::uint8_t>(first + i);
+    return data;
+}
+
+class Assembly {
+public:
+    void feed(const Bytes& frameData, std::uint8_t source = 3, std::uint32_t pgn = 129029, std::uint32_t time = 0)
+    {
+        const Bytes frame = ZrlTest::bst95(0, ZrlTest::CanId{3, pgn, source}, frameData);
+        ByteBuffer buffer;
+        wrap(buffer, frame.data(), static_cast<std::int64_t>(frame.size()));
+        buffer.time = time;
+        assembler.feedFrame(buffer, pgn);
+    }
+    // The complete message's data bytes (after the 13-byte header), empty when none.
+    bool take(Bytes& data, Bytes* header = nullptr)
+    {
+        ByteBuffer message;
+        if (!assembler.takeComplete(message))
+            return false;
+        data.assign(message.data + 13, message.data + message.length);
+        if (header)
+            header->assign(message.data, message.data + 13);
+        return true;
+    }
+    FastPacketAssembler assembler{100000, 255, 750};
+};
+
+} // namespace
+
+TEST(FastPacketAssembler, FramesNeededByLength)
+{
+    for (std::size_t size : {6u, 7u, 20u, 21u, 223u}) {
+        Assembly a;
+        const auto frames = ZrlTest::fastPacketFrames(2, payload(size));
+        Bytes data;
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            EXPECT_FALSE(a.take(data)) << size << " completes early at frame " << i;
+            a.feed(frames[i]);
+        }
+        ASSERT_TRUE(a.take(data)) << size;
+        EXPECT_EQ(data, payload(size));
+        EXPECT_FALSE(a.take(data));
+    }
+}
+
+TEST(FastPacketAssembler, RecordHeaderLayout)
+{
+    Assembly a;
+    const auto frames = ZrlTest::fastPacketFrames(1, payload(9));
+    a.feed(frames[0], 0x23, 129029, 0x01020304);
+    a.feed(frames[1], 0x23);
+    Bytes data, header;
+    ASSERT_TRUE(a.take(data, &header));
+    EXPECT_EQ(header, (Bytes{0xD0, 22, 0, 0xFF, 0x23, 0x05, 0xF8, 0x0D, 0x02, 0x04, 0x03, 0x02, 0x01}));
+}
+
+TEST(FastPacketAssembler, InterleavedSourcesAndOutOfOrderFrames)
+{
+    Assembly a;
+    const auto one = ZrlTest::fastPacketFrames(0, payload(20, 10));
+    const auto two = ZrlTest::fastPacketFrames(0, payload(20, 100));
+    a.feed(one[0], 1);
+    a.feed(two[0], 2);
+    a.feed(one[2], 1);
+    a.feed(two[1], 2);
+    a.feed(one[1], 1);
+    Bytes data;
+    ASSERT_TRUE(a.take(data));
+    EXPECT_EQ(data, payload(20, 10));
+    a.feed(two[2], 2);
+    ASSERT_TRUE(a.take(data));
+    EXPECT_EQ(data, payload(20, 100));
+}
+
+TEST(FastPacketAssembler, RepeatedFirstFrameAndUnknownTransfers)
+{
+    Assembly a;
+    const auto first = ZrlTest::fastPacketFrames(4, payload(10, 1));
+    const auto second = ZrlTest::fastPacketFrames(4, payload(10, 50));
+    a.feed(first[0]);
+    a.feed(second[0]);
+    a.feed(first[1]);
+    Bytes data;
+    ASSERT_TRUE(a.take(data));
+    EXPECT_EQ(data, payload(10, 1)) << "the transfer in progress keeps its own data";
+    EXPECT_EQ(a.assembler.statistics().droppedFirstFrames, 1u);
+
+    a.feed(ZrlTest::fastPacketFrames(5, payload(20))[1]);
+    EXPECT_FALSE(a.take(data));
+    EXPECT_EQ(a.assembler.statistics().unknownTransferFrames, 1u);
+}
+
+TEST(FastPacketAssembler, ShortFramesAndAFullPoolDropWithoutOverrun)
+{
+    FastPacketAssembler small(100, 255, 750);
+    Bytes frameData = {0x00, 200, 1, 2, 3, 4, 5, 6};
+    const Bytes frame = ZrlTest::bst95(0, ZrlTest::CanId{3, 129029, 3}, frameData);
+    ByteBuffer buffer;
+    wrap(buffer, frame.data(), static_cast<std::int64_t>(frame.size()));
+    small.feedFrame(buffer, 129029);
+    EXPECT_EQ(small.statistics().droppedFirstFrames, 1u);
+
+    const Bytes stub = {0x95, 0x07, 0, 0, 3, 0, 0xF8, 0x0D, 0x00};
+    wrap(buffer, stub.data(), static_cast<std::int64_t>(stub.size()));
+    small.feedFrame(buffer, 129029);
+    ByteBuffer message;
+    EXPECT_FALSE(small.takeComplete(message));
+    EXPECT_EQ(message.data, nullptr);
+}
+
+TEST(FastPacketAssembler, ManyTransfersReuseThePool)
+{
+    Assembly a;
+    Bytes data;
+    int completed = 0;
+    for (int n = 0; n < 5000; ++n) {
+        const auto frames = ZrlTest::fastPacketFrames(static_cast<std::uint8_t>(n & 7), payload(43, static_cast<std::uint8_t>(n)));
+        for (const auto& frame : frames)
+            a.feed(frame);
+        if (a.take(data)) {
+            ++completed;
+            ASSERT_EQ(data, payload(43, static_cast<std::uint8_t>(n)));
+        }
+    }
+    EXPECT_EQ(completed, 5000);
+}

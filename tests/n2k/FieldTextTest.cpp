@@ -1,0 +1,72 @@
+#include "n2k/FieldText.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace StandardsLib;
+
+TEST(LatitudeText, DegreesMinutesHemisphere)
+{
+    EXPECT_EQ(latitudeText({-338568000, -7, 1, StatusValid}), "33\xB0 51.408000' S");
+    EXPECT_EQ(latitudeText({338568000, -7, 1, StatusValid}), "33\xB0 51.408000' N");
+    EXPECT_EQ(latitudeText({0, -7, 1, StatusValid}), "00\xB0 00.000000' N");
+    EXPECT_EQ(longitudeText({1512093000, -7, 1, StatusValid}), "151\xB0 12.558000' E");
+    EXPECT_EQ(longitudeText({-12345678, -7, 1, StatusValid}), "01\xB0 14.074068' W");
+    EXPECT_EQ(latitudeText({-338568000000000000LL, -16, 1, StatusValid}), "33\xB0 51.408000' S");
+}
+
+TEST(DateText, DayCounts)
+{
+    EXPECT_EQ(dateText(0), "01/01/1970");
+    EXPECT_EQ(dateText(19723), "01/01/2024");
+    EXPECT_EQ(dateText(19723 + 59), "29/02/2024");
+    EXPECT_EQ(dateText(19723 + 60), "01/03/2024");
+    EXPECT_EQ(dateText(19723 + 365), "31/12/2024");
+    EXPECT_EQ(dateText(59), "01/03/1970");
+    EXPECT_EQ(dateText(788), "28/02/1972");
+    EXPECT_EQ(dateText(789), "29/02/1972");
+    EXPECT_EQ(dateText(-731), "01/01/1968");
+    EXPECT_EQ(dateText(-732), "Invalid");
+}
+
+TEST(TimeOfDayText, HoursRunOn)
+{
+    EXPECT_EQ(timeOfDayText({0, -4, 1, StatusValid}), "00:00:00");
+    EXPECT_EQ(timeOfDayText({1000000000, -4, 1, StatusValid}), "27:46:40");
+    EXPECT_EQ(timeOfDayText({453011234, -4, 1, StatusValid}), "12:35:01.123");
+    EXPECT_EQ(timeOfDayText({5, -3, 1, StatusValid}), "00:00:00.005");
+    EXPECT_EQ(timeOfDayText({-65, 0, 1, StatusValid}), "-00:01:05");
+    EXPECT_EQ(timeOfDayText({1, 20, 1, StatusValid}), "Overflow Error");
+}
+
+TEST(DscAddressText, FiveBytesOfTwoDigits)
+{
+    std::vector<std::uint8_t> address = {0x23, 0x45, 0x01, 0x63, 0x09};
+    EXPECT_EQ(dscAddressText(address.data(), address.size()), "3569019909");
+    address[2] = 100;
+    EXPECT_EQ(dscAddressText(address.data(), address.size()), "35699909");
+    EXPECT_EQ(dscAddressText(address.data(), 4), "Error - DSC Message address not 5 bytes");
+    EXPECT_EQ(dscAddressText(nullptr, 5), "Error - DSC Message address not 5 bytes");
+}
+
+TEST(AsciiText, EndsAtTheFirstHighByte)
+{
+    std::vector<std::uint8_t> text = {'A', 'B', 'C'};
+    text.resize(32, 0xFF);
+    EXPECT_EQ(asciiText(text.data(), text.size()), "ABC");
+    std::vector<std::uint8_t> full = {'H', 'i', ' ', '@'};
+    EXPECT_EQ(asciiText(full.data(), full.size()), "Hi @");
+    EXPECT_EQ(asciiText(full.data(), 0), "");
+    EXPECT_EQ(asciiText(nullptr, 4), "");
+}
+
+TEST(BinaryDigitsText, KeepsLeadingZeros)
+{
+    EXPECT_EQ(binaryDigitsText(0x3F, 6), "111111");
+    EXPECT_EQ(binaryDigitsText(0x05, 8), "00000101");
+    EXPECT_EQ(binaryDigitsText(0x1FFFFF, 21), std::string(21, '1'));
+    EXPECT_EQ(binaryDigitsText(~0ULL, 64), std::string(64, '1'));
+    EXPECT_EQ(binaryDigitsText(~0ULL, 70), std::string(64, '1'));
+    EXPECT_EQ(binaryDigitsText(1, 0), "");
+}
