@@ -76,6 +76,9 @@ void ZRLDocParser::parse()
         position = p;
         const std::uint8_t b = data[p];
 
+        // Where a start sequence seen at this byte begins: the escape byte before it for the
+        // two-byte starts, the character itself for a sentence.
+        std::uint32_t startAt = p == 0 ? 0 : p - 1;
         int state = zrl.feed(b);
         if (state == UnframerComplete) {
             const ByteBuffer& body = zrl.body();
@@ -93,6 +96,7 @@ void ZRLDocParser::parse()
         }
         if (state <= UnframerEscapedEscape) {
             state = n183.feed(b);
+            startAt = p;
             if (state == SentenceComplete || state == SentenceChecksumMismatch || state == SentenceBadCharacter) {
                 const ByteBuffer& body = n183.body();
                 const MsgVariant variant = state == SentenceComplete ? classifyMessage(body.data, body.length, false).effective
@@ -111,7 +115,9 @@ void ZRLDocParser::parse()
         if (state == UnframerStart) {
             if (runEnd > runStart) {
                 emitRawRun();
-                runStart = runEnd = p + 1;
+                // The new frame's start bytes open the next run, so that they are kept should
+                // the frame be abandoned; a frame that completes moves the run past itself.
+                runStart = runEnd = startAt;
             }
             runIsBinary = false;
         }

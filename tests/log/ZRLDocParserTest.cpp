@@ -149,6 +149,13 @@ TEST(ZRLDocParser, FrameCutOffByTheEndOfTheFileIsKept)
     ASSERT_EQ(log.variants(), (std::vector<std::uint32_t>{512, 1536}));
     EXPECT_EQ(bytesOf(log.at(1)), (Bytes{0x10, 0x02, 0x93, 0x13, 0x02}));
 
+    ZrlWriter afterRun;
+    afterRun.sentenceWithChecksum("$GPGGA,1").raw("abc").raw(Bytes{0x10, 0x02, 0x93});
+    Loaded kept(afterRun);
+    ASSERT_EQ(kept.variants(), (std::vector<std::uint32_t>{512, 1536, 1536})) << "the DLE before STX marks the run binary";
+    EXPECT_EQ(textOf(kept.at(1)), "abc");
+    EXPECT_EQ(bytesOf(kept.at(2)), (Bytes{0x10, 0x02, 0x93})) << "the start bytes stay with the abandoned frame";
+
     ZrlWriter sentence;
     sentence.raw("$GPGGA,1,2");
     Loaded cut(sentence);
