@@ -51,7 +51,8 @@ std::int32_t bstLengthCheck(const std::uint8_t* m, std::uint32_t n)
             return wrongLength;
         return (m[10] | m[11] | m[12] | m[13]) != 0 ? bemTargetDetected : 0;
     case 0xA1: case 0xA4: case 0xA6: case 0xA8: case 0xC0: return 0;
-    default: return m[1] == n - 3 ? 0 : wrongLength;
+    // The message arrives without its checksum byte: id, length and the payload it counts.
+    default: return m[1] == n - 2 ? 0 : wrongLength;
     }
 }
 
@@ -67,6 +68,7 @@ void ZRLDocParser::parse()
     N183_Deserialise n183;
     timestampConflicts = 0;
     position = 0;
+    lastState = UnframerIdle;
 
     const std::uint8_t* data = file.data();
     const std::uint32_t size = data ? file.size() : 0;
@@ -101,6 +103,7 @@ void ZRLDocParser::parse()
             }
         }
 
+        lastState = state;
         if (state == UnframerIdle)
             runEnd = p;
         if (isRawByteBinary(b))
@@ -115,6 +118,10 @@ void ZRLDocParser::parse()
         if ((p & (progressStep - 1)) == 0)
             document.reportProgress(p);
     }
+    // A frame cut off by the end of the file still has its bytes kept: the last raw run
+    // reaches to the last byte.
+    if (size != 0 && runStart < size && lastState != UnframerIdle)
+        runEnd = size - 1;
     if (runEnd > runStart)
         emitRawRun();
     runIsBinary = false;

@@ -44,6 +44,7 @@ private:
     std::uint16_t deviceTimeReference = 0;
     ElementTime clock;
     std::uint32_t position = 0;
+    int lastState = 0;
     std::uint64_t timestampConflicts = 0;
 };
 
