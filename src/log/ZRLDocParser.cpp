@@ -3,6 +3,7 @@
 #include "common/ILogger.h"
 #include "filter/ZRLDocFilters.h"
 #include "log/BDT_Deserialise.h"
+#include "log/BemDecipher.h"
 #include "log/ClassifyMessage.h"
 #include "log/MemFile.h"
 #include "log/N183_Deserialise.h"
@@ -221,6 +222,15 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
     if (carriesN2k) {
         pgn = bstPgn(message);
         document.filters()->addPgn(pgn);
+    }
+
+    if (intact && id >= 0xA5 && id <= 0xA8) {
+        decipherBemMessage(message, length, 0);
+    } else if (carriesN2k && pgn == proprietaryFastPacketPgn) {
+        // A BEM message inside the maker's proprietary PGN starts at NMEA 2000 data byte 2.
+        const std::uint32_t dataAt = id == 0x93 ? 13 : 8;
+        if (length >= dataAt + 4 && message[dataAt] == makerProprietaryPrefix[0] && message[dataAt + 1] == makerProprietaryPrefix[1])
+            decipherBemMessage(message, length, dataAt + 2);
     }
 
     ZRLElement& element = append(variant, message, length);

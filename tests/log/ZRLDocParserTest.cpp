@@ -1,5 +1,6 @@
 #include "common/Logger.h"
 #include "filter/ZRLDocFilters.h"
+#include "log/MakeEncryptor.h"
 #include "log/ZRLDoc.h"
 #include "log/ZRLDocParser.h"
 #include "log/ZRLElement.h"
@@ -288,4 +289,24 @@ TEST(ZRLDocParser, EveryByteEndsUpSomewhereInRandomStreams)
         covered += log.at(i).length();
     EXPECT_GT(log.count(), 100u);
     EXPECT_LE(covered, noise.size() + 10);
+}
+
+TEST(ZRLDocParser, BemBootMessagesAreDecipheredWithTheSharedCipher)
+{
+    const Bytes plain = bstMessage(0xA7, {0x20, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B});
+    Bytes enciphered = plain;
+    const auto cipher = KelpLib::makeEncryptor(3, true);
+    KelpLib::ByteBuffer bytes;
+    KelpLib::wrap(bytes, enciphered.data(), static_cast<std::int64_t>(enciphered.size()));
+    cipher->encipher(bytes);
+    ASSERT_NE(enciphered, plain);
+
+    // A transfer start (0xA5 with command 16) resets the cipher before the enciphered message.
+    Bytes start = bstMessage(0xA5, {16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    ZrlWriter stream;
+    stream.bstFrame(start).bstFrame(enciphered).bstFrame(start).embeddedBst(enciphered);
+    Loaded log(stream);
+    ASSERT_EQ(log.variants(), (std::vector<std::uint32_t>{1027, 1028, 1027, 1028}));
+    EXPECT_EQ(bytesOf(log.at(1)), plain);
+    EXPECT_EQ(bytesOf(log.at(3)), plain);
 }
