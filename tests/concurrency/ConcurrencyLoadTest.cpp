@@ -1,5 +1,4 @@
 #include "common/Logger.h"
-#include "log/MakeEncryptor.h"
 #include "log/ZRLDoc.h"
 #include "support/DemoLog.h"
 #include "support/TestPaths.h"
