@@ -16,9 +16,10 @@ public:
     MemFile(const MemFile&) = delete;
     MemFile& operator=(const MemFile&) = delete;
 
-    // Reads the file; failures raise CommonLib::KorvErr: -198 when it cannot be opened, -186
-    // when it is empty, -180 when it has maxFileSize bytes or more (or its size is unknown),
-    // -179 when an enciphered file fails its CRC.
+    // Reads the file; failures raise CommonLib::KorvErr with the context readContext: -198 when
+    // it cannot be opened, -186 when it is empty or is an enciphered file shorter than its 5
+    // header bytes, -180 when it has maxFileSize bytes or more (or its size is unknown), -179
+    // when an enciphered file fails its CRC (its deciphered content then stays readable).
     virtual void read(const char* path, std::int32_t maxFileSize);
 
     const std::uint8_t* data() const { return content; }
@@ -31,6 +32,8 @@ public:
     std::uint32_t getComputedCrc() const { return computedCrc; }
     const std::string& getPath() const { return path; }
     const std::string& getExtension() const { return extension; }
+
+    static constexpr const char* readContext = "MemFile::read";
 
 private:
     void readEnciphered(std::FILE* file, std::uint64_t size);

@@ -18,7 +18,12 @@ std::string scratchDir()
     for (char& c : name)
         if (c == '/') c = '_';
     std::filesystem::path dir = std::filesystem::path(ZRL_BINARY_DIR) / "scratch" / name;
-    std::filesystem::remove_all(dir);
+    // Emptied on the first call of each test only, so that a test may ask for it again.
+    static std::string lastTest;
+    if (name != lastTest) {
+        std::filesystem::remove_all(dir);
+        lastTest = name;
+    }
     std::filesystem::create_directories(dir);
     return dir.string();
 }

@@ -177,7 +177,16 @@ ZrlWriter& ZrlWriter::bstFrame(const Bytes& message, bool goodChecksum)
 {
     Bytes body = message;
     body.push_back(static_cast<std::uint8_t>(bstChecksum(message) + (goodChecksum ? 0 : 1)));
+    // The logger doubles ESC outside its own tag frames too, so that an ESC inside a BST
+    // frame is not taken for the start of a tag sequence.
+    const std::size_t start = bytes_.size();
     framed(0x10, 0x02, 0x03, body);
+    Bytes frame(bytes_.begin() + static_cast<std::ptrdiff_t>(start), bytes_.end());
+    bytes_.resize(start);
+    for (auto b : frame) {
+        bytes_.push_back(b);
+        if (b == 0x1B) bytes_.push_back(b);
+    }
     return *this;
 }
 

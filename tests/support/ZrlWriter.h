@@ -52,8 +52,8 @@ public:
     ZrlWriter& tag(std::uint8_t tag, const Bytes& after);
     ZrlWriter& embeddedBst(const Bytes& message);
 
-    // A BST frame: DLE STX message checksum DLE ETX, DLE doubled inside. A bad checksum is
-    // off by one.
+    // A BST frame: DLE STX message checksum DLE ETX, DLE doubled inside, and ESC doubled as
+    // the logger writes it outside its tag frames. A bad checksum is off by one.
     ZrlWriter& bstFrame(const Bytes& message, bool goodChecksum = true);
 
     // An NMEA 0183 sentence ended by CR LF, written as given (add the checksum with

@@ -1,0 +1,13 @@
+#include "cli/Commands.h"
+
+namespace ZrlTool {
+
+int run(const std::string& command, Arguments args)
+{
+    if (command == "summary") return summary(args);
+    if (command == "list") return list(args);
+    if (command == "join") return join(args);
+    throw UsageError("unknown command \"" + command + "\"");
+}
+
+}  // namespace ZrlTool

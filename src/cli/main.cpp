@@ -1,0 +1,45 @@
+// zrltool: the ZRL Reader core on the command line, for scripting and black-box tests.
+#include "cli/Commands.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace {
+
+const char* const kUsage =
+    "usage: zrltool COMMAND ...\n"
+    "\n"
+    "commands:\n"
+    "  summary FILE [--view-flags N]   load FILE and print its counts, known PGNs and load log\n"
+    "  list FILE [--view-flags N]      print the message list (header line, one line per shown element)\n"
+    "  join OUT FILE...                write the composite of the files, byte for byte, in order\n"
+    "  --help                          this text\n"
+    "\n"
+    "Cells are separated by a TAB. View flags: bit 0 hides the CAN frames of fast-packet transfers,\n"
+    "bit 1 hides the messages reassembled from them (default 1).\n"
+    "Exit status: 0 success, 1 the file cannot be loaded (message on standard error), 2 usage error.\n";
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return ZrlTool::kUsageError;
+    }
+    const std::string command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    try {
+        return ZrlTool::run(command, ZrlTool::Arguments(argc - 2, argv + 2));
+    } catch (const ZrlTool::UsageError& e) {
+        std::fprintf(stderr, "zrltool: %s\n\n%s", e.what(), kUsage);
+        return ZrlTool::kUsageError;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return ZrlTool::kLoadError;
+    }
+}

@@ -1,0 +1,270 @@
+#include "log/ZRLDoc.h"
+
+#include "common/ILogger.h"
+#include "common/NullLogger.h"
+#include "filter/ZRLDocFilters.h"
+#include "log/MsgVariant.h"
+#include "log/ZRLDocParser.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace KelpLib {
+
+namespace {
+
+// The system time in 100-nanosecond units, as the document's timings are kept.
+std::int64_t systemTicks()
+{
+    using namespace std::chrono;
+    return duration_cast<duration<std::int64_t, std::ratio<1, 10000000>>>(system_clock::now().time_since_epoch())
+        .count();
+}
+
+double millisecondsSince(std::int64_t ticks)
+{
+    return static_cast<double>(systemTicks() - ticks) / 10000.0;
+}
+
+}  // namespace
+
+const ZRLElement& ZRLDocIterator::operator*() const
+{
+    return document_ ? document_->shownElement(index_) : ZRLElement::empty();
+}
+
+ZRLDocIterator& ZRLDocIterator::operator++()
+{
+    if (document_) ++index_;
+    return *this;
+}
+
+ZRLDoc::ZRLDoc()
+    : filters_(std::make_shared<ZRLDocFilters>()), logger_(std::make_shared<CommonLib::NullLogger>())
+{
+    clear();
+    kind_ = kMixed;
+    addColumn("Line", 6, 0);
+    addColumn("Timestamp", 12, 1);
+    addColumn("Type", 10, 2);
+    addColumn("Data", 60, 9);
+}
+
+ZRLDoc::~ZRLDoc()
+{
+    clear();
+}
+
+void ZRLDoc::addObserver(IZRLDocObs* observer)
+{
+    if (!observer || std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) return;
+    observers_.push_back(observer);
+}
+
+void ZRLDoc::removeObserver(IZRLDocObs* observer)
+{
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void ZRLDoc::open(const std::string& path)
+{
+    const std::int64_t t0 = systemTicks();
+    clear();
+    path_ = path;
+    file_.read(path.c_str(), maxFileSize);
+    readTime_ = millisecondsSince(t0);
+    load();
+}
+
+void ZRLDoc::load()
+{
+    logger_->logCode(0, "ZRL file \"%s\": reading started", fileName().c_str());
+    const std::int64_t t1 = systemTicks();
+    {
+        ZRLDocParser parser(file_, *this);
+        parser.parse();
+    }
+    rebuildShown();
+    chooseKindAndColumns();
+    parseTime_ = millisecondsSince(t1);
+    logger_->logCode(0, "ZRL file \"%s\": reading completed in %lf ms.  Number elements = %u", fileName().c_str(),
+                     parseTime_, static_cast<unsigned>(elements_.size()));
+}
+
+void ZRLDoc::clear()
+{
+    const std::int64_t t0 = systemTicks();
+    shown_.clear();
+    shown_.shrink_to_fit();
+    shownLines_.clear();
+    shownLines_.shrink_to_fit();
+    elements_.clear();
+    elements_.shrink_to_fit();
+    n2kCount_ = n183Count_ = bstCount_ = canCount_ = mdtCount_ = otherCount_ = 0;
+    parseTime_ = -1;
+    readTime_ = -1;
+    progress_.store(0, std::memory_order_relaxed);
+    clearTime_ = millisecondsSince(t0);
+}
+
+void ZRLDoc::addElement(std::unique_ptr<ZRLElement> element)
+{
+    const std::uint32_t variant = element->variant().effective;
+    switch (MsgVariantToGroup(variant)) {
+    case GroupN183: ++n183Count_; break;
+    case GroupBst: ++bstCount_; break;
+    case GroupN2k: ++n2kCount_; break;
+    case GroupCan: ++canCount_; break;
+    default: ++otherCount_; break;
+    }
+    if (variant == VariantMdtControl || variant == VariantMdtData) ++mdtCount_;
+    elements_.push_back(std::move(element));
+}
+
+void ZRLDoc::setViewSettings(const ViewSettings& settings)
+{
+    filters_->setViewSettings(settings);
+    refreshShown();
+}
+
+void ZRLDoc::refreshShown()
+{
+    if (filters_->isChanged()) {
+        rebuildShown();
+        filters_->consumeChange();
+    }
+}
+
+void ZRLDoc::rebuildShown()
+{
+    shown_.clear();
+    shownLines_.clear();
+    shown_.reserve(elements_.size());
+    shownLines_.reserve(elements_.size());
+    const ViewSettings view = filters_->viewSettings();
+    const bool hideAssembled = view.hideAssembled();
+    const bool hideAssemblyFrames = view.hideAssemblyFrames();
+    const bool filtering = filters_->filteringActive();
+    // Elements without a PGN (sentences, raw runs, tags) answer only to the PGN filter: the
+    // fast-packet view switches alone must not hide them, or a default view of a mixed log
+    // would show no NMEA 0183 traffic at all.
+    const bool everyPgnEnabled = filters_->enabledPgnList().size() == filters_->knownPgnCount();
+
+    std::uint32_t line = 0;
+    for (const auto& element : elements_) {
+        const ZRLElement& e = *element;
+        bool pass = e.variant().effective != VariantHidden;
+        if (pass && filtering) {
+            const bool pgnPasses = filters_->isPgnEnabled(e.pgn()) || (e.pgn() == 0 && everyPgnEnabled);
+            pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&
+                   !(hideAssemblyFrames && (e.flags() & ZRLElement::canFrameOfAssembly)) && pgnPasses;
+        }
+        if (pass) {
+            shown_.push_back(&e);
+            shownLines_.push_back(line);
+        }
+        ++line;
+    }
+    shown_.shrink_to_fit();
+    shownLines_.shrink_to_fit();
+}
+
+void ZRLDoc::resetColumns()
+{
+    columns_.clear();
+    nextColumn_ = 0;
+    addColumn("Line", 6, 0);
+    addColumn("Timestamp", 12, 1);
+    addColumn("Type", 10, 2);
+}
+
+void ZRLDoc::addColumn(const char* name, std::uint32_t width, std::uint32_t id)
+{
+    for (const auto& [order, column] : columns_)
+        if (column.name == name) return;
+    columns_.emplace(nextColumn_++, ListColumn{name, width, id, true});
+}
+
+void ZRLDoc::chooseKindAndColumns()
+{
+    const std::uint32_t total = n2kCount_ + n183Count_ + bstCount_ + canCount_ + otherCount_;
+    const std::uint32_t half = total / 2 + 1;
+    resetColumns();
+    if (n2kCount_ > half) {
+        kind_ = kN2k;
+        addColumn("MsgSrc", 8, 6);
+        addColumn("PGN", 8, 10);
+        addColumn("Name", 20, 5);
+        addColumn("Src", 5, 11);
+        addColumn("Dest", 5, 12);
+        addColumn("Pri", 4, 13);
+        addColumn("Size", 5, 8);
+        addColumn("Data", 60, 9);
+    } else if (n183Count_ > half) {
+        kind_ = kN183;
+        addColumn("Size", 8, 8);
+        addColumn("Talker", 7, 3);
+        addColumn("Formatter", 8, 4);
+        addColumn("Name", 36, 5);
+        addColumn("Data", 50, 9);
+    } else if (bstCount_ > half / 2) {
+        kind_ = kBst;
+        addColumn("MsgSrc", 8, 6);
+        addColumn("PGN", 8, 10);
+        addColumn("Src", 5, 11);
+        addColumn("Dest", 5, 12);
+        addColumn("Pri", 4, 13);
+        addColumn("Name", 20, 5);
+        addColumn("Size", 5, 8);
+        addColumn("Data", 60, 9);
+    } else if (canCount_ > half / 2) {
+        kind_ = kCan;
+        addColumn("PGN", 8, 10);
+        addColumn("Name", 20, 5);
+        addColumn("Src", 5, 11);
+        addColumn("Dest", 5, 12);
+        addColumn("Pri", 4, 13);
+        addColumn("Size", 5, 8);
+        addColumn("Data", 60, 9);
+    } else {
+        kind_ = kMixed;
+        addColumn("Data", 60, 9);
+    }
+}
+
+ZRLDocIterator ZRLDoc::begin(std::size_t index) const
+{
+    return ZRLDocIterator(shown_.empty() ? nullptr : this, index);
+}
+
+ZRLDocIterator ZRLDoc::end() const
+{
+    return begin(shown_.size());
+}
+
+std::vector<ListColumn> ZRLDoc::columns() const
+{
+    std::vector<ListColumn> out;
+    out.reserve(columns_.size());
+    for (const auto& [order, column] : columns_) out.push_back(column);
+    return out;
+}
+
+std::string ZRLDoc::fileName() const
+{
+    const std::string& path = path_;
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void ZRLDoc::setLogger(std::shared_ptr<CommonLib::ILogger> logger)
+{
+    logger_ = logger ? std::move(logger) : std::make_shared<CommonLib::NullLogger>();
+}
+
+std::vector<std::uint32_t> ZRLDoc::enabledPgns() const
+{
+    return filters_->enabledPgnList();
+}
+
+}  // namespace KelpLib

@@ -1,0 +1,263 @@
+#include "log/ZRLDocParser.h"
+
+#include "common/ILogger.h"
+#include "filter/ZRLDocFilters.h"
+#include "log/BDT_Deserialise.h"
+#include "log/BemDecipher.h"
+#include "log/ClassifyMessage.h"
+#include "log/MemFile.h"
+#include "log/N183_Deserialise.h"
+#include "log/ZRLDoc.h"
+#include "log/ZRLElement.h"
+#include "messages/N2KHeader.h"
+#include "n2k/PgnTransport.h"
+
+#include <cstring>
+
+namespace KelpLib {
+
+namespace {
+
+// Fast-packet assembler settings of every parse.
+constexpr std::uint32_t assemblerPoolSize = 100000;
+constexpr std::uint32_t assemblerTransferLimit = 255;
+constexpr std::uint32_t assemblerTimeout = 750;
+
+constexpr std::uint8_t tagVersion = 0x01;
+constexpr std::uint8_t tagTimestamp = 0x03;
+constexpr std::uint8_t tagEmbeddedBst = 0x07;
+constexpr std::uint32_t fileTimeBytes = 8;
+
+constexpr std::int32_t wrongLength = -1097;
+constexpr std::int32_t bemTargetDetected = -1077;
+constexpr std::uint32_t progressStep = 1u << 20;
+
+std::uint32_t bstPgn(const std::uint8_t* m) { return m[3] + 256u * m[4] + 65536u * m[5]; }
+
+bool isRawByteBinary(std::uint8_t b) { return b > 0x7E || (b < 0x20 && b != 0x0D && b != 0x0A); }
+
+} // namespace
+
+std::int32_t bstLengthCheck(const std::uint8_t* m, std::uint32_t n)
+{
+    if (n < 2)
+        return wrongLength;
+    switch (m[0]) {
+    case 0x92: return n > 9 && m[8] == static_cast<std::uint8_t>(m[1] - 7) ? 0 : wrongLength;
+    case 0x93: return n >= 14 && m[12] == static_cast<std::uint8_t>(m[1] - 11) ? 0 : wrongLength;
+    case 0x94: return n > 8 && m[7] == static_cast<std::uint8_t>(m[1] - 6) ? 0 : wrongLength;
+    case 0x95: return n > 8 && n - 8 <= 8 ? 0 : wrongLength;
+    case 0xA0: case 0xA2: case 0xA3: case 0xA5: case 0xA7: case 0xA9:
+        if (n < 14)
+            return wrongLength;
+        return (m[10] | m[11] | m[12] | m[13]) != 0 ? bemTargetDetected : 0;
+    case 0xA1: case 0xA4: case 0xA6: case 0xA8: case 0xC0: return 0;
+    // The message arrives without its checksum byte: id, length and the payload it counts.
+    default: return m[1] == n - 2 ? 0 : wrongLength;
+    }
+}
+
+ZRLDocParser::ZRLDocParser(MemFile& file, ZRLDoc& document)
+    : file(file), document(document), assembler(assemblerPoolSize, assemblerTransferLimit, assemblerTimeout)
+{
+}
+
+void ZRLDocParser::parse()
+{
+    ZRL_Deserialise zrl;
+    BST_Deserialise bst;
+    N183_Deserialise n183;
+    timestampConflicts = 0;
+    position = 0;
+    lastState = UnframerIdle;
+
+    const std::uint8_t* data = file.data();
+    const std::uint32_t size = data ? file.size() : 0;
+    for (std::uint32_t p = 0; p < size; ++p) {
+        position = p;
+        const std::uint8_t b = data[p];
+
+        // Where a start sequence seen at this byte begins: the escape byte before it for the
+        // two-byte starts, the character itself for a sentence.
+        std::uint32_t startAt = p == 0 ? 0 : p - 1;
+        int state = zrl.feed(b);
+        if (state == UnframerComplete) {
+            const ByteBuffer& body = zrl.body();
+            handleZrlBody(body.data, body.length);
+            runStart = runEnd = p + 1;
+        }
+        if (state <= UnframerEscapedEscape) {
+            state = bst.feed(b);
+            if (state == UnframerComplete) {
+                const bool checksumOk = bst.checksumCheck();
+                ByteBuffer& body = bst.body();
+                handleBstMessage(body.data, body.length, checksumOk);
+                runStart = runEnd = p + 1;
+            }
+        }
+        if (state <= UnframerEscapedEscape) {
+            state = n183.feed(b);
+            startAt = p;
+            if (state == SentenceComplete || state == SentenceChecksumMismatch || state == SentenceBadCharacter) {
+                const ByteBuffer& body = n183.body();
+                const MsgVariant variant = state == SentenceComplete ? classifyMessage(body.data, body.length, false).effective
+                                           : state == SentenceChecksumMismatch ? VariantN183ChecksumError
+                                                                               : VariantN183BadChar;
+                handleSentence(body.data, body.length, variant);
+                runStart = runEnd = p + 1;
+            }
+        }
+
+        lastState = state;
+        if (state == UnframerIdle)
+            runEnd = p;
+        if (isRawByteBinary(b))
+            runIsBinary = true;
+        if (state == UnframerStart) {
+            if (runEnd > runStart) {
+                emitRawRun();
+                // The new frame's start bytes open the next run, so that they are kept should
+                // the frame be abandoned; a frame that completes moves the run past itself.
+                runStart = runEnd = startAt;
+            }
+            runIsBinary = false;
+        }
+        if ((p & (progressStep - 1)) == 0)
+            document.reportProgress(p);
+    }
+    // A frame cut off by the end of the file still has its bytes kept: the last raw run
+    // reaches to the last byte.
+    if (size != 0 && runStart < size && lastState != UnframerIdle)
+        runEnd = size - 1;
+    if (runEnd > runStart)
+        emitRawRun();
+    runIsBinary = false;
+    document.reportProgress(size);
+
+    if (timestampConflicts != 0)
+        document.logger()->logCode(1,
+            "ZRL file \"%s\" read, there were %llu timestamp conflicts found. Possible reason - two time sources on system",
+            document.fileName().c_str(), static_cast<unsigned long long>(timestampConflicts));
+}
+
+ZRLElement& ZRLDocParser::append(const MsgVariantInfo& variant, const std::uint8_t* bytes, std::uint32_t length)
+{
+    auto element = std::make_unique<ZRLElement>(clock, variant);
+    element->setBytes(length, bytes);
+    ZRLElement& appended = *element;
+    document.addElement(std::move(element));
+    return appended;
+}
+
+void ZRLDocParser::handleZrlBody(const std::uint8_t* body, std::uint32_t length)
+{
+    if (length == 0)
+        return; // ESC SOH ESC LF: nothing to keep
+    switch (body[0]) {
+    case tagTimestamp: {
+        // A timestamp tag too short to hold its FILETIME carries no value and is ignored.
+        if (length < 1 + fileTimeBytes)
+            return;
+        std::uint64_t t = 0;
+        for (std::uint32_t i = fileTimeBytes; i >= 1; --i)
+            t = (t << 8) | body[i];
+        if (!clock.applyTimestamp(t))
+            ++timestampConflicts;
+        return;
+    }
+    case tagEmbeddedBst: {
+        // Deciphering works in place, so the embedded message leaves the unframer's body first.
+        std::uint8_t message[ZRL_Deserialise::sizeLimit];
+        std::memcpy(message, body + 1, length - 1);
+        handleBstMessage(message, length - 1, true);
+        return;
+    }
+    default:
+        append(MsgVariantInfo{VariantZrl, VariantZrl, 0}, body, length);
+        return;
+    }
+}
+
+void ZRLDocParser::handleSentence(const std::uint8_t* sentence, std::uint32_t length, MsgVariant variant)
+{
+    clock.advanceSequence();
+    append(MsgVariantInfo{variant, variant, 0}, sentence, length);
+}
+
+void ZRLDocParser::emitRawRun()
+{
+    clock.advanceSequence();
+    const MsgVariant variant = runIsBinary ? VariantBinary : VariantAscii;
+    append(MsgVariantInfo{variant, variant, 0}, file.data() + runStart, runEnd - runStart + 1);
+}
+
+void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length, bool checksumOk)
+{
+    MsgVariantInfo variant{VariantBstChecksumError, VariantBstChecksumError, 0};
+    if (checksumOk) {
+        const std::int32_t check = bstLengthCheck(message, length);
+        if (check == 0 || check == bemTargetDetected)
+            variant = classifyMessage(message, length, true);
+        else
+            variant = MsgVariantInfo{VariantBstBad, VariantBstBad, 0};
+    }
+
+    if (variant.effective == VariantCanFrame) {
+        const std::uint16_t deviceTime = static_cast<std::uint16_t>(message[2] | (message[3] << 8));
+        if (clock.hasTime && clock.sequence <= 1) {
+            deviceTimeReference = deviceTime;
+        } else {
+            clock.advanceSequence();
+            clock.offsetMicros = static_cast<std::uint32_t>(static_cast<std::uint16_t>(deviceTime - deviceTimeReference)) * 1000u;
+        }
+    }
+    if (variant.effective == VariantHidden)
+        return;
+
+    clock.advanceSequence();
+    const bool intact = variant.raw != VariantBstChecksumError && variant.raw != VariantBstBad;
+    const std::uint8_t id = length ? message[0] : 0;
+    std::uint32_t pgn = 0;
+    const bool carriesN2k = intact && (id == 0x93 || id == 0x94);
+    if (carriesN2k) {
+        pgn = bstPgn(message);
+        document.filters()->addPgn(pgn);
+    }
+
+    if (intact && id >= 0xA5 && id <= 0xA8) {
+        decipherBemMessage(message, length, 0);
+    } else if (carriesN2k && pgn == proprietaryFastPacketPgn) {
+        // A BEM message inside the maker's proprietary PGN starts at NMEA 2000 data byte 2.
+        const std::uint32_t dataAt = id == 0x93 ? 13 : 8;
+        if (length >= dataAt + 4 && message[dataAt] == makerProprietaryPrefix[0] && message[dataAt + 1] == makerProprietaryPrefix[1])
+            decipherBemMessage(message, length, dataAt + 2);
+    }
+
+    ZRLElement& element = append(variant, message, length);
+    element.setPgn(pgn);
+    if (intact && id == 0x95)
+        fastPacketStep(element, message, length);
+}
+
+void ZRLDocParser::fastPacketStep(ZRLElement& canElement, const std::uint8_t* message, std::uint32_t length)
+{
+    const std::uint32_t pgn = canIdPgn(message + 4);
+    canElement.setPgn(pgn);
+    document.filters()->addPgn(pgn);
+    if (StandardsLib::isSingleFramePgn(pgn))
+        return;
+
+    canElement.setFlags(static_cast<std::uint8_t>(canElement.flags() | ZRLElement::canFrameOfAssembly));
+    ByteBuffer frame;
+    wrap(frame, message, length);
+    assembler.feedFrame(frame, pgn);
+    ByteBuffer complete;
+    if (assembler.takeComplete(complete)) {
+        clock.advanceSequence();
+        ZRLElement& assembled = append(classifyMessage(complete.data, complete.length, true), complete.data, complete.length);
+        assembled.setFlags(ZRLElement::assembledFromCan);
+        assembled.setPgn(pgn);
+    }
+}
+
+} // namespace KelpLib

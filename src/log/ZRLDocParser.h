@@ -1,0 +1,51 @@
+#pragma once
+
+#include "log/ElementTime.h"
+#include "log/FastPacketAssembler.h"
+#include "log/MsgVariant.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace KelpLib {
+
+class MemFile;
+class ZRLDoc;
+class ZRLElement;
+
+// The length rule of a BST message: 0, -1097 ("BST Wrong length!") or -1077 ("BST-BEM Target
+// Detected Error!" when a BEM message addresses a target).
+std::int32_t bstLengthCheck(const std::uint8_t* message, std::uint32_t length);
+
+// One pass over a loaded log file: unframes the byte stream, keeps the clock, classifies each
+// frame, sentence and raw run, joins fast-packet CAN frames and appends the resulting
+// elements to the document in file order. Every byte ends up in an element, a completed frame
+// or the raw run that covers an abandoned frame.
+class ZRLDocParser {
+public:
+    ZRLDocParser(MemFile& file, ZRLDoc& document);
+
+    void parse();
+
+private:
+    void handleZrlBody(const std::uint8_t* body, std::uint32_t length);
+    void handleBstMessage(std::uint8_t* message, std::uint32_t length, bool checksumOk);
+    void handleSentence(const std::uint8_t* sentence, std::uint32_t length, MsgVariant variant);
+    void emitRawRun();
+    void fastPacketStep(ZRLElement& canElement, const std::uint8_t* message, std::uint32_t length);
+    ZRLElement& append(const MsgVariantInfo& variant, const std::uint8_t* bytes, std::uint32_t length);
+
+    MemFile& file;
+    ZRLDoc& document;
+    FastPacketAssembler assembler;
+    std::uint32_t runStart = 0;
+    std::uint32_t runEnd = 0;
+    bool runIsBinary = false;
+    std::uint16_t deviceTimeReference = 0;
+    ElementTime clock;
+    std::uint32_t position = 0;
+    int lastState = 0;
+    std::uint64_t timestampConflicts = 0;
+};
+
+} // namespace KelpLib

@@ -1,0 +1,171 @@
+#include "common/KorvErr.h"
+#include "common/Logger.h"
+#include "filter/ZRLDocFilters.h"
+#include "log/ListCells.h"
+#include "log/ZRLDoc.h"
+#include "support/N2kPayloads.h"
+#include "support/TestPaths.h"
+#include "support/ZrlWriter.h"
+
+#include <gtest/gtest.h>
+
+using namespace ZrlTest;
+using KelpLib::ZRLDoc;
+
+namespace {
+
+std::string columnNames(const ZRLDoc& document)
+{
+    std::string names;
+    for (const auto& column : document.columns())
+        names += column.name + ",";
+    return names;
+}
+
+void openStream(ZRLDoc& document, const ZrlWriter& log, std::uint32_t viewFlags = 0)
+{
+    const std::string path = scratchDir() + "/doc.zrl";
+    log.save(path);
+    document.setViewSettings(KelpLib::ViewSettings(viewFlags));
+    document.open(path);
+}
+
+struct CountingObserver : KelpLib::IZRLDocObs {};
+
+} // namespace
+
+TEST(ZRLDoc, StartsEmptyWithTheDefaultColumns)
+{
+    ZRLDoc document;
+    EXPECT_EQ(columnNames(document), "Line,Timestamp,Type,Data,");
+    EXPECT_EQ(document.kind(), 0u);
+    EXPECT_EQ(document.parseTime(), -1);
+    EXPECT_EQ(document.readTime(), -1);
+    EXPECT_EQ(document.elementCount(), 0u);
+    const auto it = document.begin(0);
+    EXPECT_EQ(it->length(), 0u) << "an empty document iterates the shared empty element";
+    auto next = it;
+    ++next;
+    EXPECT_EQ(next.index(), 0u);
+}
+
+TEST(ZRLDoc, SentencesMakeAnNmea0183Document)
+{
+    ZrlWriter log;
+    for (int i = 0; i < 10; ++i)
+        log.sentenceWithChecksum("$GPGGA," + std::to_string(i));
+    log.raw("run");
+    ZRLDoc document;
+    openStream(document, log);
+    EXPECT_EQ(document.n183Count(), 10u);
+    EXPECT_EQ(document.otherCount(), 1u);
+    EXPECT_EQ(document.kind(), 2u);
+    EXPECT_EQ(columnNames(document), "Line,Timestamp,Type,Size,Talker,Formatter,Name,Data,");
+    EXPECT_GE(document.parseTime(), 0);
+    EXPECT_GE(document.readTime(), 0);
+}
+
+TEST(ZRLDoc, KindByMajority)
+{
+    // 4 BST messages and 6 ASCII runs (the last one a sentence cut off by the end of the file):
+    // total 10, half 6, and 4 BST elements are more than half / 2.
+    ZrlWriter bst;
+    for (int i = 0; i < 4; ++i)
+        bst.raw("ascii").bstFrame(bstMessage(0x97, {1}));
+    bst.raw("ascii").raw("$x");
+    ZRLDoc bstDocument;
+    openStream(bstDocument, bst);
+    EXPECT_EQ(bstDocument.bstCount(), 4u);
+    EXPECT_EQ(bstDocument.otherCount(), 6u);
+    EXPECT_EQ(bstDocument.kind(), 3u);
+    EXPECT_EQ(columnNames(bstDocument), "Line,Timestamp,Type,MsgSrc,PGN,Src,Dest,Pri,Name,Size,Data,");
+
+    ZrlWriter n2k;
+    for (int i = 0; i < 4; ++i)
+        n2k.bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1)));
+    n2k.sentenceWithChecksum("$GPGGA,1");
+    ZRLDoc n2kDocument;
+    openStream(n2kDocument, n2k);
+    EXPECT_EQ(n2kDocument.kind(), 1u) << "4 of 5 is more than 5 / 2 + 1";
+    EXPECT_EQ(columnNames(n2kDocument), "Line,Timestamp,Type,MsgSrc,PGN,Name,Src,Dest,Pri,Size,Data,");
+    n2k.sentenceWithChecksum("$GPGGA,2");
+    openStream(n2kDocument, n2k);
+    EXPECT_EQ(n2kDocument.kind(), 0u) << "4 of 6 is not more than 6 / 2 + 1";
+}
+
+TEST(ZRLDoc, FilterHidesDisabledPgnsAndElementsWithoutOne)
+{
+    ZrlWriter log;
+    log.bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1)))
+        .bstFrame(bst93(2, 129025, 255, 3, 0, pgn129025(50, -1)))
+        .sentenceWithChecksum("$GPGGA,1");
+    ZRLDoc document;
+    openStream(document, log);
+    EXPECT_EQ(document.shownCount(), 3u);
+    EXPECT_EQ(document.enabledPgns(), (std::vector<std::uint32_t>{127250, 129025}));
+
+    document.filters()->togglePgn(127250);
+    document.refreshShown();
+    ASSERT_EQ(document.shownCount(), 1u);
+    EXPECT_EQ(document.begin(0)->pgn(), 129025u);
+    EXPECT_EQ(document.shownLine(0), 1u);
+    EXPECT_EQ(document.elementCount(), 3u);
+    EXPECT_EQ(document.n2kCount(), 2u);
+
+    document.filters()->togglePgn(127250);
+    document.refreshShown();
+    EXPECT_EQ(document.shownCount(), 3u);
+
+    // The fast-packet switches alone leave elements without a PGN shown.
+    document.setViewSettings(KelpLib::ViewSettings(3));
+    EXPECT_EQ(document.shownCount(), 3u);
+}
+
+TEST(ZRLDoc, ListCellsOfTheFirstColumns)
+{
+    ZrlWriter log;
+    log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0)).sentenceWithChecksum("$GPGGA,1");
+    ZRLDoc document;
+    openStream(document, log);
+    const auto columns = document.columns();
+    ASSERT_GE(columns.size(), 4u);
+    EXPECT_EQ(KelpLib::listCellText(document, 0, columns[0]), "0");
+    EXPECT_EQ(KelpLib::listCellText(document, 0, columns[1]), "12:00:00.000");
+    EXPECT_EQ(KelpLib::listCellText(document, 0, columns[2]), "N183");
+    EXPECT_EQ(KelpLib::listCellText(document, 1, columns[2]), "");
+}
+
+TEST(ZRLDoc, FailedOpenLeavesTheDocumentEmptyAndLogsNothing)
+{
+    auto logger = std::make_shared<CommonLib::Logger>();
+    ZRLDoc document;
+    document.setLogger(logger);
+    ZrlWriter log;
+    log.sentenceWithChecksum("$GPGGA,1");
+    openStream(document, log);
+    EXPECT_EQ(logger->getRowCount(), 2u);
+    EXPECT_EQ(logger->getCellText(0, "Result"), "ZRL file \"doc.zrl\": reading started");
+
+    const std::string empty = scratchDir() + "/empty.zrl";
+    writeFile(empty, {});
+    EXPECT_THROW(document.open(empty), CommonLib::KorvErr);
+    EXPECT_EQ(document.elementCount(), 0u);
+    EXPECT_EQ(document.shownCount(), 0u);
+    EXPECT_EQ(document.readTime(), -1);
+    EXPECT_EQ(logger->getRowCount(), 2u) << "no reading-started line for a refused file";
+}
+
+TEST(ZRLDoc, ObserversAreKeptOnce)
+{
+    ZRLDoc document;
+    CountingObserver one, two;
+    document.addObserver(&one);
+    document.addObserver(&one);
+    document.addObserver(nullptr);
+    document.addObserver(&two);
+    EXPECT_EQ(document.observers().size(), 2u);
+    document.removeObserver(&one);
+    document.removeObserver(&one);
+    ASSERT_EQ(document.observers().size(), 1u);
+    EXPECT_EQ(document.observers()[0], &two);
+}
