@@ -30,36 +30,36 @@ public:
 
     int feed(std::uint8_t b)
     {
-        if (escapePending) {
-            escapePending = false;
-            if (b == stx) {
-                inFrame = true;
-                frame.length = 0;
-                return UnframerStart;
-            }
-            if (b == etx) {
-                if (!inFrame)
-                    return UnframerIdle;
-                inFrame = false;
-                return UnframerComplete;
-            }
-            if (b == dle) {
-                if (!inFrame)
-                    return UnframerEscapedEscape;
-                store(b);
-                return UnframerInFrame;
-            }
-            inFrame = false;
-            return UnframerIdle;
-        }
-        if (b == dle) {
-            escapePending = true;
-            return UnframerEscape;
-        }
-        if (inFrame) {
+        // One test settles the common case, a plain byte inside or outside a frame.
+        if ((escapePending | (b == dle)) == 0) {
+            if (!inFrame)
+                return UnframerIdle;
             store(b);
             return UnframerInFrame;
         }
+        if (!escapePending) {
+            escapePending = true;
+            return UnframerEscape;
+        }
+        escapePending = false;
+        if (b == stx) {
+            inFrame = true;
+            frame.length = 0;
+            return UnframerStart;
+        }
+        if (b == etx) {
+            if (!inFrame)
+                return UnframerIdle;
+            inFrame = false;
+            return UnframerComplete;
+        }
+        if (b == dle) {
+            if (!inFrame)
+                return UnframerEscapedEscape;
+            store(b);
+            return UnframerInFrame;
+        }
+        inFrame = false; // a bad escape drops the frame in progress
         return UnframerIdle;
     }
 
