@@ -1,0 +1,70 @@
+#pragma once
+// One opened log: the document, the thread that loads it, its message list and its PGN
+// filter grid. The document is touched only by the loading thread until the load has
+// ended, then only by the window thread.
+#include "app/MessageListModel.h"
+#include "filter/PGNFilterGridAdaptor.h"
+#include "filter/ViewSettings.h"
+#include "log/ZRLDoc.h"
+
+#include <QTableView>
+#include <QWidget>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace CommonLib {
+class ILogger;
+}
+
+namespace ZrlApp {
+
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class LoadOutcome { Loaded, FileNotFound, Failed };
+
+    DocumentWindow(const QString& path, std::shared_ptr<CommonLib::ILogger> logger,
+                   const KelpLib::ViewSettings& view, QWidget* parent = nullptr);
+    // Waits for the loading thread.
+    ~DocumentWindow() override;
+
+    // Starts the loading thread.
+    void startLoad();
+    bool isLoaded() const { return loaded; }
+    const QString& path() const { return filePath; }
+    qint64 fileSize() const { return bytesInFile; }
+    // Bytes parsed so far; safe while loading.
+    std::uint64_t bytesParsed() const { return document->bytesParsed(); }
+
+    // Only after the load has ended.
+    KelpLib::ZRLDoc& doc() { return *document; }
+    std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filterGrid() const { return filter; }
+    QTableView* list() const { return listView; }
+    MessageListModel* listModel() const { return model; }
+
+    // Applies the view switches and shows what now passes the filter.
+    void applyViewSettings(const KelpLib::ViewSettings& view);
+    // Shows what passes the filter after the PGN filter was edited.
+    void refreshShown();
+
+signals:
+    void loadFinished(ZrlApp::DocumentWindow* window, ZrlApp::DocumentWindow::LoadOutcome outcome);
+
+private:
+    void onLoadEnded(LoadOutcome outcome);
+    void sizeColumns();
+    void onRowSelected(int row);
+
+    QString filePath;
+    qint64 bytesInFile = 0;
+    std::unique_ptr<KelpLib::ZRLDoc> document;
+    std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filter;
+    std::thread loader;
+    bool loaded = false;
+    QTableView* listView;
+    MessageListModel* model;
+};
+
+} // namespace ZrlApp

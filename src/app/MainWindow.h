@@ -1,0 +1,99 @@
+#pragma once
+// The main window: documents in a multiple-document area, the "Output", "Message Details"
+// and "Grid View Filters" panes, the menus and the view switches.
+#include "app/AppSettings.h"
+#include "app/DetailsPane.h"
+#include "app/DocumentWindow.h"
+#include "app/GridTableView.h"
+#include "filter/ViewSettings.h"
+#include "log/ZRLDoc.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMenu;
+class QProgressBar;
+class QTimer;
+
+namespace CommonLib {
+class Logger;
+}
+
+namespace ZrlApp {
+
+class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
+    Q_OBJECT
+public:
+    explicit MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens one log in a new document window; loading continues in the background.
+    DocumentWindow* openFile(const QString& path);
+    // Joins the files into a composite beside the first of them and opens it; null when
+    // fewer than two files are given or the composite cannot be written.
+    DocumentWindow* openMultipleFiles(const QStringList& paths);
+
+    QList<DocumentWindow*> documents() const;
+    DocumentWindow* activeDocument() const;
+
+    const KelpLib::ViewSettings& viewSettings() const { return view; }
+    QAction* hideFastCanAction() const { return hideFramesAction; }
+    QAction* hideReassembledAction() const { return hideAssembledAction; }
+    DetailsPane* detailsPane() const { return details; }
+    GridTableView* filterPane() const { return filterList; }
+    GridTableView* outputPane() const { return outputList; }
+    std::shared_ptr<CommonLib::Logger> logger() const { return log; }
+    AppSettings& settings() { return *appSettings; }
+
+    // Writes the view switches and the style to the settings.
+    void saveSettings();
+
+    // IZRLDocObs
+    void onElementSelected(KelpLib::ZRLDocIterator element) override;
+
+signals:
+    void documentLoaded(ZrlApp::DocumentWindow* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createPanes();
+    void createMenus();
+    void createFileMenu();
+    void createViewMenu();
+    void createHelpMenu();
+    void refreshRecentMenu();
+    void chooseAndOpen();
+    void chooseAndOpenMultiple();
+    void onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutcome outcome);
+    void onActiveDocumentChanged();
+    void onFilterEdited();
+    void applyViewToDocuments();
+    void selectLook(int command);
+    void updateProgress();
+    void showHelp();
+    void showAbout();
+
+    std::unique_ptr<AppSettings> appSettings;
+    KelpLib::ViewSettings view;
+    std::shared_ptr<CommonLib::Logger> log;
+    QMdiArea* mdi;
+    GridTableView* outputList = nullptr;
+    DetailsPane* details = nullptr;
+    GridTableView* filterList = nullptr;
+    QAction* hideFramesAction = nullptr;
+    QAction* hideAssembledAction = nullptr;
+    QActionGroup* lookGroup = nullptr;
+    QMenu* recentMenu = nullptr;
+    QProgressBar* progress;
+    QTimer* progressTimer;
+};
+
+} // namespace ZrlApp

@@ -1,0 +1,70 @@
+#include "app/MessageListModel.h"
+
+#include "app/ColourRef.h"
+#include "grid/GridCellTraits.h"
+#include "log/ListCells.h"
+
+#include <stdexcept>
+
+namespace ZrlApp {
+
+MessageListModel::MessageListModel(const KelpLib::ZRLDoc& document, QObject* parent)
+    : QAbstractTableModel(parent), document(document)
+{
+}
+
+void MessageListModel::reset()
+{
+    beginResetModel();
+    columns_.clear();
+    for (const auto& column : document.columns())
+        if (column.shown)
+            columns_.push_back(column);
+    rows = static_cast<int>(std::min<std::size_t>(document.shownCount(), INT32_MAX));
+    endResetModel();
+}
+
+int MessageListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows; }
+
+int MessageListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant MessageListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows || static_cast<std::size_t>(index.column()) >= columns_.size()
+        || static_cast<std::size_t>(index.row()) >= document.shownCount())
+        return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    const KelpLib::ListColumn& column = columns_[static_cast<std::size_t>(index.column())];
+    switch (role) {
+    case Qt::DisplayRole: return QString::fromStdString(KelpLib::listCellText(document, row, column));
+    case Qt::ForegroundRole: return textColour(document.shownElement(row), column);
+    default: return {};
+    }
+}
+
+QVariant MessageListModel::textColour(const KelpLib::ZRLElement& element, const KelpLib::ListColumn& column) const
+{
+    CommonLib::GridCellTraits cell;
+    std::uint32_t colour = 0;
+    if (element.cellColour(column.name, cell) && cell.getColour(colour))
+        return colourFromColourRef(colour);
+    try {
+        return colourFromColourRef(element.colour());
+    } catch (const std::out_of_range&) {
+        // A variant without a table entry keeps the list's own colour.
+        return {};
+    }
+}
+
+QVariant MessageListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0
+        || static_cast<std::size_t>(section) >= columns_.size())
+        return {};
+    return QString::fromStdString(columns_[static_cast<std::size_t>(section)].name);
+}
+
+} // namespace ZrlApp

@@ -1,0 +1,35 @@
+#pragma once
+// The message list of one document: a virtual table over the document's shown elements.
+// Cells are asked for when drawn; nothing is copied per row.
+#include "log/ZRLDoc.h"
+#include "messages/ListColumn.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace ZrlApp {
+
+class MessageListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit MessageListModel(const KelpLib::ZRLDoc& document, QObject* parent = nullptr);
+
+    // Re-reads the document's columns and shown count (after a load or a filter change).
+    void reset();
+    const std::vector<KelpLib::ListColumn>& columns() const { return columns_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    QVariant textColour(const KelpLib::ZRLElement& element, const KelpLib::ListColumn& column) const;
+
+    const KelpLib::ZRLDoc& document;
+    std::vector<KelpLib::ListColumn> columns_;
+    int rows = 0;
+};
+
+} // namespace ZrlApp

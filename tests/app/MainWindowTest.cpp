@@ -1,0 +1,219 @@
+// The main window without a display: loading the demo log, the view switches, the filter
+// pane, the details pane, the log pane, Open Multiple and a missing file.
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
+#include "app/UserMessages.h"
+#include "common/Logger.h"
+#include "common/Version.h"
+#include "messages/KorvBuf.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using ZrlApp::DocumentWindow;
+using ZrlApp::MainWindow;
+
+namespace {
+
+const QString demoPath = QStringLiteral(ZRL_SOURCE_DIR "/samples/demo.zrl");
+constexpr int loadTimeout = 60000;
+
+struct ShownMessage {
+    QString caption;
+    QString text;
+};
+
+int columnNamed(const DocumentWindow& window, const std::string& name)
+{
+    const auto& columns = window.listModel()->columns();
+    for (std::size_t column = 0; column < columns.size(); ++column)
+        if (columns[column].name == name)
+            return static_cast<int>(column);
+    return -1;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        messages.clear();
+        ZrlApp::setMessageSink([this](ZrlApp::MessageKind, const QString& caption, const QString& text) {
+            messages.push_back({caption, text});
+        });
+        folder = std::make_unique<QTemporaryDir>();
+        window = std::make_unique<MainWindow>(std::make_unique<ZrlApp::AppSettings>(folder->filePath("zrl.ini")));
+        window->show();
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        ZrlApp::setMessageSink({});
+    }
+
+    void windowHasItsTitleAndPanes()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("ZRL Reader 2"));
+        QStringList docks;
+        for (auto* dock : window->findChildren<QDockWidget*>())
+            docks << dock->windowTitle();
+        docks.sort();
+        QCOMPARE(docks, (QStringList{"Grid View Filters", "Message Details", "Output"}));
+        QVERIFY(window->hideFastCanAction()->isChecked());
+        QVERIFY(!window->hideReassembledAction()->isChecked());
+    }
+
+    void demoLogFillsTheList()
+    {
+        DocumentWindow* document = loadDemo();
+        QCOMPARE(document->list()->model()->rowCount(), 8475);
+        QCOMPARE(static_cast<std::size_t>(document->list()->model()->rowCount()), document->doc().shownCount());
+        auto* model = document->list()->model();
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Line"));
+        QCOMPARE(model->data(model->index(0, 0)).toString(), QStringLiteral("0"));
+        QCOMPARE(model->data(model->index(0, columnNamed(*document, "Type"))).toString(), QStringLiteral("ZRL"));
+        QCOMPARE(model->data(model->index(0, columnNamed(*document, "Data"))).toString(),
+                 QStringLiteral("01 E8 03 00 00"));
+        // The Timestamp cell takes the element's time colour.
+        const QVariant timeColour = model->data(model->index(0, columnNamed(*document, "Timestamp")), Qt::ForegroundRole);
+        QVERIFY(timeColour.isValid());
+    }
+
+    void viewSwitchesChangeTheShownRows()
+    {
+        DocumentWindow* document = loadDemo();
+        auto* model = document->list()->model();
+        window->hideFastCanAction()->trigger();
+        QVERIFY(!window->hideFastCanAction()->isChecked());
+        QCOMPARE(model->rowCount(), 12875);
+        window->hideReassembledAction()->trigger();
+        QCOMPARE(model->rowCount(), 12265);
+        window->hideFastCanAction()->trigger();
+        QCOMPARE(model->rowCount(), 7865);
+        window->hideReassembledAction()->trigger();
+        QCOMPARE(model->rowCount(), 8475);
+        QCOMPARE(window->viewSettings().getFlags(), 1u);
+    }
+
+    void viewSwitchIsWrittenToTheSettings()
+    {
+        window->hideReassembledAction()->trigger();
+        window->saveSettings();
+        QSettings raw(folder->filePath("zrl.ini"), QSettings::IniFormat);
+        QCOMPARE(raw.value("ZrlViewSettings/view_filter_flags").toUInt(), 3u);
+    }
+
+    void untickingAPgnHidesItsRows()
+    {
+        DocumentWindow* document = loadDemo();
+        ZrlApp::GridTableModel* filter = window->filterPane()->gridModel();
+        QCOMPARE(filter->rowCount(), 9);
+        int enabledColumn = -1;
+        for (int column = 0; column < filter->columnCount(); ++column)
+            if (filter->columnId(column) == "Enabled")
+                enabledColumn = column;
+        QVERIFY(enabledColumn >= 0);
+        const QModelIndex first = filter->index(0, enabledColumn);
+        QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        const int before = document->list()->model()->rowCount();
+        QVERIFY(filter->setData(first, Qt::Unchecked, Qt::CheckStateRole));
+        QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        const int after = document->list()->model()->rowCount();
+        QVERIFY(after < before);
+        QCOMPARE(static_cast<std::size_t>(after), document->doc().shownCount());
+        for (std::size_t row = 0; row < document->doc().shownCount(); ++row)
+            QVERIFY(document->doc().shownElement(row).pgn() != 126992u);
+    }
+
+    void selectingARowFillsTheDetails()
+    {
+        DocumentWindow* document = loadDemo();
+        document->list()->selectRow(1);
+        const auto raw = document->doc().shownElement(1).raw();
+        ZrlApp::GridTableModel* titles = window->detailsPane()->titleList()->gridModel();
+        ZrlApp::GridTableModel* fields = window->detailsPane()->fieldsList()->gridModel();
+        QCOMPARE(static_cast<std::uint32_t>(titles->rowCount()), raw->titleRowCount());
+        QVERIFY(titles->rowCount() > 0);
+        QCOMPARE(titles->data(titles->index(0, 0)).toString(), QString::fromStdString(raw->titleRow(0)));
+        QCOMPARE(static_cast<std::uint32_t>(fields->rowCount()), raw->rowCount());
+        QCOMPARE(fields->columnId(0), std::string("Field"));
+        QCOMPARE(fields->data(fields->index(0, 0)).toString(), QString::fromStdString(raw->rowHeader(0)));
+        QCOMPARE(fields->data(fields->index(0, 1)).toString(),
+                 QString::fromStdString(raw->cellText(0, raw->columnName(0))));
+    }
+
+    void logPaneGrowsWithTheLoad()
+    {
+        const int before = window->outputPane()->gridModel()->rowCount();
+        loadDemo();
+        QTRY_VERIFY(window->outputPane()->gridModel()->rowCount() > before);
+        QCOMPARE(static_cast<std::uint32_t>(window->outputPane()->gridModel()->rowCount()),
+                 window->logger()->getRowCount());
+    }
+
+    void missingFileShowsTheFileError()
+    {
+        DocumentWindow* document = window->openFile(folder->filePath("gone.zrl"));
+        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), loadTimeout);
+        QCOMPARE(messages.size(), std::size_t(1));
+        QCOMPARE(messages[0].caption, QStringLiteral("File Error"));
+        QCOMPARE(messages[0].text, QStringLiteral("File Not Found - file will be removed from most recently used menu"));
+        QVERIFY(!window->settings().recentFiles().contains(folder->filePath("gone.zrl")));
+        QCOMPARE(document->list()->model()->rowCount(), 0);
+    }
+
+    void openMultipleNeedsTwoFiles()
+    {
+        QVERIFY(window->openMultipleFiles({demoPath}) == nullptr);
+        QCOMPARE(messages.size(), std::size_t(1));
+        QCOMPARE(messages[0].text, QStringLiteral("More than one file must be selected"));
+        QVERIFY(window->documents().isEmpty());
+    }
+
+    void openMultipleOpensTheComposite()
+    {
+        const QString copy = folder->filePath("second.zrl");
+        QVERIFY(QFile::copy(demoPath, copy));
+        const QString first = folder->filePath("first.zrl");
+        QVERIFY(QFile::copy(demoPath, first));
+        DocumentWindow* document = window->openMultipleFiles({first, copy});
+        QVERIFY(document != nullptr);
+        QVERIFY(QFileInfo(document->path()).fileName().startsWith("composite_"));
+        QCOMPARE(QFileInfo(document->path()).absolutePath(), QFileInfo(first).absolutePath());
+        QCOMPARE(QFileInfo(document->path()).size(), 2 * QFileInfo(demoPath).size());
+        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), loadTimeout);
+        QCOMPARE(document->doc().elementCount(), std::size_t(2 * 12875));
+    }
+
+    void aboutShowsTheVersion()
+    {
+        QCOMPARE(ZrlApp::aboutVersionText(), QStringLiteral("Version ") + CommonLib::versionText());
+        ZrlApp::AboutDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("About ZRL Reader"));
+        auto* version = dialog.findChild<QLabel*>("version");
+        QVERIFY(version != nullptr);
+        QCOMPARE(version->text(), ZrlApp::aboutVersionText());
+    }
+
+private:
+    DocumentWindow* loadDemo()
+    {
+        DocumentWindow* document = window->openFile(demoPath);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), loadTimeout); }();
+        return document;
+    }
+
+    std::vector<ShownMessage> messages;
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> window;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
