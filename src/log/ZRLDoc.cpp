@@ -2,6 +2,8 @@
 
 #include "common/ILogger.h"
 #include "common/NullLogger.h"
+#include "export/PgnNames.h"
+#include "export/ZRLDocExport.h"
 #include "filter/ZRLDocFilters.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLDocParser.h"
@@ -119,6 +121,22 @@ void ZRLDoc::addElement(std::unique_ptr<ZRLElement> element)
     }
     if (variant == VariantMdtControl || variant == VariantMdtData) ++mdtCount_;
     elements_.push_back(std::move(element));
+}
+
+void ZRLDoc::exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
+{
+    logger_->logCode(0, "Exporting %d messages", static_cast<int>(elements_.size()));
+    std::vector<std::string> written;
+    std::string base;
+    if (ZRLDocExport::csvBase(path, base)) {
+        ZRLDocExport exporter(*this, base, exportPgnName);
+        exporter.exportRaw(pgns);
+        written = exporter.getWrittenFiles();
+    }
+    if (written.empty())
+        logger_->logText("Export aborted");
+    for (const std::string& file : written)
+        logger_->logCode(0, "Exported to %s", file.c_str());
 }
 
 void ZRLDoc::setViewSettings(const ViewSettings& settings)

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace KelpLib {
+
+class ZRLDoc;
+class ZRLElement;
+
+// Writes a loaded document as comma-separated files for spreadsheets: the raw export (one
+// file of NMEA 2000 messages, one of NMEA 0183 sentences). Lives for one export; files are
+// opened on their first line and every line ends with CR LF.
+class ZRLDocExport {
+public:
+    using PgnNameLookup = std::function<std::string(std::uint32_t pgn)>;
+
+    static constexpr std::uint32_t n2kFileKey = 0x10000;
+    static constexpr std::uint32_t n183FileKey = 0x10001;
+
+    // base: the output path without its ".csv".
+    ZRLDocExport(const ZRLDoc& document, std::string base, PgnNameLookup pgnName);
+
+    // NMEA 2000 messages of the PGNs given (all when the list is empty) and every valid sentence.
+    void exportRaw(const std::vector<std::uint32_t>& pgns);
+
+    const std::vector<std::string>& getWrittenFiles() const { return writtenFiles; }
+
+    // The path without its ".csv" extension (compared case-sensitively); false for any other.
+    static bool csvBase(const std::string& path, std::string& base);
+
+private:
+    std::ofstream& stream(std::uint32_t key, const std::string& suffix, const char* header);
+    void writeN2kLine(const ZRLElement& element, std::size_t line, const std::vector<std::uint32_t>& pgns);
+
+    const ZRLDoc& document;
+    std::string base;
+    PgnNameLookup pgnName;
+    std::map<std::uint32_t, std::unique_ptr<std::ofstream>> streams;
+    std::vector<std::string> writtenFiles;
+};
+
+// Whether an element counts as an NMEA 2000 message for export: N2K, or a single CAN frame
+// that did not go into an assembled message.
+bool isExportedN2kMessage(const ZRLElement& element);
+
+// The element's time of day as "%02d:%02d:%02d.%03d", or "Time Error".
+std::string elementTimeText(const ZRLElement& element);
+
+} // namespace KelpLib
