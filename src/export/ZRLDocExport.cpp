@@ -86,6 +86,8 @@ void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
         }
     }
     streams.clear();
+    if (document.mdtCount() > 0)
+        exportMdt();
 }
 
 } // namespace KelpLib

@@ -3,6 +3,7 @@
 #include "filter/ZRLDocFilters.h"
 #include "log/ZRLDoc.h"
 #include "support/DemoLog.h"
+#include "support/MdtMessages.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
@@ -109,4 +110,70 @@ TEST(ZRLDocExport, DemoLogLosesNoMessage)
     EXPECT_EQ(std::size_t(std::count(n2kFile.begin(), n2kFile.end(), '\n')), n2k + 1);
     EXPECT_EQ(std::size_t(std::count(n183File.begin(), n183File.end(), '\n')), n183);
     EXPECT_GT(n2k, 4000u);
+}
+
+namespace {
+
+// One sampled-data transfer of 16-bit samples 0, 1, 2, ... sent in blocks of up to 200 bytes.
+void appendTransfer(ZrlWriter& log, std::uint8_t id, const SampledSetup& setup, std::uint32_t samples)
+{
+    Bytes data;
+    for (std::uint32_t i = 0; i < samples; ++i) {
+        data.push_back(static_cast<std::uint8_t>(i));
+        data.push_back(static_cast<std::uint8_t>(i >> 8));
+    }
+    log.bstFrame(mdtStart(id, setup.channelId, std::uint32_t(data.size()), sampledSetup(setup)));
+    for (std::size_t at = 0; at < data.size(); at += 200) {
+        const std::size_t n = std::min<std::size_t>(200, data.size() - at);
+        log.bstFrame(mdtData(id, setup.channelId, std::uint32_t(at), Bytes(data.begin() + at, data.begin() + at + n)));
+    }
+    log.bstFrame(mdtEnd(id, setup.channelId, std::uint32_t(data.size())));
+}
+
+} // namespace
+
+TEST(ZRLDocExport, MdtRowsFilesAndErrors)
+{
+    SampledSetup volts;
+    volts.startTime = 1234567890;
+    volts.samplesTotal = 3;
+    volts.samplePeriod = 100;
+    volts.rangeMin = 1234;
+    volts.rangeMax = -5000;
+    volts.exponent = -2;
+    volts.channelId = 0;
+    SampledSetup tach = volts;
+    tach.channelId = 4;
+    tach.exponent = 3;
+    tach.unitCode = 9;
+    tach.dataBitSize = 8;
+    SampledSetup odd = volts;
+    odd.channelId = 28;
+    odd.hwAdcId = 1;
+    odd.samplesTotal = 25000;
+
+    ZrlWriter log;
+    appendTransfer(log, 1, volts, 3);
+    appendTransfer(log, 2, tach, 2);
+    appendTransfer(log, 3, odd, 25000);
+    log.bstFrame(mdtEnd(7, 0, 4));
+    Exported e(log);
+    ASSERT_GT(e.document.mdtCount(), 0u);
+    const auto lines = e.exportLog("m.csv");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1], "Exported to " + e.dir + "/m.0.mdt.csv");
+
+    const std::string header = "Line,data_type,model_id,start_time,channel_id,channel_name, sample_period,samples_total,"
+                               "range_min,range_max,range_offset,range_units,data_bit_size,sample_bit_size,hw_adc_id,hw_mux_id,ifeed\r\n";
+    EXPECT_EQ(e.file("m.0.mdt.csv"), header +
+                                         "0,MDTSamples,42,123457,0,ChannelsTAV1::CHAN_VIN,100,3,12.340000,-50.000000,0.000000,Volts,"
+                                         "16,12,0,0,0,0,1,2,\r\n"
+                                         "MDT transfer error on ID = 7 error = -2596 (ES25_TransferIDDoesNotMatch)\r\n");
+    EXPECT_EQ(e.file("m.1.mdt.csv"), header +
+                                         "1,MDTSamples,42,123457,4,ChannelsTAV1::CHAN_TACH1,100,3,1234.000000,-5000.000000,0.000000,"
+                                         "8,12,0,0,0,\r\n"
+                                         "MDT transfer error on ID = 7 error = -2596 (ES25_TransferIDDoesNotMatch)\r\n");
+    const std::string third = e.file("m.2.mdt.csv");
+    EXPECT_NE(third.find("2,MDTSamples,42,123457,28,Error-unexpected tav channel!,100,25000,"), std::string::npos);
+    EXPECT_EQ(std::count(third.begin(), third.end(), ','), 16 + 17 + 10000) << "header, fixed columns, samples capped at 10000";
 }
