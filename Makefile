@@ -3,6 +3,8 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 DEMO       := samples/demo.zrl
@@ -48,5 +50,17 @@ run: build
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
+# Every libFuzzer target for FUZZ_SECONDS each (clang, ASan+UBSan), starting from its seed
+# corpus; new inputs are kept in $(FUZZ_BUILD)/corpus/<name>. Not part of CI.
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRL_FUZZ=ON \
+	  -DZRL_CORE_ONLY=ON -DZRL_BENCH=OFF >/dev/null
+	@targets=$$(ninja -C $(FUZZ_BUILD) -t targets all | sed -n 's/^\(fuzz_[a-z0-9]*\):.*/\1/p' | sort -u); \
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $$targets && \
+	for t in $$targets; do name=$${t#fuzz_}; mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name || exit 1; done
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

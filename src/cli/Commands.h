@@ -41,5 +41,6 @@ int run(const std::string& command, Arguments args);
 int summary(Arguments& args);
 int list(Arguments& args);
 int join(Arguments& args);
+int exportCsv(Arguments& args);
 
 }  // namespace ZrlTool

@@ -7,6 +7,7 @@ int run(const std::string& command, Arguments args)
     if (command == "summary") return summary(args);
     if (command == "list") return list(args);
     if (command == "join") return join(args);
+    if (command == "export") return exportCsv(args);
     throw UsageError("unknown command \"" + command + "\"");
 }
 

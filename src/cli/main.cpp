@@ -13,6 +13,8 @@ const char* const kUsage =
     "commands:\n"
     "  summary FILE [--view-flags N]   load FILE and print its counts, known PGNs and load log\n"
     "  list FILE [--view-flags N]      print the message list (header line, one line per shown element)\n"
+    "  export FILE OUT.csv [--pgn N]...  raw CSV export: FILE's NMEA 2000 messages of the PGNs given\n"
+    "                                  (all by default) to OUT.n2k.csv, its sentences to OUT.n183.csv\n"
     "  join OUT FILE...                write the composite of the files, byte for byte, in order\n"
     "  --help                          this text\n"
     "\n"

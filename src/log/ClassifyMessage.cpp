@@ -16,9 +16,11 @@ constexpr std::uint32_t bemSentenceMinimum = 12;
 constexpr std::uint32_t bemArmourStart = 11;
 constexpr std::uint32_t bemArmourTail = 3;
 
+// The engineering messages hidden with the reserved fields. Mass data transfers stay: they
+// carry the sampled data that the export writes, and hiding them would lose it.
 bool isReservedVariant(MsgVariant variant)
 {
-    return variant == VariantReboot || (variant >= VariantBemDebug && variant <= VariantMdtData);
+    return variant == VariantReboot || (variant >= VariantBemDebug && variant <= VariantBemBootEnciphered);
 }
 
 MsgVariantInfo classifyBst(const std::uint8_t* bytes, std::uint32_t length)

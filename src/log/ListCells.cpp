@@ -1,7 +1,7 @@
 #include "log/ListCells.h"
 
 #include "log/ZRLDoc.h"
-#include "messages/KorvBuf.h"
+#include "log/ElementListText.h"
 
 namespace KelpLib {
 
@@ -14,12 +14,7 @@ std::string listCellText(const ZRLDoc& document, std::size_t shownIndex, const L
     case ListColumnLine: return std::to_string(document.shownLine(shownIndex));
     case ListColumnTimestamp: return element.timeText();
     case ListColumnType: return element.typeText();
-    default: {
-        // The raw bytes answer what no message class answers yet.
-        KorvBuf bytes;
-        bytes.wrap(element.data(), element.length());
-        return bytes.listText(column);
-    }
+    default: return elementListText(element, column);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/ILogger.h"
 #include "common/NullLogger.h"
+#include "export/PgnNames.h"
+#include "export/ZRLDocExport.h"
 #include "filter/ZRLDocFilters.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLDocParser.h"
@@ -121,6 +123,22 @@ void ZRLDoc::addElement(std::unique_ptr<ZRLElement> element)
     elements_.push_back(std::move(element));
 }
 
+void ZRLDoc::exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
+{
+    logger_->logCode(0, "Exporting %d messages", static_cast<int>(elements_.size()));
+    std::vector<std::string> written;
+    std::string base;
+    if (ZRLDocExport::csvBase(path, base)) {
+        ZRLDocExport exporter(*this, base, exportPgnName);
+        exporter.exportRaw(pgns);
+        written = exporter.getWrittenFiles();
+    }
+    if (written.empty())
+        logger_->logText("Export aborted");
+    for (const std::string& file : written)
+        logger_->logCode(0, "Exported to %s", file.c_str());
+}
+
 void ZRLDoc::setViewSettings(const ViewSettings& settings)
 {
     filters_->setViewSettings(settings);
@@ -185,51 +203,46 @@ void ZRLDoc::addColumn(const char* name, std::uint32_t width, std::uint32_t id)
     columns_.emplace(nextColumn_++, ListColumn{name, width, id, true});
 }
 
+namespace {
+
+struct ColumnSpec {
+    const char* name;
+    std::uint32_t width;
+    std::uint32_t id;
+};
+
+// The columns each kind of document adds after Line, Timestamp and Type.
+constexpr ColumnSpec n2kColumns[] = {{"MsgSrc", 8, 6}, {"PGN", 8, 10}, {"Name", 20, 5}, {"Src", 5, 11},
+                                     {"Dest", 5, 12}, {"Pri", 4, 13},  {"Size", 5, 8},  {"Data", 60, 9}};
+constexpr ColumnSpec n183Columns[] = {{"Size", 8, 8}, {"Talker", 7, 3}, {"Formatter", 8, 4}, {"Name", 36, 5}, {"Data", 50, 9}};
+constexpr ColumnSpec bstColumns[] = {{"MsgSrc", 8, 6}, {"PGN", 8, 10}, {"Src", 5, 11},  {"Dest", 5, 12},
+                                     {"Pri", 4, 13},   {"Name", 20, 5}, {"Size", 5, 8}, {"Data", 60, 9}};
+constexpr ColumnSpec canColumns[] = {{"PGN", 8, 10}, {"Name", 20, 5}, {"Src", 5, 11}, {"Dest", 5, 12},
+                                     {"Pri", 4, 13}, {"Size", 5, 8},  {"Data", 60, 9}};
+constexpr ColumnSpec mixedColumns[] = {{"Data", 60, 9}};
+
+} // namespace
+
 void ZRLDoc::chooseKindAndColumns()
 {
     const std::uint32_t total = n2kCount_ + n183Count_ + bstCount_ + canCount_ + otherCount_;
     const std::uint32_t half = total / 2 + 1;
     resetColumns();
-    if (n2kCount_ > half) {
-        kind_ = kN2k;
-        addColumn("MsgSrc", 8, 6);
-        addColumn("PGN", 8, 10);
-        addColumn("Name", 20, 5);
-        addColumn("Src", 5, 11);
-        addColumn("Dest", 5, 12);
-        addColumn("Pri", 4, 13);
-        addColumn("Size", 5, 8);
-        addColumn("Data", 60, 9);
-    } else if (n183Count_ > half) {
-        kind_ = kN183;
-        addColumn("Size", 8, 8);
-        addColumn("Talker", 7, 3);
-        addColumn("Formatter", 8, 4);
-        addColumn("Name", 36, 5);
-        addColumn("Data", 50, 9);
-    } else if (bstCount_ > half / 2) {
-        kind_ = kBst;
-        addColumn("MsgSrc", 8, 6);
-        addColumn("PGN", 8, 10);
-        addColumn("Src", 5, 11);
-        addColumn("Dest", 5, 12);
-        addColumn("Pri", 4, 13);
-        addColumn("Name", 20, 5);
-        addColumn("Size", 5, 8);
-        addColumn("Data", 60, 9);
-    } else if (canCount_ > half / 2) {
-        kind_ = kCan;
-        addColumn("PGN", 8, 10);
-        addColumn("Name", 20, 5);
-        addColumn("Src", 5, 11);
-        addColumn("Dest", 5, 12);
-        addColumn("Pri", 4, 13);
-        addColumn("Size", 5, 8);
-        addColumn("Data", 60, 9);
-    } else {
-        kind_ = kMixed;
-        addColumn("Data", 60, 9);
-    }
+    const auto add = [this](std::uint32_t kind, const auto& specs) {
+        kind_ = kind;
+        for (const ColumnSpec& spec : specs)
+            addColumn(spec.name, spec.width, spec.id);
+    };
+    if (n2kCount_ > half)
+        add(kN2k, n2kColumns);
+    else if (n183Count_ > half)
+        add(kN183, n183Columns);
+    else if (bstCount_ > half / 2)
+        add(kBst, bstColumns);
+    else if (canCount_ > half / 2)
+        add(kCan, canColumns);
+    else
+        add(kMixed, mixedColumns);
 }
 
 ZRLDocIterator ZRLDoc::begin(std::size_t index) const

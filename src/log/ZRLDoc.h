@@ -73,6 +73,11 @@ public:
     // Takes ownership of a parsed element, appends it and counts it by group.
     void addElement(std::unique_ptr<ZRLElement> element);
 
+    // Raw CSV export of the NMEA 2000 messages of the PGNs given (all for an empty list) and of
+    // the NMEA 0183 sentences, to files named after path, which must end in ".csv". The outcome
+    // goes to the log: "Exported to %s" per file written, or "Export aborted".
+    void exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns = {});
+
     void setViewSettings(const ViewSettings& settings);
     void refreshShown();
 

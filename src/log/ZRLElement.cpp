@@ -1,7 +1,9 @@
 #include "log/ZRLElement.h"
 
 #include "grid/GridCellTraits.h"
+#include "log/ClassifyMessage.h"
 #include "messages/KorvBuf.h"
+#include "messages/N2KHeader.h"
 
 #include <cstring>
 
@@ -41,6 +43,30 @@ void ZRLElement::setBytes(std::uint32_t count, const std::uint8_t* bytes)
 std::string ZRLElement::sourceText() const
 {
     return variantInfo.raw == VariantN2k ? "N2K::" + std::to_string(variantInfo.source) : "LOCAL";
+}
+
+void ZRLElement::messageBytes(KorvBuf& out) const
+{
+    const MsgVariant raw = variantInfo.raw;
+    const MsgVariant effective = variantInfo.effective;
+    const bool bemVariant = effective >= VariantBemCommand && effective <= 1032;
+    if (raw != effective && ((raw == VariantN2k && effective >= VariantBst && effective <= VariantBstChecksumError) || bemVariant)) {
+        if (raw == VariantN183) {
+            std::uint8_t decoded[200];
+            const std::int32_t count = decodeBemSentence(buffer.data, buffer.length, decoded, sizeof decoded);
+            if (count > 0) {
+                out.assign(decoded, static_cast<std::uint32_t>(count - 1));
+                return;
+            }
+        } else {
+            N2KMsg_s header;
+            if (decodeN2KHeader(buffer, header) == 0 && header.length >= 2) {
+                out.assign(header.data + 2, header.length - 2);
+                return;
+            }
+        }
+    }
+    out = buffer;
 }
 
 const ZRLElement& ZRLElement::empty()

@@ -60,6 +60,10 @@ public:
     // "N2K::%u" with the source address for NMEA 2000 messages, else "LOCAL".
     std::string sourceText() const;
 
+    // The bytes the message class of the effective variant reads: the BEM message inside
+    // PGN 126720 or inside a "!PQRDB" sentence, else a copy of the element's bytes.
+    void messageBytes(KorvBuf& out) const;
+
     // The element every empty document iterator points at.
     static const ZRLElement& empty();
 

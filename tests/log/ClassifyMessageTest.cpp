@@ -105,6 +105,9 @@ TEST_F(ReservedHidden, BemInsideProprietaryPgn)
     EXPECT_EQ(classifyBytes(message).effective, 65280u);
     EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0x11, {})).effective, 65280u);
     EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA0, {})).effective, 1024u);
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA8, {})).effective, 65280u);
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA9, {})).effective, 1029u) << "transfers keep their sampled data";
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xC0, {})).effective, 1030u);
 }
 
 TEST_F(ReservedHidden, OtherManufacturersAndPlainMessages)

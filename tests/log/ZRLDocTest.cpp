@@ -61,6 +61,10 @@ TEST(ZRLDoc, SentencesMakeAnNmea0183Document)
     EXPECT_EQ(document.otherCount(), 1u);
     EXPECT_EQ(document.kind(), 2u);
     EXPECT_EQ(columnNames(document), "Line,Timestamp,Type,Size,Talker,Formatter,Name,Data,");
+    std::string cells;
+    for (const auto& column : document.columns())
+        cells += KelpLib::listCellText(document, 3, column) + "|";
+    EXPECT_EQ(cells, "3|00:00:00.000|N183|11|GP|GGA||3|");
     EXPECT_GE(document.parseTime(), 0);
     EXPECT_GE(document.readTime(), 0);
 }

@@ -1,7 +1,9 @@
 #include "support/DemoLog.h"
+#include "support/MdtMessages.h"
 
 #include "support/N2kPayloads.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -102,6 +104,31 @@ void productInformation(ZrlWriter& w, std::uint16_t& deviceMs, std::uint8_t sequ
     }
 }
 
+// One mass data transfer of 100 16-bit samples of the supply voltage, in blocks of 200 bytes.
+void sampledTransfer(ZrlWriter& w, std::uint64_t now)
+{
+    SampledSetup setup;
+    setup.startTime = now;
+    setup.samplesTotal = 100;
+    setup.samplePeriod = 1000;
+    setup.rangeMin = 0;
+    setup.rangeMax = 3300;
+    setup.exponent = -2;
+    setup.channelId = 0;
+    Bytes data;
+    for (int i = 0; i < 100; ++i) {
+        const int sample = 2048 + static_cast<int>(200.0 * std::sin(i * 0.2));
+        data.push_back(static_cast<std::uint8_t>(sample));
+        data.push_back(static_cast<std::uint8_t>(sample >> 8));
+    }
+    w.bstFrame(mdtStart(5, 0, static_cast<std::uint32_t>(data.size()), sampledSetup(setup), 0x0101));
+    for (std::size_t at = 0; at < data.size(); at += 200) {
+        const std::size_t n = std::min<std::size_t>(200, data.size() - at);
+        w.bstFrame(mdtData(5, 0, static_cast<std::uint32_t>(at), Bytes(data.begin() + at, data.begin() + at + n)));
+    }
+    w.bstFrame(mdtEnd(5, 0, static_cast<std::uint32_t>(data.size())));
+}
+
 }  // namespace
 
 std::string aisPositionReport(std::uint32_t mmsi, double latitude, double longitude, double sogKnots,
@@ -196,6 +223,14 @@ Bytes demoLog()
         if (s == 100) w.sentence("$GPGGA,094000.00,5047.580,N,00106.300,W,1,09,1.0,11.0,M,47.2,M,,*00");
         if (s == 200) w.raw("ALARM ACK: shallow water 3.2 m\r\n");
         if (s == 300) w.noise(random, 24);
+        if (s == 30) {
+            // The logging PC asks the gateway for its hardware information and port settings.
+            w.bstFrame(bemMessage(0xA0, 0x10, 0, 0, 0, {}));
+            w.bstFrame(bemMessage(0xA0, 0x10, 0x0101, 20240042, 0, {0x01, 0x04, 0x02, 0x18, 0x06, 0x0F}));
+            w.bstFrame(bemMessage(0xA1, 0x11, 0x0101, 20240042, 0, {0x00, 0x00, 0xE1, 0x00, 0x00}));
+        }
+        if (s == 400)
+            sampledTransfer(w, now);
     }
     return w.bytes();
 }

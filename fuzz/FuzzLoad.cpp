@@ -1,0 +1,40 @@
+// The whole load path on arbitrary bytes: file, parser, document, filter and every list cell.
+#include "common/Logger.h"
+#include "filter/ZRLDocFilters.h"
+#include "log/ListCells.h"
+#include "log/ZRLDoc.h"
+#include "messages/KorvBuf.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const std::string path = "/tmp/zrl-fuzz-load-" + std::to_string(getpid()) + ".zrl";
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(data, 1, size, file);
+        std::fclose(file);
+    }
+    KelpLib::ZRLDoc document;
+    document.setLogger(std::make_shared<CommonLib::Logger>());
+    document.setViewSettings(KelpLib::ViewSettings(size ? data[0] & 3 : 1));
+    try {
+        document.open(path);
+    } catch (const std::exception&) {
+        return 0;
+    }
+    const auto columns = document.columns();
+    std::size_t total = 0;
+    for (std::size_t row = 0; row < document.shownCount(); ++row)
+        for (const auto& column : columns)
+            total += KelpLib::listCellText(document, row, column).size();
+    for (std::size_t i = 0; i < document.elementCount(); ++i) {
+        const auto raw = document.element(i).raw();
+        for (std::uint32_t row = 0; row < raw->rowCount() && row < 64; ++row)
+            total += raw->cellText(row, "Char").size();
+    }
+    return total == 0 ? 0 : 0;
+}

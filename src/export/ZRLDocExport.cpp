@@ -1,0 +1,93 @@
+#include "export/ZRLDocExport.h"
+
+#include "log/ZRLDoc.h"
+#include "log/ZRLElement.h"
+#include "messages/N2KHeader.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace KelpLib {
+
+namespace {
+
+const char* const lineEnd = "\r\n";
+const char* const n2kHeader = "Line,Time,Type,PGN,Name,Src,Dest,Pri,Size,Data";
+
+} // namespace
+
+bool isExportedN2kMessage(const ZRLElement& element)
+{
+    return element.effectiveVariant() == VariantN2k ||
+           (element.effectiveVariant() == VariantCanFrame && (element.flags() & ZRLElement::canFrameOfAssembly) == 0);
+}
+
+std::string elementTimeText(const ZRLElement& element) { return element.timeText(); }
+
+bool ZRLDocExport::csvBase(const std::string& path, std::string& base)
+{
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.compare(dot, std::string::npos, ".csv") != 0)
+        return false;
+    base = path.substr(0, dot);
+    return true;
+}
+
+ZRLDocExport::ZRLDocExport(const ZRLDoc& document, std::string base, PgnNameLookup pgnName)
+    : document(document), base(std::move(base)), pgnName(std::move(pgnName))
+{
+}
+
+std::ofstream& ZRLDocExport::stream(std::uint32_t key, const std::string& suffix, const char* header)
+{
+    auto found = streams.find(key);
+    if (found != streams.end())
+        return *found->second;
+    const std::string name = base + suffix;
+    // Binary, so that the CR LF line ends are written as they are.
+    auto file = std::make_unique<std::ofstream>(name, std::ios::out | std::ios::trunc | std::ios::binary);
+    writtenFiles.push_back(name);
+    if (header)
+        *file << header << lineEnd << std::flush;
+    return *streams.emplace(key, std::move(file)).first->second;
+}
+
+void ZRLDocExport::writeN2kLine(const ZRLElement& element, std::size_t line, const std::vector<std::uint32_t>& pgns)
+{
+    N2KMsg_s message;
+    if (decodeN2KHeader(element.bytes(), message) != 0)
+        message = N2KMsg_s{};
+    if (!pgns.empty() && std::find(pgns.begin(), pgns.end(), message.pgn) == pgns.end())
+        return;
+    const std::string name = pgnName ? pgnName(message.pgn) : std::string();
+    std::string text = std::to_string(line) + "," + elementTimeText(element) + "," + element.typeText() + ",";
+    char fields[80];
+    std::snprintf(fields, sizeof fields, "%6d,", static_cast<int>(message.pgn));
+    text += fields;
+    text += "\"" + name + "\",";
+    std::snprintf(fields, sizeof fields, "%u,%u,%u,%u,", unsigned(message.source), unsigned(message.destination),
+                  unsigned(message.priority), unsigned(message.length));
+    text += fields;
+    for (std::uint32_t i = 0; i < message.length; ++i)
+        text += std::to_string(message.data[i]) + ",";
+    stream(n2kFileKey, ".n2k.csv", n2kHeader) << text << lineEnd << std::flush;
+}
+
+void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
+{
+    for (std::size_t line = 0; line < document.elementCount(); ++line) {
+        const ZRLElement& element = document.element(line);
+        if (isExportedN2kMessage(element)) {
+            writeN2kLine(element, line, pgns);
+        } else if (element.effectiveVariant() == VariantN183) {
+            const std::string sentence(reinterpret_cast<const char*>(element.data()), element.length());
+            stream(n183FileKey, ".n183.csv", nullptr) << elementTimeText(element) << ",\"" << sentence << "\"" << lineEnd
+                                                      << std::flush;
+        }
+    }
+    streams.clear();
+    if (document.mdtCount() > 0)
+        exportMdt();
+}
+
+} // namespace KelpLib

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "log/MDT_Container.h"
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace KelpLib {
+
+class ZRLDoc;
+class ZRLElement;
+
+// Writes a loaded document as comma-separated files for spreadsheets: the raw export (one
+// file of NMEA 2000 messages, one of NMEA 0183 sentences). Lives for one export; files are
+// opened on their first line and every line ends with CR LF.
+class ZRLDocExport : private IMDT_ContainerObserver_s {
+public:
+    using PgnNameLookup = std::function<std::string(std::uint32_t pgn)>;
+
+    static constexpr std::uint32_t n2kFileKey = 0x10000;
+    static constexpr std::uint32_t n183FileKey = 0x10001;
+
+    // base: the output path without its ".csv".
+    ZRLDocExport(const ZRLDoc& document, std::string base, PgnNameLookup pgnName);
+
+    static constexpr std::uint32_t maxSamplesPerRow = 10000;
+
+    // NMEA 2000 messages of the PGNs given (all when the list is empty), every valid sentence
+    // and, when the document holds MDT messages, one row per completed sampled-data transfer.
+    void exportRaw(const std::vector<std::uint32_t>& pgns);
+
+    const std::vector<std::string>& getWrittenFiles() const { return writtenFiles; }
+
+    // The path without its ".csv" extension (compared case-sensitively); false for any other.
+    static bool csvBase(const std::string& path, std::string& base);
+
+private:
+    void onTransferError(std::uint8_t transferId, std::int32_t code) override;
+    void onTransferStart(std::uint8_t) override {}
+    void onTransferComplete(std::uint8_t transferId) override;
+    void exportMdt();
+    std::ofstream& mdtStream(std::uint32_t key);
+    void writeMdtRow(const MDT_Deserialiser& transfer);
+
+    std::ofstream& stream(std::uint32_t key, const std::string& suffix, const char* header);
+    void writeN2kLine(const ZRLElement& element, std::size_t line, const std::vector<std::uint32_t>& pgns);
+
+    const ZRLDoc& document;
+    std::string base;
+    PgnNameLookup pgnName;
+    std::map<std::uint32_t, std::unique_ptr<std::ofstream>> streams;
+    std::vector<std::string> writtenFiles;
+    MDT_Container mdt;
+    std::uint32_t mdtLine = 0;
+};
+
+// Whether an element counts as an NMEA 2000 message for export: N2K, or a single CAN frame
+// that did not go into an assembled message.
+bool isExportedN2kMessage(const ZRLElement& element);
+
+// The element's time of day as "%02d:%02d:%02d.%03d", or "Time Error".
+std::string elementTimeText(const ZRLElement& element);
+
+} // namespace KelpLib

@@ -1,0 +1,39 @@
+#include "log/ElementListText.h"
+
+#include "log/ZRLElement.h"
+#include "messages/KorvBuf.h"
+#include "messages/N183MsgText.h"
+#include "messages/N183ParsedSentence.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace KelpLib {
+
+namespace {
+
+bool isSentence(MsgVariant variant) { return variant >= VariantN183 && variant <= VariantN183BadChar; }
+
+std::string sentenceListText(const ZRLElement& element, const ListColumn& column)
+{
+    N183SentenceRecord record;
+    record.length = std::min<std::uint32_t>(element.length(), kN183TextCapacity - 1);
+    if (record.length)
+        std::memcpy(record.text, element.data(), record.length);
+    record.text[record.length] = 0;
+    const N183ParsedSentence sentence(record);
+    return N183MsgText::listText(sentence, column.id);
+}
+
+} // namespace
+
+std::string elementListText(const ZRLElement& element, const ListColumn& column)
+{
+    if (isSentence(element.effectiveVariant()))
+        return sentenceListText(element, column);
+    KorvBuf bytes;
+    bytes.wrap(element.data(), element.length());
+    return bytes.listText(column);
+}
+
+} // namespace KelpLib

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "messages/ListColumn.h"
+
+#include <string>
+
+namespace KelpLib {
+
+class ZRLElement;
+
+// The list cell of an element for the columns its message answers (all but Line, Timestamp
+// and Type): the NMEA 0183 texts for sentences, the raw bytes' size and hex dump otherwise.
+std::string elementListText(const ZRLElement& element, const ListColumn& column);
+
+} // namespace KelpLib
