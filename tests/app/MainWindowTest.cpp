@@ -73,7 +73,7 @@ private slots:
     void demoLogFillsTheList()
     {
         DocumentWindow* document = loadDemo();
-        QCOMPARE(document->list()->model()->rowCount(), 8475);
+        QCOMPARE(document->list()->model()->rowCount(), 8481);
         QCOMPARE(static_cast<std::size_t>(document->list()->model()->rowCount()), document->doc().shownCount());
         auto* model = document->list()->model();
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Line"));
@@ -92,13 +92,13 @@ private slots:
         auto* model = document->list()->model();
         window->hideFastCanAction()->trigger();
         QVERIFY(!window->hideFastCanAction()->isChecked());
-        QCOMPARE(model->rowCount(), 12875);
+        QCOMPARE(model->rowCount(), 12881);
         window->hideReassembledAction()->trigger();
-        QCOMPARE(model->rowCount(), 12265);
+        QCOMPARE(model->rowCount(), 12271);
         window->hideFastCanAction()->trigger();
-        QCOMPARE(model->rowCount(), 7865);
+        QCOMPARE(model->rowCount(), 7871);
         window->hideReassembledAction()->trigger();
-        QCOMPARE(model->rowCount(), 8475);
+        QCOMPARE(model->rowCount(), 8481);
         QCOMPARE(window->viewSettings().getFlags(), 1u);
     }
 
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(QFileInfo(document->path()).absolutePath(), QFileInfo(first).absolutePath());
         QCOMPARE(QFileInfo(document->path()).size(), 2 * QFileInfo(demoPath).size());
         QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), loadTimeout);
-        QCOMPARE(document->doc().elementCount(), std::size_t(2 * 12875));
+        QCOMPARE(document->doc().elementCount(), std::size_t(2 * 12881));
     }
 
     void aboutShowsTheVersion()
