@@ -1,8 +1,9 @@
 #include "export/PgnNames.h"
 
+#include "n2k/PgnName.h"
+
 namespace KelpLib {
 
-// Until the PGN database answers names, every PGN reads as unknown.
-std::string exportPgnName(std::uint32_t pgn) { return "Unknown PGN (" + std::to_string(pgn) + ")"; }
+std::string exportPgnName(std::uint32_t pgn) { return StandardsLib::pgnNameText(pgn); }
 
 } // namespace KelpLib

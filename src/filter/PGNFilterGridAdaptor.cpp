@@ -1,9 +1,11 @@
 #include "filter/PGNFilterGridAdaptor.h"
 
+#include "n2k/PgnName.h"
+
 namespace KelpLib {
 
 PGNFilterGridAdaptor::PGNFilterGridAdaptor(std::shared_ptr<ZRLDocFilters> filters)
-    : Grid("PGN Filter"), table(std::make_shared<PgnFilterGridFields>(std::move(filters), PgnFilterGridFields::PgnNameLookup()))
+    : Grid("PGN Filter"), table(std::make_shared<PgnFilterGridFields>(std::move(filters), StandardsLib::pgnNameText))
 {
     addTable(table);
 }

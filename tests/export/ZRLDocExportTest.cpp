@@ -64,8 +64,8 @@ TEST(ZRLDocExport, RawNmea2000AndSentenceFiles)
                                                                 "Exported to " + e.dir + "/out.n183.csv"}));
     EXPECT_EQ(e.file("out.n2k.csv"),
               "Line,Time,Type,PGN,Name,Src,Dest,Pri,Size,Data\r\n"
-              "0,12:00:00.000,N2K, 59904,\"Unknown PGN (59904)\",35,255,6,3,0,238,0,\r\n"
-              "1,12:00:00.000,N2K,127250,\"Unknown PGN (127250)\",35,255,2,8,1,2,3,4,5,6,7,8,\r\n");
+              "0,12:00:00.000,N2K, 59904,\"ISO Request\",35,255,6,3,0,238,0,\r\n"
+              "1,12:00:00.000,N2K,127250,\"Vessel Heading\",35,255,2,8,1,2,3,4,5,6,7,8,\r\n");
     EXPECT_EQ(e.file("out.n183.csv"), "12:00:00.000,\"" + withChecksum("$GPGGA,1") + "\"\r\n")
         << "a sentence with a bad checksum is not written";
 }

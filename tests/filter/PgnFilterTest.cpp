@@ -190,4 +190,12 @@ TEST(PGNFilterGridAdaptor, HoldsTheFilterTable)
     EXPECT_EQ(grid->getTableCount(), 1u);
     EXPECT_EQ(grid->getTable(0), grid->fields());
     EXPECT_EQ(grid->getTable(0)->getCellText(0, "PGN"), "127250");
+    EXPECT_EQ(grid->getTable(0)->getCellText(0, "Name"), "Vessel Heading");
+}
+
+TEST(PGNFilterGridAdaptor, NamesAPgnTheDatabaseLacksAsUnknown)
+{
+    auto grid = std::make_shared<PGNFilterGridAdaptor>(filtersWith({131072, 59904 + 17}));
+    EXPECT_EQ(grid->getTable(0)->getCellText(0, "Name"), "ISO Request");
+    EXPECT_EQ(grid->getTable(0)->getCellText(1, "Name"), "Unknown PGN (131072)");
 }
