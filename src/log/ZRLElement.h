@@ -9,6 +9,10 @@
 #include <memory>
 #include <string>
 
+namespace CommonLib {
+class IGrid;
+}
+
 namespace KelpLib {
 
 class KorvBuf;
@@ -63,6 +67,13 @@ public:
     // The bytes the message class of the effective variant reads: the BEM message inside
     // PGN 126720 or inside a "!PQRDB" sentence, else a copy of the element's bytes.
     void messageBytes(KorvBuf& out) const;
+
+    // A one-line text of the content, by the effective variant (ElementPresentation.cpp).
+    std::string describe() const;
+    // A new grid adapter showing the element in the details pane, chosen by the effective
+    // variant. Adapters made with this element keep a pointer to it: the element must
+    // outlive them.
+    virtual std::shared_ptr<CommonLib::IGrid> gridAdapter() const;
 
     // The element every empty document iterator points at.
     static const ZRLElement& empty();
