@@ -108,6 +108,13 @@ void MainWindow::createFileMenu()
     open->setStatusTip(QStringLiteral("Open an existing document"));
     file->addAction(QStringLiteral("Open Multiple..."), this, [this] { chooseAndOpenMultiple(); })
         ->setStatusTip(QStringLiteral("Open multiple existing documents"));
+    file->addAction(QStringLiteral("Summary..."), this, [this] { withLoadedDocument(&DocumentWindow::showSummary); })
+        ->setStatusTip(QStringLiteral("Open the summary window"));
+    file->addAction(QStringLiteral("Export..."), this, [this] { withLoadedDocument(&DocumentWindow::exportDocument); })
+        ->setStatusTip(QStringLiteral("Export the active document"));
+    file->addAction(QStringLiteral("Save &As..."), this,
+                    [this] { withLoadedDocument(&DocumentWindow::chooseAndSaveAs); })
+        ->setStatusTip(QStringLiteral("Save the active document with a new name"));
     file->addAction(QStringLiteral("&Close"), this, [this] { mdi->closeActiveSubWindow(); })
         ->setStatusTip(QStringLiteral("Close the active document"));
     file->addSeparator();
@@ -266,6 +273,13 @@ void MainWindow::onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutc
     if (window == activeDocument())
         onActiveDocumentChanged();
     emit documentLoaded(window);
+}
+
+void MainWindow::withLoadedDocument(void (DocumentWindow::*command)())
+{
+    DocumentWindow* document = activeDocument();
+    if (document && document->isLoaded())
+        (document->*command)();
 }
 
 void MainWindow::onActiveDocumentChanged()

@@ -74,6 +74,8 @@ private:
     void chooseAndOpenMultiple();
     void onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutcome outcome);
     void onActiveDocumentChanged();
+    // Runs a document command on the active document once it has loaded.
+    void withLoadedDocument(void (DocumentWindow::*command)());
     void onFilterEdited();
     void applyViewToDocuments();
     void selectLook(int command);
