@@ -2,6 +2,7 @@
 // pane, the details pane, the log pane, Open Multiple and a missing file.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "app/Screenshot.h"
 #include "app/UserMessages.h"
 #include "common/Logger.h"
 #include "common/Version.h"
@@ -11,6 +12,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -200,6 +202,41 @@ private slots:
         auto* version = dialog.findChild<QLabel*>("version");
         QVERIFY(version != nullptr);
         QCOMPARE(version->text(), ZrlApp::aboutVersionText());
+    }
+
+    void screenshotArgumentsAreTakenOut()
+    {
+        QStringList arguments{"zrlreader", "--screenshot", "out.png", "a.zrl", "--select-row", "7", "b.zrl"};
+        ZrlApp::ScreenshotRequest request;
+        QVERIFY(ZrlApp::takeScreenshotArguments(arguments, request));
+        QCOMPARE(arguments, (QStringList{"zrlreader", "a.zrl", "b.zrl"}));
+        QCOMPARE(request.file, QStringLiteral("out.png"));
+        QCOMPARE(request.row, 7);
+
+        // A trailing option without its value is left as a file name; no picture is asked for.
+        QStringList plain{"zrlreader", "a.zrl", "--screenshot"};
+        ZrlApp::ScreenshotRequest none;
+        QVERIFY(!ZrlApp::takeScreenshotArguments(plain, none));
+        QCOMPARE(plain, (QStringList{"zrlreader", "a.zrl", "--screenshot"}));
+        QCOMPARE(none.row, -1);
+    }
+
+    void screenshotSelectsAMessageAndWritesTheWindow()
+    {
+        const QString png = folder->filePath("shot.png");
+        ZrlApp::screenshotAfterLoad(*window, {png, -1});
+        DocumentWindow* document = loadDemo();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(png), 10000);
+        // The first NMEA 2000 message is selected and shown in the details pane.
+        const int row = document->list()->currentIndex().row();
+        QVERIFY(row > 0);
+        QCOMPARE(document->doc().shownElement(static_cast<std::size_t>(row)).effectiveVariant(), KelpLib::VariantN2k);
+        for (int earlier = 0; earlier < row; ++earlier)
+            QVERIFY(document->doc().shownElement(static_cast<std::size_t>(earlier)).effectiveVariant() !=
+                    KelpLib::VariantN2k);
+        QVERIFY(window->detailsPane()->fieldsList()->gridModel()->rowCount() > 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), window->size());
     }
 
 private:
