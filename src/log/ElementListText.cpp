@@ -1,6 +1,7 @@
 #include "log/ElementListText.h"
 
 #include "log/ZRLElement.h"
+#include "messages/BSTMsg.h"
 #include "messages/KorvBuf.h"
 #include "messages/N183MsgText.h"
 #include "messages/N183ParsedSentence.h"
@@ -25,12 +26,26 @@ std::string sentenceListText(const ZRLElement& element, const ListColumn& column
     return N183MsgText::listText(sentence, column.id);
 }
 
+bool isBem(MsgVariant variant) { return variant >= VariantBemCommand && variant <= VariantBemN183; }
+
+// BEM commands, responses, debug, programming, boot and mass data transfer messages, also
+// those carried inside PGN 126720 or a sentence: the texts of the BEM message itself.
+std::string bemListText(const ZRLElement& element, const ListColumn& column)
+{
+    KorvBuf bytes;
+    element.messageBytes(bytes);
+    const BSTMsg message(bytes.buffer() ? *bytes.buffer() : ByteBuffer());
+    return message.listText(column);
+}
+
 } // namespace
 
 std::string elementListText(const ZRLElement& element, const ListColumn& column)
 {
     if (isSentence(element.effectiveVariant()))
         return sentenceListText(element, column);
+    if (isBem(element.effectiveVariant()))
+        return bemListText(element, column);
     KorvBuf bytes;
     bytes.wrap(element.data(), element.length());
     return bytes.listText(column);
