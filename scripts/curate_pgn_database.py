@@ -132,6 +132,14 @@ INSTANCE_BYTE = {127245: 0, 127488: 0, 127508: 0, 127506: 1, 130312: 1, 60928: 7
                  126983: 13, 126984: 13, 126985: 13, 126986: 13, 126987: 13, 126988: 13}
 LENGTH = {126996: 134}
 
+# The repeating blocks: PGN -> (first field, count field or 255 for none, fields in the block).
+# PGN 126464 repeats its PGN field by the payload's length instead (see the field walk).
+BLOCKS = {126208: (5, 4, 2), 127503: (2, 1, 10), 127504: (2, 1, 10), 129029: (15, 14, 3),
+          129285: (9, 255, 4), 129540: (4, 3, 7), 129808: (20, 255, 2), 130064: (3, 255, 9),
+          130065: (4, 255, 5), 130067: (5, 255, 4), 130074: (5, 255, 4), 130068: (5, 255, 2),
+          130070: (5, 255, 2), 130069: (5, 255, 4), 130071: (4, 255, 2), 130072: (3, 255, 2),
+          130073: (5, 255, 2)}
+
 # Names of fields where the viewer uses the standard's wording rather than the reference's.
 FIELD_NAMES = {
     (129029, 1): 'Position date', (129029, 2): 'Position time', (129029, 6): 'Type of System',
@@ -334,9 +342,9 @@ def main():
         else:
             ref_fields = d['Fields']
         block = {}
-        if d and d.get('RepeatingFieldSet1Size'):
-            block = {'start': d['RepeatingFieldSet1StartField'] - 1, 'size': d['RepeatingFieldSet1Size'],
-                     'count': (d['RepeatingFieldSet1CountField'] - 1) if d.get('RepeatingFieldSet1CountField') else 255}
+        if pgn in BLOCKS:
+            start, count, size = BLOCKS[pgn]
+            block = {'start': start, 'size': size, 'count': count}
         fixed_offset = True
         for f in ref_fields:
             number = f['Order'] - 1
