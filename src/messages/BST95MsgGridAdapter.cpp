@@ -6,7 +6,10 @@
 #include "log/ZRLElement.h"
 #include "messages/ByteFormat.h"
 #include "messages/CanPacket.h"
+#include "messages/CellMetaData.h"
+#include "messages/GridAdapterTexts.h"
 #include "messages/N2KMsgGridAdapter.h"
+#include "messages/TimeOfDayText.h"
 
 namespace KelpLib {
 
@@ -21,13 +24,6 @@ const ByteBuffer& bufferOf(const KorvBuf& bytes)
 {
     static const ByteBuffer none;
     return bytes.buffer() ? *bytes.buffer() : none;
-}
-
-// The time of day of a message time word, whose low 16 bits count 1/65536 of a day.
-std::string timeOfDay(std::uint32_t word)
-{
-    const std::uint32_t seconds = (word % 65536u) * 675u / 512u;
-    return safeFormat("%02u:%02u:%02u:%03u", seconds / 3600u, seconds / 60u % 60u, seconds % 60u, 0u);
 }
 
 std::string threeDigits(std::uint32_t value) { return safeFormat("%3d", static_cast<int>(value)); }
@@ -53,9 +49,9 @@ bool isSingleFrame(const StandardsLib::LibN2KPGN& handle)
 
 BST95MsgListViewGridTable::BST95MsgListViewGridTable(const KorvBuf* frame, const StandardsLib::LibN2KPGN* pgn,
                                                      bool single, const ZRLElement* element)
-    : GridTable("list", "BST95 Message"), frame(frame), pgn(pgn), single(single), element(element)
+    : ListViewGridTable("BST95 Message", {"Line", "Timestamp", "Type", "PGN", "Name", "Src", "Dest", "Pri", "Size", "Data"}),
+      frame(frame), pgn(pgn), single(single), element(element)
 {
-    columnIds = {"Line", "Timestamp", "Type", "PGN", "Name", "Src", "Dest", "Pri", "Size", "Data"};
 }
 
 bool BST95MsgListViewGridTable::getColumnTraits(const std::string& columnId, CommonLib::GridCellTraits& traits) const
@@ -66,7 +62,7 @@ bool BST95MsgListViewGridTable::getColumnTraits(const std::string& columnId, Com
     return true;
 }
 
-std::string BST95MsgListViewGridTable::getCellText(std::uint32_t, const std::string& columnId) const
+std::string BST95MsgListViewGridTable::columnText(const std::string& columnId) const
 {
     const ByteBuffer& bytes = bufferOf(*frame);
     if (columnId == "Type")
@@ -84,20 +80,18 @@ std::string BST95MsgListViewGridTable::getCellText(std::uint32_t, const std::str
     if (columnId == "Name")
         return pgn->name();
     if (columnId == "Timestamp")
-        return timeOfDay(frame->time());
+        return timeOfDayText(frame->time());
     if (columnId == "Data")
         return payloadHex(bytes);
     return {};
 }
 
 BST95MsgTitleGridTable::BST95MsgTitleGridTable(const KorvBuf* frame, const StandardsLib::LibN2KPGN* pgn, bool single)
-    : GridTable("title", "N2K Message"), frame(frame), pgn(pgn), single(single)
+    : TitleGridTable("N2K Message", 4), frame(frame), pgn(pgn), single(single)
 {
-    columnIds = {""};
-    setRowCount(4);
 }
 
-std::string BST95MsgTitleGridTable::getCellText(std::uint32_t row, const std::string&) const
+std::string BST95MsgTitleGridTable::rowText(std::uint32_t row) const
 {
     const ByteBuffer& bytes = bufferOf(*frame);
     const std::uint32_t number = canPacketPgn(bytes);
@@ -114,13 +108,13 @@ std::string BST95MsgTitleGridTable::getCellText(std::uint32_t row, const std::st
     case 3:
         return std::string(single ? "Single-Packet" : "Fast-Packet") +
                safeFormat(", Timestamp %u milliseconds", canPacketTime(bytes));
-    default: return "Bad row";
+    default: return kBadRowText;
     }
 }
 
 BST95MsgFieldsGridTableAdapter::BST95MsgFieldsGridTableAdapter(const KorvBuf* frame,
                                                                std::shared_ptr<CommonLib::IGridTable> n2kFields)
-    : GridTable("fields", "BST 95 data payload"), frame(frame), n2kFields(std::move(n2kFields))
+    : GridTable(kFieldsTableName, "BST 95 data payload"), frame(frame), n2kFields(std::move(n2kFields))
 {
     if (this->n2kFields) {
         setRowCount(this->n2kFields->getRowCount());
@@ -145,7 +139,7 @@ std::string BST95MsgFieldsGridTableAdapter::getCellText(std::uint32_t row, const
     if (n2kFields)
         return n2kFields->getCellText(row, columnId);
     if (row >= getRowCount())
-        return "Row Out Of Range";
+        return kRowOutOfRangeText;
     const std::uint8_t byte = canPacketPayload(bufferOf(*frame))[row];
     if (columnId == "Offset")
         return std::to_string(row + 1);
@@ -158,7 +152,7 @@ std::string BST95MsgFieldsGridTableAdapter::getCellText(std::uint32_t row, const
 
 std::string BST95MsgFieldsGridTableAdapter::getCellMetaData(std::uint32_t row, std::uint32_t column) const
 {
-    return row < getRowCount() && column < getColumnCount() ? "Valid" : "Error";
+    return cellMetaData(row, column, getRowCount(), getColumnCount());
 }
 
 namespace {
@@ -170,13 +164,13 @@ std::string gridNameOf(const StandardsLib::LibN2KPGN& handle)
 
 } // namespace
 
-BST95MsgGridAdapter::BST95MsgGridAdapter(const KorvBuf& frameBytes, const ZRLElement* element, bool)
+BST95MsgGridAdapter::BST95MsgGridAdapter(const KorvBuf& frameBytes, const ZRLElement* element)
     : Grid(gridNameOf(handleOf(frameBytes))), bytes(std::make_unique<KorvBuf>(frameBytes)), owner(element),
       handle(handleOf(frameBytes)), single(isSingleFrame(handle))
 {
     std::shared_ptr<CommonLib::IGridTable> n2kFields;
     if (single) {
-        subAdapter = std::make_shared<N2KMsgGridAdapter>(*bytes, owner, true);
+        subAdapter = std::make_shared<N2KMsgGridAdapter>(*bytes, owner);
         n2kFields = subAdapter->findTable("fields");
     }
     addTable(std::make_shared<BST95MsgListViewGridTable>(bytes.get(), &handle, single, owner));

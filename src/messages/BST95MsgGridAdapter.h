@@ -3,6 +3,8 @@
 #include "grid/Grid.h"
 #include "grid/GridTable.h"
 #include "messages/KorvBuf.h"
+#include "messages/ListViewGridTable.h"
+#include "messages/TitleGridTable.h"
 #include "n2k/LibN2K.h"
 
 #include <cstdint>
@@ -14,8 +16,9 @@ namespace KelpLib {
 class N2KMsgGridAdapter;
 class ZRLElement;
 
-// The one-row list table of a CAN frame.
-class BST95MsgListViewGridTable : public CommonLib::GridTable {
+// "list"/"BST95 Message": the frame as a line of the message list, "Line", "Timestamp", "Type",
+// "PGN", "Name", "Src", "Dest", "Pri", "Size", "Data" ("Line" stays empty).
+class BST95MsgListViewGridTable : public ListViewGridTable {
 public:
     BST95MsgListViewGridTable(const KorvBuf* frame, const StandardsLib::LibN2KPGN* pgn, bool single,
                               const ZRLElement* element);
@@ -23,7 +26,9 @@ public:
     // "Timestamp" takes the element's time colour when there is an element; otherwise green for
     // a single-frame PGN and the CAN frame variant's colour for a fast-packet one.
     bool getColumnTraits(const std::string& columnId, CommonLib::GridCellTraits& traits) const override;
-    std::string getCellText(std::uint32_t row, const std::string& columnId) const override;
+
+protected:
+    std::string columnText(const std::string& columnId) const override;
 
 private:
     const KorvBuf* frame;
@@ -32,12 +37,14 @@ private:
     const ZRLElement* element;
 };
 
-// Four lines: PGN, name, addresses with priority and size, single or fast with the frame time.
-class BST95MsgTitleGridTable : public CommonLib::GridTable {
+// "title"/"N2K Message": PGN, name, addresses with priority and size, single or fast with the
+// frame's own millisecond time.
+class BST95MsgTitleGridTable : public TitleGridTable {
 public:
     BST95MsgTitleGridTable(const KorvBuf* frame, const StandardsLib::LibN2KPGN* pgn, bool single);
 
-    std::string getCellText(std::uint32_t row, const std::string& columnId) const override;
+protected:
+    std::string rowText(std::uint32_t row) const override;
 
 private:
     const KorvBuf* frame;
@@ -45,8 +52,9 @@ private:
     bool single;
 };
 
-// The fields of a single-frame message (the NMEA 2000 fields table of the sub-adapter), or the
-// payload byte by byte for a frame of a fast-packet transfer.
+// "fields"/"BST 95 data payload": the fields of a single-frame message (the NMEA 2000 fields
+// table of the sub-adapter), or the payload byte by byte ("Offset", "Decimal", "Hex") for a
+// frame of a fast-packet transfer.
 class BST95MsgFieldsGridTableAdapter : public CommonLib::GridTable {
 public:
     BST95MsgFieldsGridTableAdapter(const KorvBuf* frame, std::shared_ptr<CommonLib::IGridTable> n2kFields);
@@ -66,9 +74,8 @@ private:
 // fields table this grid shows. The element, when given, must outlive the adapter.
 class BST95MsgGridAdapter : public CommonLib::Grid {
 public:
-    // `mostDerived` says that this constructor builds the complete object; the self-reference
-    // of the shared-from-this base is filled by std::make_shared either way.
-    BST95MsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element, bool mostDerived);
+    // The element is not owned and may be null.
+    BST95MsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element);
     ~BST95MsgGridAdapter() override;
 
     // True when the database has a definition for the frame's PGN and marks it single-frame; a

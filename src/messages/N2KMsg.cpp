@@ -202,7 +202,7 @@ std::shared_ptr<KorvBuf> N2KMsg::raw() const
 std::shared_ptr<CommonLib::IGrid> N2KMsg::grid()
 {
     if (!gridAdapter)
-        gridAdapter = std::make_shared<N2KMsgGridAdapter>(*this, nullptr, true);
+        gridAdapter = std::make_shared<N2KMsgGridAdapter>(*this, nullptr);
     return gridAdapter;
 }
 

@@ -4,7 +4,9 @@
 #include "grid/SafeFormat.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLElement.h"
+#include "messages/GridAdapterTexts.h"
 #include "messages/KorvBuf.h"
+#include "messages/TimeOfDayText.h"
 
 namespace KelpLib {
 
@@ -18,19 +20,12 @@ const ByteBuffer& bufferOf(const KorvBuf& bytes)
     return bytes.buffer() ? *bytes.buffer() : none;
 }
 
-// The time of day of a message time word, whose low 16 bits count 1/65536 of a day.
-std::string timeOfDay(std::uint32_t word)
-{
-    const std::uint32_t seconds = (word % 65536u) * 675u / 512u;
-    return safeFormat("%02u:%02u:%02u:%03u", seconds / 3600u, seconds / 60u % 60u, seconds % 60u, 0u);
-}
-
 } // namespace
 
 N2KMsgListViewGridTable::N2KMsgListViewGridTable(const N2KMsg* message, const ZRLElement* element)
-    : GridTable("list", "N2K Message"), message(message), element(element)
+    : ListViewGridTable("N2K Message", {"Line", "Timestamp", "Type", "PGN", "Name", "Src", "Dest", "Pri", "Size", "Data"}),
+      message(message), element(element)
 {
-    columnIds = {"Line", "Timestamp", "Type", "PGN", "Name", "Src", "Dest", "Pri", "Size", "Data"};
 }
 
 bool N2KMsgListViewGridTable::getColumnTraits(const std::string& columnId, CommonLib::GridCellTraits& traits) const
@@ -41,7 +36,7 @@ bool N2KMsgListViewGridTable::getColumnTraits(const std::string& columnId, Commo
     return true;
 }
 
-std::string N2KMsgListViewGridTable::getCellText(std::uint32_t, const std::string& columnId) const
+std::string N2KMsgListViewGridTable::columnText(const std::string& columnId) const
 {
     if (columnId == "PGN")
         return message->pgnText(false);
@@ -52,7 +47,7 @@ std::string N2KMsgListViewGridTable::getCellText(std::uint32_t, const std::strin
     if (columnId == "Name")
         return message->pgnName();
     if (columnId == "Timestamp")
-        return timeOfDay(message->timeWord());
+        return timeOfDayText(message->timeWord());
     if (columnId == "Pri")
         return message->priorityText(false);
     if (columnId == "Size")
@@ -62,13 +57,9 @@ std::string N2KMsgListViewGridTable::getCellText(std::uint32_t, const std::strin
     return {};
 }
 
-N2KMsgTitleGridTable::N2KMsgTitleGridTable(const N2KMsg* message) : GridTable("title", "N2K Message"), message(message)
-{
-    columnIds = {""};
-    setRowCount(3);
-}
+N2KMsgTitleGridTable::N2KMsgTitleGridTable(const N2KMsg* message) : TitleGridTable("N2K Message", 3), message(message) {}
 
-std::string N2KMsgTitleGridTable::getCellText(std::uint32_t row, const std::string&) const
+std::string N2KMsgTitleGridTable::rowText(std::uint32_t row) const
 {
     switch (row) {
     case 0: return safeFormat("PGN %06u / %05X", message->pgn, message->pgn);
@@ -79,12 +70,12 @@ std::string N2KMsgTitleGridTable::getCellText(std::uint32_t row, const std::stri
             text += " (Global)";
         return text + safeFormat(", Priority %u, %u data fields", message->priority, message->fieldCount());
     }
-    default: return "Bad row";
+    default: return kBadRowText;
     }
 }
 
 N2KMsgFieldsGridTableAdapter::N2KMsgFieldsGridTableAdapter(const N2KMsg* message)
-    : GridTable("fields", "N2K PGN Fields"), message(message)
+    : GridTable(kFieldsTableName, "N2K PGN Fields"), message(message)
 {
     columnIds = {"Field", "Name", "Data", "Units", "User Data", "User Units"};
     setRowCount(message->fieldCount());
@@ -93,7 +84,7 @@ N2KMsgFieldsGridTableAdapter::N2KMsgFieldsGridTableAdapter(const N2KMsg* message
 std::string N2KMsgFieldsGridTableAdapter::getCellText(std::uint32_t row, const std::string& columnId) const
 {
     if (row >= getRowCount())
-        return "Row Out Of Range";
+        return kRowOutOfRangeText;
     const StandardsLib::N2KFieldInfo* field = message->fieldInfo(row);
     if (!field)
         return "Bad field row";
@@ -109,16 +100,16 @@ std::string N2KMsgFieldsGridTableAdapter::getCellText(std::uint32_t row, const s
         return field->valueText(true);
     if (columnId == "User Units")
         return field->unitsText(true);
-    return "Column Out Of Range";
+    return kColumnOutOfRangeText;
 }
 
-N2KMsgGridAdapter::N2KMsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element, bool)
+N2KMsgGridAdapter::N2KMsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element)
     : Grid("NMEA 2000 Message"), msg(std::make_unique<N2KMsg>(bufferOf(bytes))), owner(element)
 {
     addTables();
 }
 
-N2KMsgGridAdapter::N2KMsgGridAdapter(const N2KMsg& message, const ZRLElement* element, bool)
+N2KMsgGridAdapter::N2KMsgGridAdapter(const N2KMsg& message, const ZRLElement* element)
     : Grid("NMEA 2000 Message"), msg(std::make_unique<N2KMsg>(message)), owner(element)
 {
     addTables();

@@ -2,7 +2,9 @@
 
 #include "grid/Grid.h"
 #include "grid/GridTable.h"
+#include "messages/ListViewGridTable.h"
 #include "messages/N2KMsg.h"
+#include "messages/TitleGridTable.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,33 +15,38 @@ namespace KelpLib {
 class KorvBuf;
 class ZRLElement;
 
-// The one-row list table: the message as a line of the message list.
-class N2KMsgListViewGridTable : public CommonLib::GridTable {
+// "list"/"N2K Message": the message as a line of the message list, "Line", "Timestamp", "Type",
+// "PGN", "Name", "Src", "Dest", "Pri", "Size", "Data" ("Line" and "Type" stay empty).
+class N2KMsgListViewGridTable : public ListViewGridTable {
 public:
     N2KMsgListViewGridTable(const N2KMsg* message, const ZRLElement* element);
 
     // "Timestamp" takes the element's time colour when there is an element; every other column,
     // and "Timestamp" without an element, the colour of the NMEA 2000 variant.
     bool getColumnTraits(const std::string& columnId, CommonLib::GridCellTraits& traits) const override;
-    std::string getCellText(std::uint32_t row, const std::string& columnId) const override;
+
+protected:
+    std::string columnText(const std::string& columnId) const override;
 
 private:
     const N2KMsg* message;
     const ZRLElement* element;
 };
 
-// Three lines about the message: its PGN, its name, and addresses, priority and field count.
-class N2KMsgTitleGridTable : public CommonLib::GridTable {
+// "title"/"N2K Message": the PGN, its name, and addresses, priority and field count.
+class N2KMsgTitleGridTable : public TitleGridTable {
 public:
     explicit N2KMsgTitleGridTable(const N2KMsg* message);
 
-    std::string getCellText(std::uint32_t row, const std::string& columnId) const override;
+protected:
+    std::string rowText(std::uint32_t row) const override;
 
 private:
     const N2KMsg* message;
 };
 
-// One row per field of the message, in plain and in converted units.
+// "fields"/"N2K PGN Fields": one row per field of the message, in plain and in converted units.
+// The row count is the message's field count when the table is made.
 class N2KMsgFieldsGridTableAdapter : public CommonLib::GridTable {
 public:
     explicit N2KMsgFieldsGridTableAdapter(const N2KMsg* message);
@@ -55,10 +62,9 @@ private:
 // must outlive the adapter.
 class N2KMsgGridAdapter : public CommonLib::Grid {
 public:
-    // `mostDerived` says that this constructor builds the complete object; the self-reference
-    // of the shared-from-this base is filled by std::make_shared either way.
-    N2KMsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element, bool mostDerived);
-    N2KMsgGridAdapter(const N2KMsg& message, const ZRLElement* element, bool mostDerived);
+    // The element is not owned and may be null.
+    N2KMsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element);
+    explicit N2KMsgGridAdapter(const N2KMsg& message, const ZRLElement* element = nullptr);
 
     const N2KMsg& message() const { return *msg; }
     const ZRLElement* element() const { return owner; }

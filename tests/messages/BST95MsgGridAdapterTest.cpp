@@ -20,7 +20,7 @@ std::shared_ptr<BST95MsgGridAdapter> adapterOf(const Bytes& frame, std::uint32_t
 {
     KorvBuf bytes(frame.data(), static_cast<std::uint32_t>(frame.size()));
     const_cast<ByteBuffer*>(bytes.buffer())->time = time;
-    return std::make_shared<BST95MsgGridAdapter>(bytes, element, true);
+    return std::make_shared<BST95MsgGridAdapter>(bytes, element);
 }
 
 std::string columns(const CommonLib::IGridTable& table)
@@ -161,6 +161,6 @@ TEST(BST95MsgGridAdapter, MalformedFramesDoNotReadPastTheirBytes)
         EXPECT_EQ(adapter->findTable("fields")->getCellText(0, "Offset"), "Row Out Of Range");
     }
     const KorvBuf none;
-    const auto empty = std::make_shared<BST95MsgGridAdapter>(none, nullptr, true);
+    const auto empty = std::make_shared<BST95MsgGridAdapter>(none, nullptr);
     EXPECT_EQ(empty->findTable("list")->getCellText(0, "Data"), "None");
 }

@@ -19,7 +19,7 @@ namespace {
 std::shared_ptr<N2KMsgGridAdapter> adapterOf(const Bytes& bytes, const ZRLElement* element = nullptr)
 {
     const KorvBuf buffer(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    return std::make_shared<N2KMsgGridAdapter>(buffer, element, true);
+    return std::make_shared<N2KMsgGridAdapter>(buffer, element);
 }
 
 std::string columns(const CommonLib::IGridTable& table)
@@ -134,7 +134,7 @@ TEST(N2KMsgGridAdapter, UnknownPgnAndUndecodableBytes)
     EXPECT_EQ(bad->findTable("list")->getCellText(0, "Data"), "<Zero size array>");
 
     const KorvBuf none;
-    const auto empty = std::make_shared<N2KMsgGridAdapter>(none, nullptr, true);
+    const auto empty = std::make_shared<N2KMsgGridAdapter>(none, nullptr);
     EXPECT_FALSE(empty->message().valid());
     EXPECT_EQ(empty->getTableCount(), 3u);
 }
@@ -161,7 +161,7 @@ TEST(N2KMsgGridAdapter, CopyOfAMessage)
 {
     const KorvBuf bytes(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude).data(), 8 + 13);
     auto message = std::make_unique<N2KMsg>(*bytes.buffer());
-    const auto adapter = std::make_shared<N2KMsgGridAdapter>(*message, nullptr, true);
+    const auto adapter = std::make_shared<N2KMsgGridAdapter>(*message, nullptr);
     message.reset(); // the adapter reads its own copy
     EXPECT_EQ(adapter->element(), nullptr);
     EXPECT_EQ(adapter->findTable("fields")->getRowCount(), 5u);
