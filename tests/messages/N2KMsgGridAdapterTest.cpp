@@ -157,6 +157,22 @@ TEST(N2KMsgGridAdapter, FieldsTable)
     EXPECT_EQ(fields->getCellText(0, "field"), "Column Out Of Range");
 }
 
+TEST(N2KMsgGridAdapter, FieldsInPlainAndConvertedUnits)
+{
+    // Vessel Heading: 1000 x 0.0001 rad; deviation and variation not available; magnetic.
+    const auto fields = adapterOf(ZrlTest::bst93(2, 127250, 255, 35, 0, {0x01, 0xE8, 0x03, 0xFF, 0x7F, 0xFF, 0x7F, 0xFD}))
+                            ->findTable("fields");
+    ASSERT_EQ(fields->getRowCount(), 6u);
+    EXPECT_EQ(fields->getCellText(1, "Field"), "2");
+    EXPECT_EQ(fields->getCellText(1, "Name"), "Heading Sensor Reading");
+    EXPECT_EQ(fields->getCellText(1, "Data"), "0.1000");
+    EXPECT_EQ(fields->getCellText(1, "Units"), "Radian");
+    EXPECT_EQ(fields->getCellText(1, "User Data"), "5.730");
+    EXPECT_EQ(fields->getCellText(1, "User Units"), "Degree");
+    EXPECT_EQ(fields->getCellText(2, "User Data"), "Data not available");
+    EXPECT_EQ(fields->getCellText(4, "Data"), "1 (Magnetic)");
+}
+
 TEST(N2KMsgGridAdapter, CopyOfAMessage)
 {
     const KorvBuf bytes(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude).data(), 8 + 13);

@@ -257,8 +257,11 @@ TEST(N2KMsgFields, FieldTableOfVesselHeading)
     EXPECT_EQ(message.cellText(5, "Fld"), "6");
     EXPECT_EQ(message.cellText(0, "Name"), "Sequence ID");
     EXPECT_EQ(message.cellText(1, "Name"), "Heading Sensor Reading");
-    EXPECT_EQ(message.cellText(0, "Value"), message.fieldInfo(0)->valueText(false));
-    EXPECT_EQ(message.cellText(1, "Units"), message.fieldInfo(1)->unitsText(false));
+    EXPECT_EQ(message.cellText(1, "Value"), "0.1000") << "the plain value, not the converted one";
+    EXPECT_EQ(message.cellText(1, "Units"), "Radian");
+    EXPECT_EQ(message.cellText(2, "Value"), "Data not available");
+    EXPECT_EQ(message.cellText(4, "Value"), "1 (Magnetic)");
+    EXPECT_EQ(message.cellText(4, "Units"), "");
     EXPECT_EQ(message.cellText(6, "Fld"), "Row Out Of Range");
     EXPECT_EQ(message.cellText(0, "fld"), "Column Out Of Range") << "names compare exactly";
     EXPECT_EQ(message.cellText(0, "Field"), "Column Out Of Range");
