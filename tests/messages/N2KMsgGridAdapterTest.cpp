@@ -109,13 +109,16 @@ TEST(N2KMsgGridAdapter, ListColumnColours)
 
 TEST(N2KMsgGridAdapter, TitleRows)
 {
-    const auto global = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude))->findTable("title");
+    // The tables read their adapter's message: the adapter is kept while they are asked.
+    const auto globalAdapter = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude));
+    const auto global = globalAdapter->findTable("title");
     EXPECT_EQ(global->getCellText(0, ""), "PGN 127257 / 1F119");
     EXPECT_EQ(global->getCellText(1, ""), "Attitude");
     EXPECT_EQ(global->getCellText(2, ""), "Source Address 35 to 255 (Global), Priority 2, 5 data fields");
     EXPECT_EQ(global->getCellText(3, ""), "Bad row");
 
-    const auto addressed = adapterOf(ZrlTest::bst93(6, 59904, 254, 9, 0, {0x00, 0xEE, 0x00}))->findTable("title");
+    const auto addressedAdapter = adapterOf(ZrlTest::bst93(6, 59904, 254, 9, 0, {0x00, 0xEE, 0x00}));
+    const auto addressed = addressedAdapter->findTable("title");
     EXPECT_EQ(addressed->getCellText(0, ""), "PGN 059904 / 0EA00");
     EXPECT_EQ(addressed->getCellText(2, ""), "Source Address 9 to 254, Priority 6, 1 data fields");
 }
@@ -160,8 +163,8 @@ TEST(N2KMsgGridAdapter, FieldsTable)
 TEST(N2KMsgGridAdapter, FieldsInPlainAndConvertedUnits)
 {
     // Vessel Heading: 1000 x 0.0001 rad; deviation and variation not available; magnetic.
-    const auto fields = adapterOf(ZrlTest::bst93(2, 127250, 255, 35, 0, {0x01, 0xE8, 0x03, 0xFF, 0x7F, 0xFF, 0x7F, 0xFD}))
-                            ->findTable("fields");
+    const auto adapter = adapterOf(ZrlTest::bst93(2, 127250, 255, 35, 0, {0x01, 0xE8, 0x03, 0xFF, 0x7F, 0xFF, 0x7F, 0xFD}));
+    const auto fields = adapter->findTable("fields");
     ASSERT_EQ(fields->getRowCount(), 6u);
     EXPECT_EQ(fields->getCellText(1, "Field"), "2");
     EXPECT_EQ(fields->getCellText(1, "Name"), "Heading Sensor Reading");
