@@ -9,6 +9,10 @@
 #include <memory>
 #include <string>
 
+namespace CommonLib {
+class IGrid;
+}
+
 namespace KelpLib {
 
 class KorvBuf;
@@ -69,6 +73,13 @@ public:
     // go into a fast-packet assembly (its single frame is the whole message). False otherwise,
     // leaving out untouched.
     bool n2kMessage(N2KMsg& out) const;
+
+    // A one-line text of the content, by the effective variant (ElementPresentation.cpp).
+    std::string describe() const;
+    // A new grid adapter showing the element in the details pane, chosen by the effective
+    // variant. Adapters made with this element keep a pointer to it: the element must
+    // outlive them.
+    virtual std::shared_ptr<CommonLib::IGrid> gridAdapter() const;
 
     // The element every empty document iterator points at.
     static const ZRLElement& empty();
