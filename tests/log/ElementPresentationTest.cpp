@@ -1,9 +1,12 @@
 #include "grid/IGrid.h"
 #include "grid/IGridTable.h"
 #include "log/ZRLElement.h"
+#include "messages/BST95MsgGridAdapter.h"
 #include "messages/KorvBuf.h"
+#include "messages/N2KMsgGridAdapter.h"
 #include "messages/N183MsgGridAdapter.h"
 #include "messages/ZRLElementGridAdapter.h"
+#include "support/N2kPayloads.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +130,34 @@ TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
         EXPECT_EQ(grid->getName(), "KorvBuf") << variant;
         EXPECT_EQ(grid->findTable("list")->getCellText(0, "Size"), "8") << variant;
     }
+}
+
+TEST(ElementGridAdapter, NmeaMessagesAndCanFrames)
+{
+    const auto heading = elementOf(MsgVariantInfo{VariantN2k, VariantN2k, 35},
+                                   ZrlTest::bst93(2, 127250, 255, 35, 0, ZrlTest::pgn127250(1, 0.1, 0, 0, 1)));
+    const auto grid = heading->gridAdapter();
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->getName(), "NMEA 2000 Message");
+    const auto adapter = std::dynamic_pointer_cast<N2KMsgGridAdapter>(grid);
+    ASSERT_TRUE(adapter);
+    EXPECT_EQ(adapter->element(), heading.get());
+    EXPECT_EQ(grid->shared_from_this(), grid);
+    EXPECT_EQ(grid->findTable("title")->getCellText(1, ""), "Vessel Heading");
+    EXPECT_EQ(grid->findTable("fields")->getRowCount(), 6u);
+    EXPECT_EQ(grid->findTable("fields")->getCellText(1, "Data"), "0.1000");
+
+    const auto single = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{2, 127488, 0x0C, 255},
+                                                                  ZrlTest::pgn127488(0, 800, 0, 0)));
+    const auto singleGrid = single->gridAdapter();
+    EXPECT_EQ(singleGrid->getName(), "NMEA 2000 Single-packet message");
+    EXPECT_EQ(std::dynamic_pointer_cast<BST95MsgGridAdapter>(singleGrid)->n2kAdapter()->element(), single.get());
+    EXPECT_EQ(singleGrid->findTable("fields")->getCellText(0, "Name"), "Instance");
+
+    const auto fast = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{3, 129029, 0x11, 255}, Bytes(8, 0x40)));
+    const auto fastGrid = fast->gridAdapter();
+    EXPECT_EQ(fastGrid->getName(), "NMEA 2000 Fast-packet message");
+    EXPECT_EQ(fastGrid->findTable("fields")->getCellText(0, "Hex"), "40");
 }
 
 TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
