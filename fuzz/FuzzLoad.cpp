@@ -1,9 +1,11 @@
-// The whole load path on arbitrary bytes: file, parser, document, filter and every list cell.
+// The whole load path on arbitrary bytes: file, parser, document, filter, every list cell and,
+// for the first elements, the description and every cell of the grid adapter.
 #include "common/Logger.h"
 #include "filter/ZRLDocFilters.h"
 #include "log/ListCells.h"
 #include "log/ZRLDoc.h"
 #include "messages/KorvBuf.h"
+#include "support/RenderElement.h"
 
 #include <unistd.h>
 
@@ -35,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto raw = document.element(i).raw();
         for (std::uint32_t row = 0; row < raw->rowCount() && row < 64; ++row)
             total += raw->cellText(row, "Char").size();
+        if (i < 512)
+            total += renderElement(document.element(i));
     }
     return total == 0 ? 0 : 0;
 }

@@ -42,5 +42,7 @@ int summary(Arguments& args);
 int list(Arguments& args);
 int join(Arguments& args);
 int exportCsv(Arguments& args);
+int details(Arguments& args);
+int pgns(Arguments& args);
 
 }  // namespace ZrlTool

@@ -8,6 +8,8 @@ int run(const std::string& command, Arguments args)
     if (command == "list") return list(args);
     if (command == "join") return join(args);
     if (command == "export") return exportCsv(args);
+    if (command == "details") return details(args);
+    if (command == "pgns") return pgns(args);
     throw UsageError("unknown command \"" + command + "\"");
 }
 

@@ -15,12 +15,18 @@ const char* const kUsage =
     "  list FILE [--view-flags N]      print the message list (header line, one line per shown element)\n"
     "  export FILE OUT.csv [--pgn N]...  raw CSV export: FILE's NMEA 2000 messages of the PGNs given\n"
     "                                  (all by default) to OUT.n2k.csv, its sentences to OUT.n183.csv\n"
+    "  details FILE LINE               the details of the element at LINE (the list's \"Line\"): its list,\n"
+    "                                  title and fields tables, each as \"# name<TAB>title\", the column\n"
+    "                                  ids, then one line of cells per row\n"
+    "  pgns FILE                       the PGNs of FILE's NMEA 2000 messages, shown or not, in the order\n"
+    "                                  first met: PGN, description and count\n"
     "  join OUT FILE...                write the composite of the files, byte for byte, in order\n"
     "  --help                          this text\n"
     "\n"
     "Cells are separated by a TAB. View flags: bit 0 hides the CAN frames of fast-packet transfers,\n"
     "bit 1 hides the messages reassembled from them (default 1).\n"
-    "Exit status: 0 success, 1 the file cannot be loaded (message on standard error), 2 usage error.\n";
+    "Exit status: 0 success, 1 the file cannot be loaded or LINE is not an element (message on\n"
+    "standard error), 2 usage error.\n";
 
 }  // namespace
 

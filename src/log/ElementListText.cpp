@@ -3,6 +3,8 @@
 #include "log/ZRLElement.h"
 #include "messages/BSTMsg.h"
 #include "messages/KorvBuf.h"
+#include "messages/N2KHeader.h"
+#include "messages/N2KMsg.h"
 #include "messages/N183MsgText.h"
 #include "messages/N183ParsedSentence.h"
 
@@ -38,6 +40,17 @@ std::string bemListText(const ZRLElement& element, const ListColumn& column)
     return message.listText(column);
 }
 
+// The header alone answers every list column of an NMEA 2000 message, so the list neither
+// builds a message object nor looks the PGN up. A message that does not decode shows what an
+// undecodable N2KMsg shows: an empty header.
+std::string n2kListText(const ZRLElement& element, const ListColumn& column)
+{
+    N2KMsg_s header;
+    if (decodeN2KHeader(element.bytes(), header) != 0)
+        header = N2KMsg_s();
+    return N2KMsg::listText(header, column);
+}
+
 } // namespace
 
 std::string elementListText(const ZRLElement& element, const ListColumn& column)
@@ -46,6 +59,8 @@ std::string elementListText(const ZRLElement& element, const ListColumn& column)
         return sentenceListText(element, column);
     if (isBem(element.effectiveVariant()))
         return bemListText(element, column);
+    if (element.effectiveVariant() == VariantN2k)
+        return n2kListText(element, column);
     KorvBuf bytes;
     bytes.wrap(element.data(), element.length());
     return bytes.listText(column);

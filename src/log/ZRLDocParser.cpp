@@ -84,7 +84,7 @@ void ZRLDocParser::parse()
         if (state == UnframerComplete) {
             const ByteBuffer& body = zrl.body();
             handleZrlBody(body.data, body.length);
-            runStart = runEnd = p + 1;
+            startRunAfter(p);
         }
         if (state <= UnframerEscapedEscape) {
             state = bst.feed(b);
@@ -92,7 +92,7 @@ void ZRLDocParser::parse()
                 const bool checksumOk = bst.checksumCheck();
                 ByteBuffer& body = bst.body();
                 handleBstMessage(body.data, body.length, checksumOk);
-                runStart = runEnd = p + 1;
+                startRunAfter(p);
             }
         }
         if (state <= UnframerEscapedEscape) {
@@ -104,21 +104,24 @@ void ZRLDocParser::parse()
                                            : state == SentenceChecksumMismatch ? VariantN183ChecksumError
                                                                                : VariantN183BadChar;
                 handleSentence(body.data, body.length, variant);
-                runStart = runEnd = p + 1;
+                startRunAfter(p);
             }
         }
 
         lastState = state;
-        if (state == UnframerIdle)
+        if (state == UnframerIdle) {
             runEnd = p;
+            runHasBytes = true;
+        }
         if (isRawByteBinary(b))
             runIsBinary = true;
         if (state == UnframerStart) {
-            if (runEnd > runStart) {
+            if (runHasBytes) {
                 emitRawRun();
                 // The new frame's start bytes open the next run, so that they are kept should
                 // the frame be abandoned; a frame that completes moves the run past itself.
                 runStart = runEnd = startAt;
+                runHasBytes = false;
             }
             runIsBinary = false;
         }
@@ -127,9 +130,11 @@ void ZRLDocParser::parse()
     }
     // A frame cut off by the end of the file still has its bytes kept: the last raw run
     // reaches to the last byte.
-    if (size != 0 && runStart < size && lastState != UnframerIdle)
+    if (size != 0 && runStart < size && lastState != UnframerIdle) {
         runEnd = size - 1;
-    if (runEnd > runStart)
+        runHasBytes = true;
+    }
+    if (runHasBytes)
         emitRawRun();
     runIsBinary = false;
     document.reportProgress(size);
@@ -184,8 +189,15 @@ void ZRLDocParser::handleSentence(const std::uint8_t* sentence, std::uint32_t le
     append(MsgVariantInfo{variant, variant, 0}, sentence, length);
 }
 
+void ZRLDocParser::startRunAfter(std::uint32_t p)
+{
+    runStart = runEnd = p + 1;
+    runHasBytes = false;
+}
+
 void ZRLDocParser::emitRawRun()
 {
+    runHasBytes = false;
     clock.advanceSequence();
     const MsgVariant variant = runIsBinary ? VariantBinary : VariantAscii;
     append(MsgVariantInfo{variant, variant, 0}, file.data() + runStart, runEnd - runStart + 1);

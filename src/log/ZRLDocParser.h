@@ -32,6 +32,8 @@ private:
     void handleBstMessage(std::uint8_t* message, std::uint32_t length, bool checksumOk);
     void handleSentence(const std::uint8_t* sentence, std::uint32_t length, MsgVariant variant);
     void emitRawRun();
+    // Empties the pending run; the next one starts after byte p.
+    void startRunAfter(std::uint32_t p);
     void fastPacketStep(ZRLElement& canElement, const std::uint8_t* message, std::uint32_t length);
     ZRLElement& append(const MsgVariantInfo& variant, const std::uint8_t* bytes, std::uint32_t length);
 
@@ -41,6 +43,9 @@ private:
     std::uint32_t runStart = 0;
     std::uint32_t runEnd = 0;
     bool runIsBinary = false;
+    // The pending run holds at least one byte. Its bounds are inclusive, so equal bounds alone
+    // cannot tell a one-byte run from none; a stray byte between two frames is still kept.
+    bool runHasBytes = false;
     std::uint16_t deviceTimeReference = 0;
     ElementTime clock;
     std::uint32_t position = 0;

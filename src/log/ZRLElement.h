@@ -9,9 +9,14 @@
 #include <memory>
 #include <string>
 
+namespace CommonLib {
+class IGrid;
+}
+
 namespace KelpLib {
 
 class KorvBuf;
+class N2KMsg;
 
 // One item of a log: the parser's clock when it was made, its classification and a private
 // copy of its bytes. It does not change once the parser has finished with it.
@@ -63,6 +68,18 @@ public:
     // The bytes the message class of the effective variant reads: the BEM message inside
     // PGN 126720 or inside a "!PQRDB" sentence, else a copy of the element's bytes.
     void messageBytes(KorvBuf& out) const;
+
+    // The NMEA 2000 message the element stands for: an N2K element, or a CAN frame that did not
+    // go into a fast-packet assembly (its single frame is the whole message). False otherwise,
+    // leaving out untouched.
+    bool n2kMessage(N2KMsg& out) const;
+
+    // A one-line text of the content, by the effective variant (ElementPresentation.cpp).
+    std::string describe() const;
+    // A new grid adapter showing the element in the details pane, chosen by the effective
+    // variant. Adapters made with this element keep a pointer to it: the element must
+    // outlive them.
+    virtual std::shared_ptr<CommonLib::IGrid> gridAdapter() const;
 
     // The element every empty document iterator points at.
     static const ZRLElement& empty();

@@ -1,5 +1,8 @@
 #include "n2k/PgnLookup.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace StandardsLib {
 
 std::uint32_t pgnSpan(const LibN2KPGN_s& row)
@@ -46,20 +49,30 @@ const LibN2KField_s* fieldByNumber(const LibN2KPGN_s* definition, std::uint8_t n
     return nullptr;
 }
 
+// Both tables are sorted by their key (the enumerated texts after their first row, the
+// no-modifier row), so a binary search finds the same row a scan in table order would: every
+// field rendering asks them, which makes them hot on the export's path.
 const LibN2KEnum_s* enumText(std::uint16_t ddNumber, std::uint8_t value)
 {
-    for (const LibN2KEnum_s& row : enumTable())
-        if (row.ddNumber == ddNumber && row.value == value)
-            return &row;
-    return nullptr;
+    const auto table = enumTable();
+    if (!table.empty() && table[0].ddNumber == ddNumber && table[0].value == value)
+        return &table[0];
+    const auto sorted = table.subspan(table.empty() ? 0 : 1);
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), std::pair{ddNumber, value},
+                                     [](const LibN2KEnum_s& row, const std::pair<std::uint16_t, std::uint8_t>& key) {
+                                         return std::pair{row.ddNumber, row.value} < key;
+                                     });
+    return it != sorted.end() && it->ddNumber == ddNumber && it->value == value ? &*it : nullptr;
 }
 
 const LibN2KFieldAttr_s* fieldAttr(std::uint32_t pgn, std::uint8_t fieldNumber)
 {
-    for (const LibN2KFieldAttr_s& row : fieldAttrTable())
-        if (row.pgn == pgn && row.fieldNumber == fieldNumber)
-            return &row;
-    return nullptr;
+    const auto table = fieldAttrTable();
+    const auto it = std::lower_bound(table.begin(), table.end(), std::pair{pgn, fieldNumber},
+                                     [](const LibN2KFieldAttr_s& row, const std::pair<std::uint32_t, std::uint8_t>& key) {
+                                         return std::pair{row.pgn, row.fieldNumber} < key;
+                                     });
+    return it != table.end() && it->pgn == pgn && it->fieldNumber == fieldNumber ? &*it : nullptr;
 }
 
 const LibN2KDD_s* dataDictionaryEntry(const LibN2KField_s& field)

@@ -128,8 +128,15 @@ TEST(ZRLDocParser, RawRunsBetweenFrames)
     ZrlWriter stray;
     stray.version(1000).raw("x").version(2000).raw("tail text");
     Loaded c(stray);
-    ASSERT_EQ(c.variants(), (std::vector<std::uint32_t>{256, 256, 1536})) << "a single stray byte makes no element";
-    EXPECT_EQ(textOf(c.at(2)), "tail text");
+    ASSERT_EQ(c.variants(), (std::vector<std::uint32_t>{256, 1536, 256, 1536})) << "a single stray byte is kept";
+    EXPECT_EQ(textOf(c.at(1)), "x");
+    EXPECT_EQ(textOf(c.at(3)), "tail text");
+
+    ZrlWriter lone;
+    lone.raw("A");
+    Loaded d(lone);
+    ASSERT_EQ(d.variants(), (std::vector<std::uint32_t>{1537}));
+    EXPECT_EQ(textOf(d.at(0)), "A");
 }
 
 TEST(ZRLDocParser, AbandonedFrameBytesGoToTheNextRawRun)

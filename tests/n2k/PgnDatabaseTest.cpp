@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 using namespace StandardsLib;
 
@@ -319,6 +320,13 @@ TEST(PgnDatabaseConsistency, DictionaryRowsAndEnumeratedTexts)
             EXPECT_GT(dd[i].ddNumber, dd[i - 1].ddNumber);
         }
     }
+    // The lookups search these two tables by their keys: they must be sorted and unique.
+    const auto enums = enumTable();
+    for (std::size_t i = 2; i < enums.size(); ++i)
+        EXPECT_LT(std::make_pair(enums[i - 1].ddNumber, enums[i - 1].value), std::make_pair(enums[i].ddNumber, enums[i].value));
+    const auto attrs = fieldAttrTable();
+    for (std::size_t i = 1; i < attrs.size(); ++i)
+        EXPECT_LT(std::make_pair(attrs[i - 1].pgn, attrs[i - 1].fieldNumber), std::make_pair(attrs[i].pgn, attrs[i].fieldNumber));
     for (const LibN2KEnum_s& row : enumTable()) {
         const std::string symbol = row.symbol;
         EXPECT_EQ(symbol.substr(0, 2), "DD") << symbol;

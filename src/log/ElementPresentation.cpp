@@ -1,0 +1,82 @@
+// What an element shows of itself: its one-line description and the grid adapter of the
+// details pane. Both are built from the element's bytes on every call; nothing is cached.
+#include "log/ZRLElement.h"
+
+#include "grid/IGrid.h"
+#include "grid/SafeFormat.h"
+#include "messages/BST95MsgGridAdapter.h"
+#include "messages/ByteFormat.h"
+#include "messages/KorvBuf.h"
+#include "messages/KorvBufGridAdapter.h"
+#include "messages/N183MsgGridAdapter.h"
+#include "messages/N2KMsg.h"
+#include "messages/N2KMsgGridAdapter.h"
+#include "messages/ZRLElementGridAdapter.h"
+#include "messages/ZRLFileVersion.h"
+
+namespace KelpLib {
+
+namespace {
+
+std::string hexOf(const KorvBuf& bytes) { return hexDump(bytes.data(), bytes.length(), nullptr, " "); }
+
+std::string textOf(const KorvBuf& bytes) { return bytesAsText(bytes.data(), bytes.length()); }
+
+// The summary line of the NMEA 2000 message made from the bytes; a header that does not
+// decode gives the empty message's line (PGN 0, no payload).
+std::string n2kSummaryLine(const KorvBuf& bytes)
+{
+    static const ByteBuffer none;
+    return N2KMsg(bytes.buffer() ? *bytes.buffer() : none).summary();
+}
+
+} // namespace
+
+std::string ZRLElement::describe() const
+{
+    const MsgVariant effective = effectiveVariant();
+    if (effective == VariantZrl) {
+        if (length() && data()[0] == kZrlFileVersionTag)
+            return CommonLib::safeFormat("ZRL File Version %.3f", zrlFileVersion(data(), length()));
+        return "Unrecognised ZRL Tag type";
+    }
+    if (effective >= VariantN183 && effective <= VariantN183BadChar)
+        return bytesAsText(data(), length());
+
+    KorvBuf bytes;
+    messageBytes(bytes);
+    switch (effective) {
+    case VariantN2k: return n2kSummaryLine(bytes);
+    case VariantAscii: return textOf(bytes);
+    case VariantReboot:
+    case VariantBemCommand:
+    case VariantBemDebug:
+    case VariantBemProgram:
+    case VariantBemBoot:
+    case VariantBemBootEnciphered:
+    case VariantBemN183:
+    case VariantBinary: return hexOf(bytes);
+    case VariantBst: return "Raw Unrecognised BST Data: " + hexOf(bytes);
+    default: return "Unknown Message....!";
+    }
+}
+
+std::shared_ptr<CommonLib::IGrid> ZRLElement::gridAdapter() const
+{
+    KorvBuf bytes;
+    messageBytes(bytes);
+    const MsgVariant effective = effectiveVariant();
+    if (effective == VariantZrl)
+        return std::make_shared<ZRLElementGridAdapter>(bytes, this);
+    if (effective == VariantN183)
+        return std::make_shared<N183MsgGridAdapter>(bytes, this);
+    if (effective == VariantN2k)
+        return std::make_shared<N2KMsgGridAdapter>(bytes, this);
+    if (effective == VariantCanFrame)
+        return std::make_shared<BST95MsgGridAdapter>(bytes, this);
+    // BEM messages (1024 to 1032) are shown as raw bytes until the BEM message class has an
+    // adapter of its own.
+    return std::make_shared<KorvBufGridAdapter>(bytes);
+}
+
+} // namespace KelpLib

@@ -1,0 +1,121 @@
+// Hand-made damaged logs: every prefix of a representative log, frames whose length bytes lie,
+// escapes at the end of the file. Each must load, and every element must render.
+#include "common/KorvErr.h"
+#include "common/Logger.h"
+#include "log/ZRLDoc.h"
+#include "support/N2kPayloads.h"
+#include "support/RenderElement.h"
+#include "support/TestPaths.h"
+#include "support/ZrlWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace ZrlTest;
+
+namespace {
+
+// A short log with one of every kind of element: tags, whole messages of every header layout,
+// a fast-packet transfer as CAN frames, a sentence, a BEM command and stray bytes.
+Bytes representativeLog()
+{
+    std::mt19937 random(11);
+    ZrlWriter log;
+    log.version(1000);
+    log.timestamp(fileTimeUtc(2024, 6, 1, 8, 0, 0));
+    log.bstFrame(bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0.01, -0.02, 1)));
+    log.embeddedBst(bst94(3, 129026, 255, pgn129026(2, 0, 1.5, 3.2)));
+    const Bytes gnss = pgn129029(1, 19723, 3600, -33.8, 151.2, 12.5, 0, 2, 9, 0.9, 1.6, 22.1);
+    for (const Bytes& frame : fastPacketFrames(3, gnss))
+        log.bstFrame(bst95(20, CanId{3, 129029, 7}, frame));
+    log.bstFrame(bstMessage(0xD0, Bytes{0x00, 0x00, 0x00, 0x00, 0x25, 0xF8, 0x01, 0xFF, 0x23, 0x08, 0x00,
+                                        0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08}));
+    log.sentenceWithChecksum("$GPRMC,080000.00,A,5006.0000,N,00112.0000,W,3.2,1.5,010624,,,A");
+    log.bstFrame(bstMessage(0xA1, Bytes{0x10, 0x01, 0x00, 0x00}));
+    log.noise(random, 12);
+    log.bstFrame(bst93(6, 59904, 0, 35, 2000, Bytes{0x00, 0xEE, 0x00}));
+    return log.bytes();
+}
+
+std::size_t loadAndRender(const std::string& path, std::size_t& elements)
+{
+    KelpLib::ZRLDoc document;
+    document.setLogger(std::make_shared<CommonLib::Logger>());
+    document.open(path);
+    elements = document.elementCount();
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < document.elementCount(); ++i)
+        characters += renderElement(document.element(i));
+    return characters;
+}
+
+} // namespace
+
+TEST(MalformedInput, EveryPrefixOfARepresentativeLogLoadsAndRenders)
+{
+    const Bytes log = representativeLog();
+    const std::string path = scratchDir() + "/prefix.zrl";
+    std::size_t fullCount = 0;
+    writeFile(path, log);
+    EXPECT_GT(loadAndRender(path, fullCount), 0u);
+    EXPECT_GE(fullCount, 14u);
+    // An empty file is refused with its documented error.
+    writeFile(path, Bytes{});
+    std::size_t none = 0;
+    try {
+        loadAndRender(path, none);
+        ADD_FAILURE() << "an empty file loaded";
+    } catch (const CommonLib::KorvErr& e) {
+        EXPECT_LT(e.getCode(), 0);
+    }
+    for (std::size_t n = 1; n < log.size(); ++n) {
+        writeFile(path, Bytes(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(n)));
+        std::size_t count = 0;
+        ASSERT_NO_THROW(loadAndRender(path, count)) << n;
+        // A cut frame becomes a raw run at worst: never more elements than the whole log
+        // plus the run that takes the cut frame's bytes.
+        EXPECT_LE(count, fullCount + 1) << n;
+        EXPECT_GT(count, 0u) << n; // no bytes are dropped without an element
+    }
+}
+
+TEST(MalformedInput, LengthBytesThatLieAndEscapesAtTheEnd)
+{
+    const std::string path = scratchDir() + "/lies.zrl";
+    const Bytes good = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
+    for (int delta : {-8, -1, 1, 8, 200}) {
+        Bytes lying = good;
+        lying[1] = static_cast<std::uint8_t>(lying[1] + delta);
+        ZrlWriter log;
+        log.bstFrame(lying).bstFrame(good);
+        writeFile(path, log.bytes());
+        std::size_t count = 0;
+        ASSERT_NO_THROW(loadAndRender(path, count)) << delta;
+        EXPECT_GE(count, 2u) << delta; // the good frame after the liar is still found
+    }
+    Bytes zero = good;
+    zero[1] = 0;
+    for (const Bytes& tail : {Bytes{0x10}, Bytes{0x10, 0x02}, Bytes{0x10, 0x10}, Bytes{0x10, 0x02, 0x93, 0x10}}) {
+        ZrlWriter log;
+        log.bstFrame(zero).bstFrame(good).raw(tail);
+        writeFile(path, log.bytes());
+        std::size_t count = 0;
+        ASSERT_NO_THROW(loadAndRender(path, count));
+        EXPECT_GE(count, 2u);
+    }
+}
+
+TEST(MalformedInput, MessagesDeclaringMoreDataThanTheyHold)
+{
+    const std::string path = scratchDir() + "/declared.zrl";
+    Bytes d0 = bstMessage(0xD0, Bytes{0x00, 0x00, 0x00, 0x00, 0x25, 0xF8, 0x01, 0xFF, 0x23, 0xE0, 0x00, 0x01, 0x02});
+    Bytes b93 = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
+    b93[12] = 200; // data length byte
+    ZrlWriter log;
+    log.bstFrame(d0).bstFrame(b93);
+    writeFile(path, log.bytes());
+    std::size_t count = 0;
+    ASSERT_NO_THROW(loadAndRender(path, count));
+    EXPECT_EQ(count, 2u);
+}
