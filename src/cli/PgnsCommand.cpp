@@ -2,6 +2,7 @@
 #include "cli/LoadedLog.h"
 
 #include "log/ZRLDoc.h"
+#include "messages/N2KMsg.h"
 #include "n2k/PgnName.h"
 
 #include <cstdio>
@@ -14,15 +15,13 @@ namespace {
 
 // The PGN of the NMEA 2000 message an element stands for: whole messages, and the single CAN
 // frames that did not go into a fast-packet assembly. False for every other element.
-// TODO(n2kmsg): ask the element for its NMEA 2000 message once it offers one.
 bool n2kMessagePgn(const KelpLib::ZRLElement& element, std::uint32_t& pgn)
 {
-    const KelpLib::MsgVariant variant = element.effectiveVariant();
-    const bool message = variant == KelpLib::VariantN2k ||
-                         (variant == KelpLib::VariantCanFrame && !(element.flags() & KelpLib::ZRLElement::canFrameOfAssembly));
-    if (message)
-        pgn = element.pgn();
-    return message;
+    KelpLib::N2KMsg message;
+    if (!element.n2kMessage(message))
+        return false;
+    pgn = message.pgnNumber();
+    return true;
 }
 
 struct PgnEntry {

@@ -4,6 +4,7 @@
 #include "log/ClassifyMessage.h"
 #include "messages/KorvBuf.h"
 #include "messages/N2KHeader.h"
+#include "messages/N2KMsg.h"
 
 #include <cstring>
 
@@ -95,6 +96,15 @@ void ZRLElement::messageBytes(KorvBuf& out) const
         }
     }
     out = buffer;
+}
+
+bool ZRLElement::n2kMessage(N2KMsg& out) const
+{
+    const MsgVariant effective = variantInfo.effective;
+    if (effective != VariantN2k && !(effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0))
+        return false;
+    out = N2KMsg(buffer);
+    return true;
 }
 
 const ZRLElement& ZRLElement::empty()

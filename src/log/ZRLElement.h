@@ -16,6 +16,7 @@ class IGrid;
 namespace KelpLib {
 
 class KorvBuf;
+class N2KMsg;
 
 // One item of a log: the parser's clock when it was made, its classification and a private
 // copy of its bytes. It does not change once the parser has finished with it.
@@ -71,6 +72,11 @@ public:
     // The bytes the message class of the effective variant reads: the BEM message inside
     // PGN 126720 or inside a "!PQRDB" sentence, else a copy of the element's bytes.
     void messageBytes(KorvBuf& out) const;
+
+    // The NMEA 2000 message the element stands for: an N2K element, or a CAN frame that did not
+    // go into a fast-packet assembly (its single frame is the whole message). False otherwise,
+    // leaving out untouched.
+    bool n2kMessage(N2KMsg& out) const;
 
     // A one-line text of the content, by the effective variant (ElementPresentation.cpp).
     std::string describe() const;
