@@ -4,11 +4,13 @@
 
 #include "grid/IGrid.h"
 #include "grid/SafeFormat.h"
+#include "messages/BST95MsgGridAdapter.h"
 #include "messages/ByteFormat.h"
 #include "messages/KorvBuf.h"
 #include "messages/KorvBufGridAdapter.h"
 #include "messages/N183MsgGridAdapter.h"
-#include "messages/N2KHeader.h"
+#include "messages/N2KMsg.h"
+#include "messages/N2KMsgGridAdapter.h"
 #include "messages/ZRLElementGridAdapter.h"
 #include "messages/ZRLFileVersion.h"
 
@@ -16,25 +18,16 @@ namespace KelpLib {
 
 namespace {
 
-constexpr MsgVariant kLastBemVariant = 1032;
-
-bool isBem(MsgVariant variant) { return variant >= VariantBemCommand && variant <= kLastBemVariant; }
-
 std::string hexOf(const KorvBuf& bytes) { return hexDump(bytes.data(), bytes.length(), nullptr, " "); }
 
 std::string textOf(const KorvBuf& bytes) { return bytesAsText(bytes.data(), bytes.length()); }
 
-// The summary line of an NMEA 2000 message. A header that does not decode gives the empty
-// message (PGN 0, no payload), as the message class does.
-// TODO(n2kmsg): use the NMEA 2000 message class's own summary line once it is on main.
+// The summary line of the NMEA 2000 message made from the bytes; a header that does not
+// decode gives the empty message's line (PGN 0, no payload).
 std::string n2kSummaryLine(const KorvBuf& bytes)
 {
-    N2KMsg_s message;
-    if (!bytes.buffer() || decodeN2KHeader(*bytes.buffer(), message) != 0)
-        message = N2KMsg_s();
-    return CommonLib::safeFormat("PGN %6d/0x%05X, Src: %u, Dst: %u, Pri: %u, Size: %u,  Data: ", static_cast<int>(message.pgn),
-                                 message.pgn, message.source, message.destination, message.priority, message.length) +
-           hexDump(message.data, message.length, nullptr, " ");
+    static const ByteBuffer none;
+    return N2KMsg(bytes.buffer() ? *bytes.buffer() : none).summary();
 }
 
 } // namespace
@@ -77,11 +70,12 @@ std::shared_ptr<CommonLib::IGrid> ZRLElement::gridAdapter() const
         return std::make_shared<ZRLElementGridAdapter>(bytes, this);
     if (effective == VariantN183)
         return std::make_shared<N183MsgGridAdapter>(bytes, this);
-    // TODO(n2kmsg): NMEA 2000 messages (1280), single CAN frames (1793) and BEM messages
-    // (1024 to 1032) get adapters of their own message classes; until those are on main they
-    // are shown as raw bytes.
-    if (effective == VariantN2k || effective == VariantCanFrame || isBem(effective))
-        return std::make_shared<KorvBufGridAdapter>(bytes);
+    if (effective == VariantN2k)
+        return std::make_shared<N2KMsgGridAdapter>(bytes, this);
+    if (effective == VariantCanFrame)
+        return std::make_shared<BST95MsgGridAdapter>(bytes, this);
+    // BEM messages (1024 to 1032) are shown as raw bytes until the BEM message class has an
+    // adapter of its own.
     return std::make_shared<KorvBufGridAdapter>(bytes);
 }
 

@@ -1,7 +1,7 @@
 #include "log/PgnSummary.h"
 
-#include "export/ZRLDocExport.h"
 #include "log/ZRLDoc.h"
+#include "messages/N2KMsg.h"
 #include "n2k/PgnName.h"
 
 #include <unordered_map>
@@ -13,11 +13,10 @@ std::vector<PgnSummaryEntry> pgnSummary(const ZRLDoc& document)
     std::vector<PgnSummaryEntry> entries;
     std::unordered_map<std::uint32_t, std::size_t> positions;
     for (std::size_t index = 0; index < document.elementCount(); ++index) {
-        const ZRLElement& element = document.element(index);
-        // TODO(n2kmsg): ask the element for its NMEA 2000 message once it offers one.
-        if (!isExportedN2kMessage(element))
+        N2KMsg message;
+        if (!document.element(index).n2kMessage(message))
             continue;
-        const std::uint32_t pgn = element.pgn();
+        const std::uint32_t pgn = message.pgnNumber();
         const auto [at, added] = positions.try_emplace(pgn, entries.size());
         if (added)
             entries.push_back({pgn, StandardsLib::pgnNameText(pgn), 0});

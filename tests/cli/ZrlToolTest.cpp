@@ -93,14 +93,38 @@ TEST(ZrlTool, ListShowsTheDocumentColumns)
     std::getline(lines, header);
     std::getline(lines, first);
     EXPECT_EQ(header, "Line\tTimestamp\tType\tData") << "a mixed log";
-    EXPECT_EQ(first.substr(0, 24), "0\t12:00:00.000\tN2K\t93 13");
-    std::size_t rows = 1;
+    EXPECT_EQ(first, "0\t12:00:00.000\tN2K\t40 B0 19 1E E0 43 41 FF") << "an NMEA 2000 message lists its payload";
+    std::vector<std::string> rest;
     for (std::string line; std::getline(lines, line);)
-        ++rows;
-    EXPECT_EQ(rows, 4u);
+        rest.push_back(line);
+    ASSERT_EQ(rest.size(), 3u);
+    EXPECT_EQ(rest[0], "1\t12:00:00.000\tN2K\t01 98 3A 00 00 00 00 FD") << "the embedded message too";
+    EXPECT_EQ(rest[2], "3\t12:00:00.000\tASCII\t66 72 65 65 20 74 65 78 74");
 
     const ToolRun filtered = zrltool("list --view-flags 3 " + smallLog());
     EXPECT_EQ(filtered.status, 0);
+}
+
+TEST(ZrlTool, ListOfAnNmea2000LogFillsTheHeaderColumns)
+{
+    const std::string path = scratchDir() + "/n2k.zrl";
+    ZrlWriter log;
+    log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0))
+        .bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.5, 0, 0, 1)))
+        .bstFrame(bst93(6, 59904, 17, 4, 0, {0x00, 0xEE, 0x00}))
+        .bstFrame(bst94(3, 126989, 255, {0xAA}))
+        .bstFrame(bstMessage(0x91, {0x02, 0x12}));
+    log.save(path);
+
+    const ToolRun list = zrltool("list " + path);
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out,
+              "Line\tTimestamp\tType\tMsgSrc\tPGN\tName\tSrc\tDest\tPri\tSize\tData\n"
+              "0\t12:00:00.000\tN2K\t\t127250\tPGN 127250 (1F112)\t35\t255\t2\t8\t01 98 3A 00 00 00 00 FD\n"
+              "1\t12:00:00.000\tN2K\t\t 59904\tPGN 59904 (0EA00)\t4\t17\t6\t3\t00 EE 00\n"
+              "2\t12:00:00.000\tN2K\t\t126989\tPGN 126989 (1F00D)\t255\t255\t3\t1\tAA\n"
+              "3\t12:00:00.000\tN2K\t\t     0\tPGN 0 (00000)\t0\t255\t0\t0\t<Zero size array>\n")
+        << "MsgSrc is left empty; a message that does not decode shows an empty header";
 }
 
 TEST(ZrlTool, LoadFailuresAndUsage)

@@ -1,9 +1,12 @@
 #include "grid/IGrid.h"
 #include "grid/IGridTable.h"
 #include "log/ZRLElement.h"
+#include "messages/BST95MsgGridAdapter.h"
 #include "messages/KorvBuf.h"
+#include "messages/N2KMsgGridAdapter.h"
 #include "messages/N183MsgGridAdapter.h"
 #include "messages/ZRLElementGridAdapter.h"
+#include "support/N2kPayloads.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -123,10 +126,39 @@ TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
 
     // Sentences that failed their checks, raw runs and the unclassified are shown as bytes.
     for (MsgVariant variant : {0u, 513u, 514u, 515u, 768u, 769u, 770u, 1029u, 1030u, 1536u, 1537u, 1792u, 1794u, 65280u}) {
-        const auto grid = elementOf(variant, std::string("$GPGGA,1"))->gridAdapter();
+        const auto element = elementOf(variant, std::string("$GPGGA,1"));
+        const auto grid = element->gridAdapter();
         EXPECT_EQ(grid->getName(), "KorvBuf") << variant;
         EXPECT_EQ(grid->findTable("list")->getCellText(0, "Size"), "8") << variant;
     }
+}
+
+TEST(ElementGridAdapter, NmeaMessagesAndCanFrames)
+{
+    const auto heading = elementOf(MsgVariantInfo{VariantN2k, VariantN2k, 35},
+                                   ZrlTest::bst93(2, 127250, 255, 35, 0, ZrlTest::pgn127250(1, 0.1, 0, 0, 1)));
+    const auto grid = heading->gridAdapter();
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->getName(), "NMEA 2000 Message");
+    const auto adapter = std::dynamic_pointer_cast<N2KMsgGridAdapter>(grid);
+    ASSERT_TRUE(adapter);
+    EXPECT_EQ(adapter->element(), heading.get());
+    EXPECT_EQ(grid->shared_from_this(), grid);
+    EXPECT_EQ(grid->findTable("title")->getCellText(1, ""), "Vessel Heading");
+    EXPECT_EQ(grid->findTable("fields")->getRowCount(), 6u);
+    EXPECT_EQ(grid->findTable("fields")->getCellText(1, "Data"), "0.1000");
+
+    const auto single = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{2, 127488, 0x0C, 255},
+                                                                  ZrlTest::pgn127488(0, 800, 0, 0)));
+    const auto singleGrid = single->gridAdapter();
+    EXPECT_EQ(singleGrid->getName(), "NMEA 2000 Single-packet message");
+    EXPECT_EQ(std::dynamic_pointer_cast<BST95MsgGridAdapter>(singleGrid)->n2kAdapter()->element(), single.get());
+    EXPECT_EQ(singleGrid->findTable("fields")->getCellText(0, "Name"), "Instance");
+
+    const auto fast = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{3, 129029, 0x11, 255}, Bytes(8, 0x40)));
+    const auto fastGrid = fast->gridAdapter();
+    EXPECT_EQ(fastGrid->getName(), "NMEA 2000 Fast-packet message");
+    EXPECT_EQ(fastGrid->findTable("fields")->getCellText(0, "Hex"), "40");
 }
 
 TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
@@ -134,16 +166,24 @@ TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
     for (MsgVariant variant : {0u, 256u, 512u, 513u, 768u, 769u, 772u, 1024u, 1025u, 1028u, 1031u, 1032u, 1280u, 1536u, 1537u,
                                1792u, 1793u, 1794u, 65280u}) {
         for (const Bytes& bytes : {Bytes{}, Bytes{0x93}, bemInProprietaryPgn()}) {
-            const auto grid = elementOf(MsgVariantInfo{VariantN2k, variant, 35}, bytes)->gridAdapter();
+            // Adapters may point at their element: it is kept while the tables are asked.
+            const auto element = elementOf(MsgVariantInfo{VariantN2k, variant, 35}, bytes);
+            const auto grid = element->gridAdapter();
             ASSERT_TRUE(grid) << variant;
             ASSERT_EQ(grid->getTableCount(), 3u) << variant;
             EXPECT_EQ(grid->getTable(0)->getName(), "list") << variant;
             EXPECT_EQ(grid->getTable(1)->getName(), "title") << variant;
             EXPECT_EQ(grid->getTable(2)->getName(), "fields") << variant;
-            const auto fields = grid->getTable(2);
-            for (std::uint32_t row = 0; row <= fields->getRowCount(); ++row)
-                for (std::uint32_t column = 0; column <= fields->getColumnCount(); ++column)
-                    fields->getCellText(row, fields->getColumnId(column));
+            // Every cell of every table, and one row and column beyond, answer without fault.
+            for (std::uint32_t index = 0; index < 3; ++index) {
+                const auto table = grid->getTable(index);
+                for (std::uint32_t row = 0; row <= table->getRowCount(); ++row)
+                    for (std::uint32_t column = 0; column <= table->getColumnCount(); ++column) {
+                        table->getCellText(row, table->getColumnId(column));
+                        table->getCellMetaData(row, column);
+                        table->getRowId(row);
+                    }
+            }
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "grid/GridCellTraits.h"
 #include "log/ZRLElement.h"
 #include "messages/KorvBuf.h"
+#include "messages/N2KMsg.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -95,4 +96,43 @@ TEST(ZRLElement, TimestampCellTakesTheTimeColour)
     EXPECT_FALSE(element.cellColour("Type", other));
     EXPECT_FALSE(other.getColour(colour));
     EXPECT_EQ(ZRLElement::empty().length(), 0u);
+}
+
+TEST(ZRLElement, N2kMessageOfN2kElementsAndUnassembledCanFrames)
+{
+    const ZrlTest::Bytes heading = ZrlTest::bst93(2, 127250, 255, 35, 10000, ZrlTest::Bytes(8, 0x11));
+    ZRLElement n2k(clockAt(0, 0), MsgVariantInfo{1280, 1280, 35});
+    n2k.setBytes(static_cast<std::uint32_t>(heading.size()), heading.data());
+    N2KMsg message;
+    ASSERT_TRUE(n2k.n2kMessage(message));
+    EXPECT_TRUE(message.valid());
+    EXPECT_EQ(message.pgnNumber(), 127250u);
+    EXPECT_EQ(message.source, 35);
+    EXPECT_EQ(message.timeWord(), 10000u);
+    EXPECT_EQ(message.payloadLength(), 8u);
+
+    const ZrlTest::Bytes frame = ZrlTest::bst95(500, ZrlTest::CanId{3, 127488, 0x0C, 255}, ZrlTest::Bytes(8, 0x22));
+    ZRLElement single(clockAt(0, 0), 1793);
+    single.setBytes(static_cast<std::uint32_t>(frame.size()), frame.data());
+    N2KMsg fromFrame;
+    ASSERT_TRUE(single.n2kMessage(fromFrame));
+    EXPECT_EQ(fromFrame.pgnNumber(), 127488u);
+    EXPECT_EQ(fromFrame.source, 0x0C);
+    EXPECT_EQ(fromFrame.priority, 3);
+    EXPECT_EQ(fromFrame.payloadLength(), 8u);
+
+    single.setFlags(ZRLElement::canFrameOfAssembly);
+    N2KMsg untouched = message;
+    EXPECT_FALSE(single.n2kMessage(untouched)) << "a frame of a fast-packet transfer is no message on its own";
+    EXPECT_EQ(untouched.pgnNumber(), 127250u);
+    single.setFlags(ZRLElement::assembledFromCan);
+    EXPECT_TRUE(single.n2kMessage(untouched)) << "only the assembly flag counts";
+
+    ZRLElement bem(clockAt(0, 0), MsgVariantInfo{1280, 1025, 35});
+    bem.setBytes(static_cast<std::uint32_t>(heading.size()), heading.data());
+    EXPECT_FALSE(bem.n2kMessage(untouched)) << "a BEM message inside PGN 126720 is not shown as NMEA 2000";
+    ZRLElement sentence(clockAt(0, 0), 512);
+    EXPECT_FALSE(sentence.n2kMessage(untouched));
+    ZRLElement canPacket(clockAt(0, 0), 1792);
+    EXPECT_FALSE(canPacket.n2kMessage(untouched));
 }

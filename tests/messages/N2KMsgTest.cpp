@@ -1,0 +1,343 @@
+#include "grid/IGrid.h"
+#include "grid/IGridTable.h"
+#include "messages/KorvBuf.h"
+#include "messages/N2KHeader.h"
+#include "messages/N2KMsg.h"
+#include "support/N2kPayloads.h"
+#include "support/ZrlWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+using namespace KelpLib;
+using ZrlTest::Bytes;
+
+namespace {
+
+N2KMsg messageOf(const Bytes& bytes, std::uint32_t time = 0)
+{
+    ByteBuffer buffer;
+    wrap(buffer, bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    buffer.time = time;
+    return N2KMsg(buffer);
+}
+
+// The BST 0x93 heading message: priority 2, PGN 127250, to 255 from 0x23, time 10000, 8 bytes.
+Bytes heading93()
+{
+    Bytes message = {0x93, 0x13, 0x02, 0x12, 0xF1, 0x01, 0xFF, 0x23, 0x10, 0x27, 0x00, 0x00, 0x08};
+    for (std::uint8_t byte : {0x01, 0xE8, 0x03, 0xFF, 0x7F, 0xFF, 0x7F, 0xFD})
+        message.push_back(byte);
+    return message;
+}
+
+ListColumn column(std::uint32_t id) { return ListColumn{"", 0, id, true}; }
+
+std::vector<std::string> ordinals(const N2KMsg& message)
+{
+    std::vector<std::string> out;
+    for (std::uint32_t row = 0; row < message.rowCount(); ++row)
+        out.push_back(message.cellText(row, "Fld"));
+    return out;
+}
+
+} // namespace
+
+TEST(N2KMsg, DecodesTheBst93Header)
+{
+    const Bytes bytes = heading93();
+    ASSERT_EQ(bytes.size(), 21u);
+    const N2KMsg message = messageOf(bytes, 555);
+    EXPECT_TRUE(message.valid());
+    EXPECT_EQ(message.decodeResult(), 0);
+    EXPECT_EQ(message.priority, 2);
+    EXPECT_EQ(message.pgnNumber(), 127250u);
+    EXPECT_EQ(message.destination, 255);
+    EXPECT_EQ(message.source, 35);
+    EXPECT_EQ(message.timeWord(), 10000u) << "0x93 carries its own time, not the buffer's";
+    EXPECT_EQ(message.payloadLength(), 8u);
+    EXPECT_EQ(message.payload()[1], 0xE8);
+}
+
+TEST(N2KMsg, TitleRows)
+{
+    const N2KMsg message = messageOf(heading93());
+    EXPECT_EQ(message.titleRowCount(), 4u);
+    EXPECT_EQ(message.columnCount(), 4u);
+    EXPECT_EQ(message.titleRow(0), "PGN 127250 (1F112)");
+    EXPECT_EQ(message.titleRow(1), "Vessel Heading");
+    EXPECT_EQ(message.titleRow(2), "Source address 35 to Global, at priority 2");
+    EXPECT_EQ(message.titleRow(4), "Bad row");
+
+    const N2KMsg addressed = messageOf(ZrlTest::bst93(6, 59904, 254, 7, 0, {0x00, 0xEE, 0x00}));
+    EXPECT_EQ(addressed.titleRow(0), "PGN 59904 (0EA00)");
+    EXPECT_EQ(addressed.titleRow(2), "Source address 7 to 254, at priority 6") << "254 is below 255";
+}
+
+TEST(N2KMsg, UndecodableMessagesAreInvalidAndStillRender)
+{
+    Bytes bytes = heading93();
+    bytes[0] = 0x91;
+    const N2KMsg unknownId = messageOf(bytes, 77);
+    EXPECT_EQ(unknownId.decodeResult(), -1099);
+    EXPECT_FALSE(unknownId.valid());
+    EXPECT_EQ(unknownId.timeWord(), 0u);
+    EXPECT_EQ(unknownId.payloadLength(), 0u);
+    EXPECT_EQ(unknownId.fieldCount(), 0u);
+    EXPECT_EQ(unknownId.fieldInfo(0), nullptr);
+    EXPECT_EQ(unknownId.titleRow(3), "Number of fields = 0");
+    EXPECT_EQ(unknownId.cellText(0, "Fld"), "Row Out Of Range");
+    EXPECT_EQ(unknownId.listText(column(ListColumnData)), "<Zero size array>");
+
+    bytes = heading93();
+    bytes.pop_back();
+    const N2KMsg shortened = messageOf(bytes);
+    EXPECT_EQ(shortened.decodeResult(), -1097);
+    EXPECT_FALSE(shortened.valid());
+    EXPECT_EQ(shortened.payloadLength(), 0u);
+
+    const N2KMsg empty = messageOf({});
+    EXPECT_FALSE(empty.valid());
+    EXPECT_EQ(empty.rowCount(), 0u);
+
+    const N2KMsg byDefault;
+    EXPECT_FALSE(byDefault.valid());
+    EXPECT_EQ(byDefault.timeWord(), 0u);
+    EXPECT_EQ(byDefault.payloadLength(), 0u);
+}
+
+TEST(N2KMsg, UnknownPgnHasNoFieldsAndAFallbackName)
+{
+    const N2KMsg unknown = messageOf(ZrlTest::bst93(3, 126989, 255, 1, 0, Bytes(8, 0)));
+    ASSERT_EQ(unknown.definition(), nullptr) << "PGN 126989 is in no definition's range";
+    EXPECT_EQ(unknown.pgnName(), "Unknown PGN (126989)");
+    EXPECT_EQ(unknown.titleRow(1), "Unknown PGN (126989)");
+    EXPECT_EQ(unknown.fieldCount(), 0u);
+    EXPECT_EQ(unknown.key(), "p126989_i000_s01_dFF");
+}
+
+TEST(N2KMsg, HeaderFormatters)
+{
+    const N2KMsg message = messageOf(ZrlTest::bst93(2, 0x1F112, 0x0A, 0xC3, 0, {0x01, 0x02, 0xFF}));
+    EXPECT_EQ(message.pgnText(true), "0x1F112");
+    EXPECT_EQ(message.pgnText(false), "127250");
+    EXPECT_EQ(N2KMsg::pgnText(59904, false), " 59904") << "right-aligned in 6";
+    EXPECT_EQ(N2KMsg::pgnText(0x100, true), "0x00100");
+    EXPECT_EQ(message.sourceText(true), "0xC3");
+    EXPECT_EQ(message.sourceText(false), "195");
+    EXPECT_EQ(message.destinationText(true), "0x0A");
+    EXPECT_EQ(message.destinationText(false), "10");
+    EXPECT_EQ(message.priorityText(true), "0x02");
+    EXPECT_EQ(message.lengthText(false), "3");
+    EXPECT_EQ(message.payloadText(true, false), "01 02 FF");
+    EXPECT_EQ(message.payloadText(true, true), "01,02,FF");
+    EXPECT_EQ(message.payloadText(false, false), "1 2 255 ");
+    EXPECT_EQ(message.payloadText(false, true), "1,2,255,");
+}
+
+TEST(N2KMsg, SummaryLine)
+{
+    const N2KMsg message = messageOf(heading93());
+    EXPECT_EQ(message.summary(),
+              "PGN 127250/0x1F112, Src: 35, Dst: 255, Pri: 2, Size: 8,  Data: 01 E8 03 FF 7F FF 7F FD");
+    const N2KMsg small = messageOf(ZrlTest::bst93(7, 59904, 3, 4, 0, {0xAA}));
+    EXPECT_EQ(small.summary(), "PGN  59904/0x0EA00, Src: 4, Dst: 3, Pri: 7, Size: 1,  Data: AA");
+}
+
+TEST(N2KMsg, ListCellsByColumnId)
+{
+    const N2KMsg message = messageOf(heading93());
+    EXPECT_EQ(message.listText(column(ListColumnName)), "PGN 127250 (1F112)");
+    EXPECT_EQ(message.listText(column(ListColumnSize)), "8");
+    EXPECT_EQ(message.listText(column(ListColumnData)), "01 E8 03 FF 7F FF 7F FD");
+    EXPECT_EQ(message.listText(column(ListColumnPgn)), "127250");
+    EXPECT_EQ(message.listText(column(ListColumnSrc)), "35");
+    EXPECT_EQ(message.listText(column(ListColumnDest)), "255");
+    EXPECT_EQ(message.listText(column(ListColumnPri)), "2");
+    for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 6u, 7u, 14u, 999u})
+        EXPECT_EQ(message.listText(column(id)), "") << "column id " << id;
+
+    std::vector<ListColumn> columns;
+    N2KMsg::listColumns(columns);
+    std::string names;
+    for (const ListColumn& c : columns)
+        names += c.name + "/" + std::to_string(c.width) + "/" + std::to_string(c.id) + (c.shown ? " " : "- ");
+    EXPECT_EQ(names, "MsgSrc/8/6 PGN/8/10 Name/20/5 Src/5/11 Dest/5/12 Pri/4/13 Size/5/8 Data/60/9 ");
+}
+
+TEST(N2KMsg, KeyText)
+{
+    EXPECT_EQ(messageOf(heading93()).key(), "p127250_i000_s23_dFF");
+
+    // 127488 names its instance at payload byte 0.
+    const N2KMsg engine = messageOf(ZrlTest::bst93(2, 127488, 255, 0x0B, 0, ZrlTest::pgn127488(3, 1500, 0, 0)));
+    ASSERT_NE(engine.definition(), nullptr);
+    ASSERT_EQ(engine.definition()->instanceByte, 0);
+    EXPECT_EQ(engine.key(), "p127488_i003_s0B_dFF");
+
+    // 126983 names byte 13; a payload that ends before it has no instance byte.
+    const N2KMsg alert = messageOf(ZrlTest::bst93(2, 126983, 0x20, 0x01, 0, Bytes(13, 0x44)));
+    ASSERT_NE(alert.definition(), nullptr);
+    ASSERT_EQ(alert.definition()->instanceByte, 13);
+    EXPECT_EQ(alert.key(), "p126983_i000_s01_d20");
+    Bytes longer(14, 0x44);
+    longer[13] = 0xFE;
+    EXPECT_EQ(messageOf(ZrlTest::bst93(2, 126983, 0x20, 0x01, 0, longer)).key(), "p126983_i254_s01_d20");
+}
+
+TEST(N2KMsg, RawIsTheBst94LayoutWithASourceByte)
+{
+    const N2KMsg message = messageOf(heading93());
+    const auto raw = message.raw();
+    ASSERT_TRUE(raw);
+    ASSERT_EQ(raw->length(), 17u);
+    EXPECT_EQ(raw->buffer()->capacity, 232u);
+    const Bytes expected = {0x94, 0x0F, 0x02, 0x12, 0xF1, 0x01, 0xFF, 0x23, 0x08,
+                            0x01, 0xE8, 0x03, 0xFF, 0x7F, 0xFF, 0x7F, 0xFD};
+    EXPECT_EQ(Bytes(raw->data(), raw->data() + raw->length()), expected);
+
+    // The 0x92 layout reads it back.
+    N2KMsg_s back;
+    Bytes as92 = expected;
+    as92[0] = 0x92;
+    as92[1] = static_cast<std::uint8_t>(as92.size() - 2);
+    ASSERT_EQ(decodeN2KHeader(as92.data(), static_cast<std::uint32_t>(as92.size()), 0, back), 0);
+    EXPECT_EQ(back.pgn, 127250u);
+    EXPECT_EQ(back.source, 35);
+    EXPECT_EQ(back.length, 8u);
+
+    const auto largest = messageOf(ZrlTest::bst93(2, 130820, 255, 1, 0, Bytes(224, 0x5A))).raw();
+    ASSERT_EQ(largest->length(), 232u);
+    EXPECT_EQ(largest->data()[1], (224 + 7) & 0xFF);
+    EXPECT_EQ(largest->data()[231], 0x5A);
+
+    const auto ofInvalid = N2KMsg().raw();
+    ASSERT_EQ(ofInvalid->length(), 9u) << "header bytes only";
+    EXPECT_EQ(ofInvalid->data()[1], 7);
+}
+
+TEST(N2KMsg, GridAdapterIsMadeOnceOverACopy)
+{
+    N2KMsg message = messageOf(heading93());
+    const auto grid = message.grid();
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->getName(), "NMEA 2000 Message");
+    EXPECT_EQ(message.grid(), grid) << "the same adapter every time";
+    EXPECT_EQ(grid->getTableCount(), 3u);
+    EXPECT_EQ(grid->findTable("list")->getCellText(0, "Src"), "35");
+
+    const N2KMsg copy(message);
+    N2KMsg copyOfCopy = copy;
+    EXPECT_NE(copyOfCopy.grid(), grid) << "a copy makes its own";
+}
+
+TEST(N2KMsg, RowAndColumnNames)
+{
+    const N2KMsg message = messageOf(heading93());
+    EXPECT_EQ(message.rowHeader(0), "field = 0");
+    EXPECT_EQ(message.rowHeader(12), "field = 12");
+    EXPECT_EQ(message.columnName(0), "Fld");
+    EXPECT_EQ(message.columnName(1), "Name");
+    EXPECT_EQ(message.columnName(2), "Value");
+    EXPECT_EQ(message.columnName(3), "Units");
+    EXPECT_EQ(message.columnName(4), "None");
+}
+
+// ----- Field-list tests: these need the field walk.
+
+TEST(N2KMsgFields, FieldTableOfVesselHeading)
+{
+    const N2KMsg message = messageOf(heading93());
+    ASSERT_EQ(message.fieldCount(), 6u);
+    EXPECT_EQ(message.rowCount(), 6u);
+    EXPECT_EQ(message.titleRow(3), "Number of fields = 6");
+    EXPECT_EQ(message.cellText(0, "Fld"), "1");
+    EXPECT_EQ(message.cellText(5, "Fld"), "6");
+    EXPECT_EQ(message.cellText(0, "Name"), "Sequence ID");
+    EXPECT_EQ(message.cellText(1, "Name"), "Heading Sensor Reading");
+    EXPECT_EQ(message.cellText(1, "Value"), "0.1000") << "the plain value, not the converted one";
+    EXPECT_EQ(message.cellText(1, "Units"), "Radian");
+    EXPECT_EQ(message.cellText(2, "Value"), "Data not available");
+    EXPECT_EQ(message.cellText(4, "Value"), "1 (Magnetic)");
+    EXPECT_EQ(message.cellText(4, "Units"), "");
+    EXPECT_EQ(message.cellText(6, "Fld"), "Row Out Of Range");
+    EXPECT_EQ(message.cellText(0, "fld"), "Column Out Of Range") << "names compare exactly";
+    EXPECT_EQ(message.cellText(0, "Field"), "Column Out Of Range");
+    EXPECT_EQ(message.fieldInfo(6), nullptr);
+    ASSERT_NE(message.fieldInfo(5), nullptr);
+    EXPECT_EQ(message.fieldInfo(5)->ordinal(), 6u);
+}
+
+TEST(N2KMsgFields, UnitsColumnIsEmptyWhileUnitsAreShown)
+{
+    const N2KMsg message = messageOf(heading93());
+    ASSERT_GT(message.fieldCount(), 1u);
+    auto* field = const_cast<StandardsLib::N2KFieldInfo*>(message.fieldInfo(1));
+    const std::string units = field->unitsText(false);
+    field->setUnitsShown(true);
+    EXPECT_EQ(message.cellText(1, "Units"), "");
+    field->setUnitsShown(false);
+    EXPECT_EQ(message.cellText(1, "Units"), units);
+}
+
+TEST(N2KMsgFields, PgnListRepeatsItsPgnFieldInThreeByteSteps)
+{
+    // 126464 declares no repeating group: field 1 repeats until the payload ends.
+    const Bytes payload = {0x00, 0x00, 0xEE, 0x00, 0x12, 0xF1, 0x01, 0x15, 0xF8, 0x01};
+    const N2KMsg message = messageOf(ZrlTest::bst93(6, 126464, 255, 9, 0, payload));
+    ASSERT_EQ(message.payloadLength(), 10u);
+    EXPECT_EQ(ordinals(message), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(message.cellText(0, "Name"), "Function Code");
+    for (std::uint32_t row = 1; row < 4; ++row)
+        EXPECT_EQ(message.cellText(row, "Name"), "PGN") << row;
+}
+
+TEST(N2KMsgFields, RepeatCountZeroEndsTheListAtTheGroup)
+{
+    // 129540: the group (fields 4 to 10) repeats "Sats in View" (field 3) times.
+    const N2KMsg none = messageOf(ZrlTest::bst93(6, 129540, 255, 9, 0, {0x01, 0xFC, 0x00}));
+    EXPECT_EQ(ordinals(none), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(none.cellText(3, "Name"), "Sats in View");
+
+    Bytes one = {0x01, 0xFC, 0x01};
+    one.resize(3 + 12, 0x10);
+    const N2KMsg single = messageOf(ZrlTest::bst93(6, 129540, 255, 9, 0, one));
+    EXPECT_EQ(single.fieldCount(), 4u + 7u);
+    EXPECT_EQ(single.cellText(4, "Name"), "PRN (Sat ID)");
+}
+
+TEST(N2KMsgFields, CopiesBuildTheirOwnFieldList)
+{
+    auto original = std::make_unique<N2KMsg>(messageOf(heading93()));
+    ASSERT_EQ(original->fieldCount(), 6u);
+    const std::string value = original->cellText(1, "Value");
+
+    N2KMsg copy(*original);
+    N2KMsg assigned;
+    ASSERT_EQ(assigned.fieldCount(), 0u) << "a field list built before the assignment";
+    assigned = *original;
+    original.reset(); // a shared list would now point at freed memory
+
+    ASSERT_EQ(copy.fieldCount(), 6u);
+    EXPECT_EQ(copy.cellText(1, "Value"), value);
+    ASSERT_EQ(assigned.fieldCount(), 6u);
+    EXPECT_EQ(assigned.cellText(1, "Value"), value);
+
+    // Assigning over a message with a built list replaces the list with one of the new PGN.
+    assigned = messageOf(ZrlTest::bst93(6, 129540, 255, 9, 0, {0x01, 0xFC, 0x00}));
+    EXPECT_EQ(assigned.fieldCount(), 4u);
+    EXPECT_EQ(assigned.titleRow(1), "GNSS Sats in View");
+    assigned = assigned;
+    EXPECT_EQ(assigned.fieldCount(), 4u);
+
+    // Messages in a growing vector are moved as copies: each keeps a list of its own.
+    std::vector<N2KMsg> messages;
+    for (int i = 0; i < 20; ++i) {
+        messages.push_back(messageOf(heading93()));
+        messages.back().fieldCount();
+    }
+    for (const N2KMsg& message : messages)
+        EXPECT_EQ(message.cellText(1, "Value"), value);
+}
