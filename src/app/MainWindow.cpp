@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
-#include "app/RenderGrid.h"
 #include "app/UserMessages.h"
 #include "app/VisualStyles.h"
 #include "common/KorvErr.h"
@@ -195,6 +194,12 @@ DocumentWindow* MainWindow::openFile(const QString& path)
             [this](DocumentWindow* window, DocumentWindow::LoadOutcome outcome) { onLoadFinished(window, outcome); });
     QMdiSubWindow* sub = mdi->addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(document, &QObject::destroyed, this, [this, source = &document->doc()] {
+        if (detailsSource == source) {
+            details->showGrid(nullptr);
+            detailsSource = nullptr;
+        }
+    });
     sub->showMaximized();
     appSettings->addRecentFile(path);
     refreshRecentMenu();
@@ -335,7 +340,9 @@ void MainWindow::saveSettings()
 
 void MainWindow::onElementSelected(KelpLib::ZRLDocIterator element)
 {
-    details->showGrid(makeRenderGrid(element->raw()));
+    // The element's adapter refers to the element: it is dropped when its document closes.
+    details->showGrid(element->gridAdapter());
+    detailsSource = element.document();
 }
 
 void MainWindow::showHelp()

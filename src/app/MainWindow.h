@@ -89,6 +89,8 @@ private:
     QMdiArea* mdi;
     GridTableView* outputList = nullptr;
     DetailsPane* details = nullptr;
+    // The document whose element the details pane shows.
+    const KelpLib::ZRLDoc* detailsSource = nullptr;
     GridTableView* filterList = nullptr;
     QAction* hideFramesAction = nullptr;
     QAction* hideAssembledAction = nullptr;
