@@ -1,6 +1,7 @@
 #include "log/ElementListText.h"
 
 #include "log/ZRLElement.h"
+#include "messages/BSTMsg.h"
 #include "messages/KorvBuf.h"
 #include "messages/N2KHeader.h"
 #include "messages/N2KMsg.h"
@@ -27,6 +28,18 @@ std::string sentenceListText(const ZRLElement& element, const ListColumn& column
     return N183MsgText::listText(sentence, column.id);
 }
 
+bool isBem(MsgVariant variant) { return variant >= VariantBemCommand && variant <= VariantBemN183; }
+
+// BEM commands, responses, debug, programming, boot and mass data transfer messages, also
+// those carried inside PGN 126720 or a sentence: the texts of the BEM message itself.
+std::string bemListText(const ZRLElement& element, const ListColumn& column)
+{
+    KorvBuf bytes;
+    element.messageBytes(bytes);
+    const BSTMsg message(bytes.buffer() ? *bytes.buffer() : ByteBuffer());
+    return message.listText(column);
+}
+
 // The header alone answers every list column of an NMEA 2000 message, so the list neither
 // builds a message object nor looks the PGN up. A message that does not decode shows what an
 // undecodable N2KMsg shows: an empty header.
@@ -44,6 +57,8 @@ std::string elementListText(const ZRLElement& element, const ListColumn& column)
 {
     if (isSentence(element.effectiveVariant()))
         return sentenceListText(element, column);
+    if (isBem(element.effectiveVariant()))
+        return bemListText(element, column);
     if (element.effectiveVariant() == VariantN2k)
         return n2kListText(element, column);
     KorvBuf bytes;

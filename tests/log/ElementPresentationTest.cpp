@@ -126,7 +126,8 @@ TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
 
     // Sentences that failed their checks, raw runs and the unclassified are shown as bytes.
     for (MsgVariant variant : {0u, 513u, 514u, 515u, 768u, 769u, 770u, 1029u, 1030u, 1536u, 1537u, 1792u, 1794u, 65280u}) {
-        const auto grid = elementOf(variant, std::string("$GPGGA,1"))->gridAdapter();
+        const auto element = elementOf(variant, std::string("$GPGGA,1"));
+        const auto grid = element->gridAdapter();
         EXPECT_EQ(grid->getName(), "KorvBuf") << variant;
         EXPECT_EQ(grid->findTable("list")->getCellText(0, "Size"), "8") << variant;
     }
@@ -165,16 +166,24 @@ TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
     for (MsgVariant variant : {0u, 256u, 512u, 513u, 768u, 769u, 772u, 1024u, 1025u, 1028u, 1031u, 1032u, 1280u, 1536u, 1537u,
                                1792u, 1793u, 1794u, 65280u}) {
         for (const Bytes& bytes : {Bytes{}, Bytes{0x93}, bemInProprietaryPgn()}) {
-            const auto grid = elementOf(MsgVariantInfo{VariantN2k, variant, 35}, bytes)->gridAdapter();
+            // Adapters may point at their element: it is kept while the tables are asked.
+            const auto element = elementOf(MsgVariantInfo{VariantN2k, variant, 35}, bytes);
+            const auto grid = element->gridAdapter();
             ASSERT_TRUE(grid) << variant;
             ASSERT_EQ(grid->getTableCount(), 3u) << variant;
             EXPECT_EQ(grid->getTable(0)->getName(), "list") << variant;
             EXPECT_EQ(grid->getTable(1)->getName(), "title") << variant;
             EXPECT_EQ(grid->getTable(2)->getName(), "fields") << variant;
-            const auto fields = grid->getTable(2);
-            for (std::uint32_t row = 0; row <= fields->getRowCount(); ++row)
-                for (std::uint32_t column = 0; column <= fields->getColumnCount(); ++column)
-                    fields->getCellText(row, fields->getColumnId(column));
+            // Every cell of every table, and one row and column beyond, answer without fault.
+            for (std::uint32_t index = 0; index < 3; ++index) {
+                const auto table = grid->getTable(index);
+                for (std::uint32_t row = 0; row <= table->getRowCount(); ++row)
+                    for (std::uint32_t column = 0; column <= table->getColumnCount(); ++column) {
+                        table->getCellText(row, table->getColumnId(column));
+                        table->getCellMetaData(row, column);
+                        table->getRowId(row);
+                    }
+            }
         }
     }
 }

@@ -224,10 +224,15 @@ Bytes demoLog()
         if (s == 200) w.raw("ALARM ACK: shallow water 3.2 m\r\n");
         if (s == 300) w.noise(random, 24);
         if (s == 30) {
-            // The logging PC asks the gateway for its hardware information and port settings.
-            w.bstFrame(bemMessage(0xA0, 0x10, 0, 0, 0, {}));
-            w.bstFrame(bemMessage(0xA0, 0x10, 0x0101, 20240042, 0, {0x01, 0x04, 0x02, 0x18, 0x06, 0x0F}));
-            w.bstFrame(bemMessage(0xA1, 0x11, 0x0101, 20240042, 0, {0x00, 0x00, 0xE1, 0x00, 0x00}));
+            // The logging PC asks the gateway for its hardware information and gets it: boot
+            // loader v1.25 of 01/01/2024 12:00:00, main application v2.105 of 02/01/2024
+            // 18:00:00, model 1, sub-id 3 (USB), serial number 20240042, CAN; then it asks
+            // for the baud rates of port 1.
+            w.bstFrame({0xA1, 0x01, 0x10});
+            w.bstFrame(bemMessage(0xA0, 0x10, 1, 20240042, 0,
+                                  {0x7D, 0x00, 0xEC, 0xB0, 0x00, 0x80, 0x39, 0x08, 0xED, 0xB0, 0x00, 0xC0,
+                                   0x01, 0x00, 0x03, 0x00, 0xAA, 0xD6, 0x34, 0x01, 0x20}));
+            w.bstFrame({0xA1, 0x02, 0x17, 0x01});
         }
         if (s == 400)
             sampledTransfer(w, now);

@@ -15,7 +15,7 @@ template <typename T> void put(Bytes& out, T value)
 Bytes bemMessage(std::uint8_t id, std::uint8_t command, std::uint16_t model, std::uint32_t serial, std::int32_t error,
                  const Bytes& payload)
 {
-    Bytes m = {id, static_cast<std::uint8_t>(12 + payload.size()), command, 0};
+    Bytes m = {id, static_cast<std::uint8_t>(12 + payload.size()), command, 1};
     put(m, model);
     put(m, serial);
     put(m, static_cast<std::uint32_t>(error));

@@ -7,7 +7,7 @@
 
 namespace ZrlTest {
 
-// A BEM message with the full 14-byte header: id, length, command, 0, model id (u16),
+// A BEM message with the full 14-byte header: id, length, command, sub-key 1, model id (u16),
 // serial id (u32), error code (i32), then the payload.
 Bytes bemMessage(std::uint8_t id, std::uint8_t command, std::uint16_t model, std::uint32_t serial, std::int32_t error,
                  const Bytes& payload);

@@ -1,0 +1,164 @@
+#include "messages/BemDataTypes.h"
+#include "messages/BemDictionary.h"
+#include "n2k/ReservedFields.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+using namespace KelpLib;
+
+namespace {
+
+// The switch is process-wide; every test leaves it off.
+class BemDictionaryHidden : public ::testing::Test {
+protected:
+    void TearDown() override { StandardsLib::reservedFieldsHidden = false; }
+};
+
+} // namespace
+
+TEST(BemDataTypes, FortyNineRowsIndexedByKind)
+{
+    for (std::uint32_t i = 0; i < bemDataTypeCount; ++i) {
+        EXPECT_EQ(bemDataTypes()[i].kind, i);
+        EXPECT_NE(bemDataTypes()[i].description, nullptr);
+    }
+    EXPECT_EQ(bemDataTypeCount, 49u);
+    EXPECT_EQ(bemDataType(48).kind, BemEndMarker);
+    EXPECT_EQ(bemDataType(49).kind, BemEndMarker) << "an index past the table reads as the end marker";
+    EXPECT_EQ(bemDataType(1000).kind, BemEndMarker);
+
+    EXPECT_EQ(bemDataType(BemU16).width, 2);
+    EXPECT_EQ(bemDataType(BemPgn24).width, 3);
+    EXPECT_EQ(bemDataType(BemUniqueId).width, 12);
+    EXPECT_EQ(bemDataType(BemTime100ps).width, 8);
+    EXPECT_EQ(bemDataType(BemVersion2).exponent, -2);
+    EXPECT_EQ(bemDataType(BemVersion3).exponent, -3);
+    for (std::uint32_t kind : {BemI8, BemI16, BemI32, BemI64})
+        EXPECT_EQ(bemDataType(kind).isSigned, 1) << kind;
+    EXPECT_EQ(bemDataType(BemU64).isSigned, 0);
+}
+
+TEST(BemDictionary, OneHundredFiftySortedRecordsWithWellFormedFields)
+{
+    ASSERT_EQ(bemDictionarySize(), 150u);
+    const BemDictEntry* table = bemDictionary();
+    for (std::uint32_t i = 0; i < bemDictionarySize(); ++i) {
+        const BemDictEntry& e = table[i];
+        SCOPED_TRACE(e.name);
+        if (i > 0) {
+            const BemDictEntry& before = table[i - 1];
+            EXPECT_TRUE(before.key < e.key || (before.key == e.key && before.subKey < e.subKey));
+        }
+        EXPECT_EQ(std::strncmp(e.name, "dd", 2), 0);
+        EXPECT_NE(e.description, nullptr);
+        EXPECT_EQ(e.fieldCount == 0, e.fields == nullptr);
+        for (std::uint32_t f = 0; f < e.fieldCount; ++f) {
+            const BemFieldDef& field = e.fields[f];
+            EXPECT_LT(field.type, BemEndMarker) << field.name;
+            EXPECT_TRUE(field.name && *field.name);
+            // A fixed-width kind takes exactly its type's width.
+            const std::uint8_t typeWidth = bemDataType(field.type).width;
+            if (typeWidth)
+                EXPECT_EQ(field.width, typeWidth) << field.name;
+            // A count field is followed by its whole group.
+            if (field.groupSize)
+                EXPECT_LE(f + field.groupSize, e.fieldCount - 1) << field.name;
+            // A sized array needs the byte before it.
+            if (field.type == BemSizedByteArray)
+                EXPECT_GT(f, 0u) << field.name;
+        }
+        EXPECT_EQ(findBemDictEntry(e.key, e.subKey), &e);
+    }
+}
+
+TEST(BemDictionary, EveryResponseFromA000ToA07AHasItsCommandTwin)
+{
+    std::set<std::uint32_t> keys;
+    for (std::uint32_t i = 0; i < bemDictionarySize(); ++i) {
+        const BemDictEntry& e = bemDictionary()[i];
+        if (e.key < 0xA000 || e.key > 0xA07A || !keys.insert(e.key).second)
+            continue;
+        const BemDictEntry* twin = findBemDictEntry(e.key + 0x100, 1);
+        ASSERT_NE(twin, nullptr) << e.name;
+        EXPECT_EQ(std::string(twin->name), std::string(e.name) + "PG");
+    }
+    EXPECT_EQ(keys.size(), 44u);
+}
+
+TEST(BemDictionary, KeysAndNames)
+{
+    struct Row {
+        std::uint32_t key;
+        std::uint32_t subKey;
+        const char* name;
+    };
+    const Row rows[] = {
+        {0x11FF, 1, "ddReBootPG"},           {0xA000, 1, "ddReInitMainApp"},
+        {0xA010, 1, "ddHardwareInfo"},       {0xA017, 1, "ddPortBaudrate"},
+        {0xA01A, 1, "ddNonVolKeyValuePair"}, {0xA040, 1, "ddSupportedPGNList"},
+        {0xA041, 5, "ddProductInfoN2K"},     {0xA048, 2, "ddRxPGNEnableList"},
+        {0xA049, 4, "ddTxPGNEnableList"},    {0xA04F, 2, "ddTxPGNEnableListF2"},
+        {0xA07A, 1, "ddI2C_ReadBytes"},      {0xA0F4, 1, "ddNegativeAcknowledge"},
+        {0xA100, 1, "ddReInitMainAppPG"},    {0xA17A, 1, "ddI2C_ReadBytesPG"},
+        {0xA220, 1, "ddDebugTimeProfiler"},  {0xA3F4, 1, "ddProgramNegAcknowledge"},
+        {0xA404, 1, "ddProgramReadPG"},      {0xA5F0, 1, "ddBootConfirmSoftwareReset"},
+        {0xA610, 1, "ddBootReSyncPG"},       {0xA7F0, 1, "ddBootEraseFlashV2stat"},
+        {0xA7F4, 1, "ddBootCodecNegAck"},    {0xA801, 1, "ddBootEraseFlashPG"},
+        {0xA807, 1, "ddBootReadEEPROMPG"},   {0xA9F4, 1, "ddMDTNegAcknowledge"},
+        {0xC0FF, 1, "ddMDTDataBlock"},       {0xFFFF, 1, "ddLastEnum"},
+    };
+    for (const Row& row : rows) {
+        const BemDictEntry* e = findBemDictEntry(row.key, row.subKey);
+        ASSERT_NE(e, nullptr) << row.name;
+        EXPECT_STREQ(e->name, row.name);
+    }
+    EXPECT_EQ(findBemDictEntry(0xA010, 0), nullptr) << "the sub-key is part of the key";
+    EXPECT_EQ(findBemDictEntry(0xA041, 6), nullptr);
+    EXPECT_EQ(findBemDictEntry(0xA0FF, 1), nullptr);
+    EXPECT_EQ(findBemDictEntry(0, 0), nullptr);
+    EXPECT_EQ(findBemDictEntry(0xFFFFFFFF, 1), nullptr);
+}
+
+TEST(BemDictionary, TellingFieldLists)
+{
+    const BemDictEntry* hw = findBemDictEntry(0xA010, 1);
+    ASSERT_NE(hw, nullptr);
+    ASSERT_EQ(hw->fieldCount, 10u);
+    const std::uint32_t hwTypes[] = {19, 21, 22, 20, 21, 22};
+    for (std::uint32_t i = 0; i < 6; ++i)
+        EXPECT_EQ(hw->fields[i].type, hwTypes[i]) << i;
+
+    const BemDictEntry* baud = findBemDictEntry(0xA017, 1);
+    ASSERT_EQ(baud->fieldCount, 5u);
+    EXPECT_EQ(baud->fields[2].type, 33u);
+    EXPECT_EQ(baud->fields[3].type, BemU32);
+    EXPECT_EQ(baud->fields[4].type, BemU32);
+
+    const BemDictEntry* pgns = findBemDictEntry(0xA040, 1);
+    const BemFieldDef* last = pgns->fields + pgns->fieldCount;
+    EXPECT_EQ(last[-3].groupSize, 2u);
+    EXPECT_EQ(last[-1].type, 34u);
+    EXPECT_EQ(last[-1].width, 3);
+
+    const BemDictEntry* rx = findBemDictEntry(0xA046, 1);
+    ASSERT_EQ(rx->fieldCount, 3u);
+    EXPECT_EQ(rx->fields[0].type, 35u);
+    EXPECT_EQ(rx->fields[1].type, 8u);
+    EXPECT_EQ(rx->fields[2].type, 17u);
+}
+
+TEST_F(BemDictionaryHidden, EngineeringRecordsAreNotFoundWhileReservedFieldsAreHidden)
+{
+    const BemDictEntry* debug = findBemDictEntry(0xA200, 1);
+    ASSERT_NE(debug, nullptr);
+    EXPECT_EQ(debug->shown, 0);
+    ASSERT_NE(findBemDictEntry(0xA010, 1), nullptr);
+    StandardsLib::reservedFieldsHidden = true;
+    EXPECT_EQ(findBemDictEntry(0xA200, 1), nullptr);
+    EXPECT_EQ(findBemDictEntry(0xA172, 1), nullptr);
+    EXPECT_NE(findBemDictEntry(0xA010, 1), nullptr) << "shown records stay";
+}
