@@ -76,6 +76,9 @@ void ZRLDoc::open(const std::string& path)
     file_.read(path.c_str(), maxFileSize);
     readTime_ = millisecondsSince(t0);
     load();
+    // Every element holds a copy of its bytes: the file's content is not needed once parsed,
+    // and a large log would otherwise be held in memory twice while it is viewed.
+    file_.clear();
 }
 
 void ZRLDoc::load()
@@ -96,12 +99,11 @@ void ZRLDoc::load()
 void ZRLDoc::clear()
 {
     const std::int64_t t0 = systemTicks();
-    shown_.clear();
-    shown_.shrink_to_fit();
     shownLines_.clear();
     shownLines_.shrink_to_fit();
     elements_.clear();
     elements_.shrink_to_fit();
+    elementBytes_.clear();
     n2kCount_ = n183Count_ = bstCount_ = canCount_ = mdtCount_ = otherCount_ = 0;
     parseTime_ = -1;
     readTime_ = -1;
@@ -109,9 +111,10 @@ void ZRLDoc::clear()
     clearTime_ = millisecondsSince(t0);
 }
 
-void ZRLDoc::addElement(std::unique_ptr<ZRLElement> element)
+ZRLElement& ZRLDoc::addElement(const ElementTime& time, const MsgVariantInfo& info, const std::uint8_t* bytes,
+                               std::uint32_t length)
 {
-    const std::uint32_t variant = element->variant().effective;
+    const std::uint32_t variant = info.effective;
     switch (MsgVariantToGroup(variant)) {
     case GroupN183: ++n183Count_; break;
     case GroupBst: ++bstCount_; break;
@@ -120,7 +123,9 @@ void ZRLDoc::addElement(std::unique_ptr<ZRLElement> element)
     default: ++otherCount_; break;
     }
     if (variant == VariantMdtControl || variant == VariantMdtData) ++mdtCount_;
-    elements_.push_back(std::move(element));
+    ZRLElement& element = elements_.emplace_back(time, info);
+    element.borrowBytes(length, elementBytes_.copy(bytes, length));
+    return element;
 }
 
 void ZRLDoc::exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
@@ -155,9 +160,7 @@ void ZRLDoc::refreshShown()
 
 void ZRLDoc::rebuildShown()
 {
-    shown_.clear();
     shownLines_.clear();
-    shown_.reserve(elements_.size());
     shownLines_.reserve(elements_.size());
     const ViewSettings view = filters_->viewSettings();
     const bool hideAssembled = view.hideAssembled();
@@ -169,21 +172,17 @@ void ZRLDoc::rebuildShown()
     const bool everyPgnEnabled = filters_->enabledPgnList().size() == filters_->knownPgnCount();
 
     std::uint32_t line = 0;
-    for (const auto& element : elements_) {
-        const ZRLElement& e = *element;
+    for (const ZRLElement& e : elements_) {
         bool pass = e.variant().effective != VariantHidden;
         if (pass && filtering) {
             const bool pgnPasses = filters_->isPgnEnabled(e.pgn()) || (e.pgn() == 0 && everyPgnEnabled);
             pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&
                    !(hideAssemblyFrames && (e.flags() & ZRLElement::canFrameOfAssembly)) && pgnPasses;
         }
-        if (pass) {
-            shown_.push_back(&e);
+        if (pass)
             shownLines_.push_back(line);
-        }
         ++line;
     }
-    shown_.shrink_to_fit();
     shownLines_.shrink_to_fit();
 }
 
@@ -247,12 +246,12 @@ void ZRLDoc::chooseKindAndColumns()
 
 ZRLDocIterator ZRLDoc::begin(std::size_t index) const
 {
-    return ZRLDocIterator(shown_.empty() ? nullptr : this, index);
+    return ZRLDocIterator(shownLines_.empty() ? nullptr : this, index);
 }
 
 ZRLDocIterator ZRLDoc::end() const
 {
-    return begin(shown_.size());
+    return begin(shownLines_.size());
 }
 
 std::vector<ListColumn> ZRLDoc::columns() const

@@ -2,6 +2,7 @@
 // The in-memory form of one opened log file: its bytes, every element the parser made from
 // them in file order, the elements that pass the filter, the list columns that suit the
 // content, counts by group, a logger and timings.
+#include "log/ElementByteArena.h"
 #include "log/MemFile.h"
 #include "log/ZRLElement.h"
 #include "messages/ListColumn.h"
@@ -71,7 +72,9 @@ public:
     void load();
     void clear();
     // Takes ownership of a parsed element, appends it and counts it by group.
-    void addElement(std::unique_ptr<ZRLElement> element);
+    // Appends an element made in place, with a copy of its bytes in the document's arena.
+    ZRLElement& addElement(const ElementTime& time, const MsgVariantInfo& variant, const std::uint8_t* bytes,
+                           std::uint32_t length);
 
     // Raw CSV export of the NMEA 2000 messages of the PGNs given (all for an empty list) and of
     // the NMEA 0183 sentences, to files named after path, which must end in ".csv". The outcome
@@ -85,9 +88,9 @@ public:
     ZRLDocIterator end() const;
 
     std::size_t elementCount() const { return elements_.size(); }
-    std::size_t shownCount() const { return shown_.size(); }
-    const ZRLElement& element(std::size_t index) const { return *elements_[index]; }
-    const ZRLElement& shownElement(std::size_t index) const { return *shown_[index]; }
+    std::size_t shownCount() const { return shownLines_.size(); }
+    const ZRLElement& element(std::size_t index) const { return elements_[index]; }
+    const ZRLElement& shownElement(std::size_t index) const { return elements_[shownLines_[index]]; }
     // Position of a shown element in the document's element list (the list's "Line").
     std::size_t shownLine(std::size_t index) const { return shownLines_[index]; }
 
@@ -108,6 +111,8 @@ public:
     std::string fileName() const;
     // Sets the path that fileName reports, for a load of bytes already in the file.
     void setPath(const std::string& path) { path_ = path; }
+    // The file being parsed. open() releases its content once the elements hold their bytes;
+    // load() parses whatever the caller has put in it.
     const MemFile& file() const { return file_; }
     MemFile& file() { return file_; }
 
@@ -140,9 +145,11 @@ private:
     std::map<std::uint32_t, ListColumn> columns_;
     std::uint32_t nextColumn_ = 0;
     std::shared_ptr<ZRLDocFilters> filters_;
-    // Elements never move once appended: the deque only adds blocks.
-    std::deque<std::unique_ptr<ZRLElement>> elements_;
-    std::vector<const ZRLElement*> shown_;
+    // Elements never move once appended: the deque only adds blocks. Their bytes live in the
+    // arena, which is cleared with them.
+    std::deque<ZRLElement> elements_;
+    ElementByteArena elementBytes_;
+    // Lines (element indexes) of the shown elements, in order.
     std::vector<std::uint32_t> shownLines_;
     std::shared_ptr<CommonLib::ILogger> logger_;
     double parseTime_ = -1;

@@ -147,11 +147,7 @@ void ZRLDocParser::parse()
 
 ZRLElement& ZRLDocParser::append(const MsgVariantInfo& variant, const std::uint8_t* bytes, std::uint32_t length)
 {
-    auto element = std::make_unique<ZRLElement>(clock, variant);
-    element->setBytes(length, bytes);
-    ZRLElement& appended = *element;
-    document.addElement(std::move(element));
-    return appended;
+    return document.addElement(clock, variant, bytes, length);
 }
 
 void ZRLDocParser::handleZrlBody(const std::uint8_t* body, std::uint32_t length)

@@ -10,15 +10,36 @@
 
 namespace KelpLib {
 
-ZRLElement::ZRLElement(const ElementTime& time, const MsgVariantInfo& variant) : elementTime(time), variantInfo(variant) {}
+ZRLElement::ZRLElement(const ElementTime& time, const MsgVariantInfo& variant)
+    : elementTime(time), rawVariantValue(static_cast<std::uint16_t>(variant.raw)),
+      effectiveVariantValue(static_cast<std::uint16_t>(variant.effective)),
+      sourceAddress(static_cast<std::uint8_t>(variant.source))
+{
+}
 
-ZRLElement::ZRLElement(const ElementTime& time, MsgVariant variant) : elementTime(time), variantInfo{variant, variant, 0} {}
+ZRLElement::ZRLElement(const ElementTime& time, MsgVariant variant) : ZRLElement(time, MsgVariantInfo{variant, variant, 0}) {}
 
-ZRLElement::~ZRLElement() { release(buffer); }
+ZRLElement::~ZRLElement() { releaseOwnBytes(); }
+
+void ZRLElement::releaseOwnBytes()
+{
+    if (ownsBytes)
+        delete[] byteData;
+    byteData = nullptr;
+    byteCount = 0;
+    ownsBytes = false;
+}
+
+ByteBuffer ZRLElement::bytes() const
+{
+    ByteBuffer view;
+    wrap(view, byteData, byteCount);
+    return view;
+}
 
 std::string ZRLElement::key() const { return "key"; }
 
-std::shared_ptr<KorvBuf> ZRLElement::raw() const { return std::make_shared<KorvBuf>(buffer); }
+std::shared_ptr<KorvBuf> ZRLElement::raw() const { return std::make_shared<KorvBuf>(bytes()); }
 
 bool ZRLElement::cellColour(const std::string& columnName, CommonLib::GridCellTraits& cell) const
 {
@@ -30,26 +51,33 @@ bool ZRLElement::cellColour(const std::string& columnName, CommonLib::GridCellTr
 
 void ZRLElement::setBytes(std::uint32_t count, const std::uint8_t* bytes)
 {
-    if (bytes == nullptr)
-        count = 0;
-    if (count > buffer.capacity) {
-        release(buffer);
-        makeEmpty(buffer, count);
-    }
-    if (count)
-        std::memcpy(buffer.data, bytes, count);
-    buffer.length = count;
+    releaseOwnBytes();
+    if (bytes == nullptr || count == 0)
+        return;
+    auto* copy = new std::uint8_t[count];
+    std::memcpy(copy, bytes, count);
+    byteData = copy;
+    byteCount = count;
+    ownsBytes = true;
+}
+
+void ZRLElement::borrowBytes(std::uint32_t count, const std::uint8_t* bytes)
+{
+    releaseOwnBytes();
+    byteData = count ? bytes : nullptr;
+    byteCount = bytes ? count : 0;
 }
 
 std::string ZRLElement::sourceText() const
 {
-    return variantInfo.raw == VariantN2k ? "N2K::" + std::to_string(variantInfo.source) : "LOCAL";
+    return rawVariantValue == VariantN2k ? "N2K::" + std::to_string(sourceAddress) : "LOCAL";
 }
 
 void ZRLElement::messageBytes(KorvBuf& out) const
 {
-    const MsgVariant raw = variantInfo.raw;
-    const MsgVariant effective = variantInfo.effective;
+    const MsgVariant raw = rawVariantValue;
+    const MsgVariant effective = effectiveVariantValue;
+    const ByteBuffer buffer = bytes();
     const bool bemVariant = effective >= VariantBemCommand && effective <= 1032;
     if (raw != effective && ((raw == VariantN2k && effective >= VariantBst && effective <= VariantBstChecksumError) || bemVariant)) {
         if (raw == VariantN183) {

@@ -39,18 +39,22 @@ public:
     // The "Timestamp" cell takes the time colour.
     bool cellColour(const std::string& columnName, CommonLib::GridCellTraits& cell) const override;
 
-    // Copies the bytes in, keeping the present storage when it is large enough.
+    // Copies the bytes into storage of the element's own.
     void setBytes(std::uint32_t count, const std::uint8_t* bytes);
-    const ByteBuffer& bytes() const { return buffer; }
-    const std::uint8_t* data() const { return buffer.data; }
-    std::uint32_t length() const { return buffer.length; }
+    // Points at bytes kept by the caller (the document's byte arena), which must outlive the
+    // element.
+    void borrowBytes(std::uint32_t count, const std::uint8_t* bytes);
+    // A view of the bytes (not owning).
+    ByteBuffer bytes() const;
+    const std::uint8_t* data() const { return byteData; }
+    std::uint32_t length() const { return byteCount; }
     // The byte, or 0 past the end.
-    std::uint8_t byteAt(std::uint32_t index) const { return index < buffer.length ? buffer.data[index] : 0; }
+    std::uint8_t byteAt(std::uint32_t index) const { return index < byteCount ? byteData[index] : 0; }
 
     const ElementTime& time() const { return elementTime; }
-    const MsgVariantInfo& variant() const { return variantInfo; }
-    MsgVariant effectiveVariant() const { return variantInfo.effective; }
-    MsgVariant rawVariant() const { return variantInfo.raw; }
+    MsgVariantInfo variant() const { return {rawVariantValue, effectiveVariantValue, sourceAddress}; }
+    MsgVariant effectiveVariant() const { return effectiveVariantValue; }
+    MsgVariant rawVariant() const { return rawVariantValue; }
 
     std::uint8_t flags() const { return elementFlags; }
     void setFlags(std::uint8_t flags) { elementFlags = flags; }
@@ -59,9 +63,9 @@ public:
 
     std::string timeText() const { return elementTime.text(); }
     std::uint32_t timeColour() const { return elementTime.colour(); }
-    std::string typeText() const { return MsgVariantToString(variantInfo.effective); }
-    std::uint32_t colour() const { return MsgVariantToColour(variantInfo.effective); }
-    std::uint32_t group() const { return MsgVariantToGroup(variantInfo.effective); }
+    std::string typeText() const { return MsgVariantToString(effectiveVariantValue); }
+    std::uint32_t colour() const { return MsgVariantToColour(effectiveVariantValue); }
+    std::uint32_t group() const { return MsgVariantToGroup(effectiveVariantValue); }
     // "N2K::%u" with the source address for NMEA 2000 messages, else "LOCAL".
     std::string sourceText() const;
 
@@ -85,10 +89,18 @@ public:
     static const ZRLElement& empty();
 
 private:
+    void releaseOwnBytes();
+
+    // A log holds millions of elements: the layout is kept small (variants fit 16 bits, a
+    // source address 8), and the bytes usually live in the document's arena.
     ElementTime elementTime;
-    MsgVariantInfo variantInfo;
-    ByteBuffer buffer;
+    const std::uint8_t* byteData = nullptr;
+    std::uint32_t byteCount = 0;
+    std::uint16_t rawVariantValue = VariantUnknown;
+    std::uint16_t effectiveVariantValue = VariantUnknown;
+    std::uint8_t sourceAddress = 0;
     std::uint8_t elementFlags = 0;
+    bool ownsBytes = false;
     std::uint32_t elementPgn : 29 = 0;
 };
 

@@ -173,3 +173,24 @@ TEST(ZRLDoc, ObserversAreKeptOnce)
     ASSERT_EQ(document.observers().size(), 1u);
     EXPECT_EQ(document.observers()[0], &two);
 }
+
+TEST(ZRLDoc, ElementsKeepTheirBytesOnceTheFileIsReleased)
+{
+    ZrlWriter log;
+    log.sentenceWithChecksum("$GPGGA,1").raw("x").bstFrame(bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1)));
+    const std::string path = scratchDir() + "/released.zrl";
+    log.save(path);
+    KelpLib::ZRLDoc document;
+    document.setLogger(std::make_shared<CommonLib::Logger>());
+    document.open(path);
+    EXPECT_EQ(document.file().size(), 0u);
+    ASSERT_EQ(document.elementCount(), 3u);
+    const auto text = [&](std::size_t i) {
+        const auto& e = document.element(i);
+        return std::string(reinterpret_cast<const char*>(e.data()), e.length());
+    };
+    EXPECT_EQ(text(0).substr(0, 8), "$GPGGA,1");
+    EXPECT_EQ(text(1), "x");
+    EXPECT_EQ(document.element(2).byteAt(0), 0x93);
+    EXPECT_EQ(document.element(2).length(), 21u);
+}
