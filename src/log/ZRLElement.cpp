@@ -100,10 +100,10 @@ void ZRLElement::messageBytes(KorvBuf& out) const
 
 bool ZRLElement::n2kMessage(N2KMsg& out) const
 {
-    const MsgVariant effective = variantInfo.effective;
+    const MsgVariant effective = effectiveVariant();
     if (effective != VariantN2k && !(effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0))
         return false;
-    out = N2KMsg(buffer);
+    out = N2KMsg(bytes());
     return true;
 }
 
