@@ -5,6 +5,7 @@
 #include "grid/IGrid.h"
 #include "grid/SafeFormat.h"
 #include "messages/BST95MsgGridAdapter.h"
+#include "messages/BemMsgGridAdapter.h"
 #include "messages/ByteFormat.h"
 #include "messages/KorvBuf.h"
 #include "messages/KorvBufGridAdapter.h"
@@ -74,8 +75,8 @@ std::shared_ptr<CommonLib::IGrid> ZRLElement::gridAdapter() const
         return std::make_shared<N2KMsgGridAdapter>(bytes, this);
     if (effective == VariantCanFrame)
         return std::make_shared<BST95MsgGridAdapter>(bytes, this);
-    // BEM messages (1024 to 1032) are shown as raw bytes until the BEM message class has an
-    // adapter of its own.
+    if (effective >= VariantBemCommand && effective <= 1032)
+        return std::make_shared<BemMsgGridAdapter>(bytes);
     return std::make_shared<KorvBufGridAdapter>(bytes);
 }
 

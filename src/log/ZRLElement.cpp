@@ -100,7 +100,7 @@ void ZRLElement::messageBytes(KorvBuf& out) const
 
 bool ZRLElement::n2kMessage(N2KMsg& out) const
 {
-    const MsgVariant effective = effectiveVariant();
+    const MsgVariant effective = effectiveVariantValue;
     if (effective != VariantN2k && !(effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0))
         return false;
     out = N2KMsg(bytes());

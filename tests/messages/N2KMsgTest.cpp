@@ -213,6 +213,12 @@ TEST(N2KMsg, RawIsTheBst94LayoutWithASourceByte)
     EXPECT_EQ(largest->data()[1], (224 + 7) & 0xFF);
     EXPECT_EQ(largest->data()[231], 0x5A);
 
+    N2KMsg oversized;
+    oversized.length = 225;
+    const auto refused = oversized.raw();
+    EXPECT_EQ(refused->length(), 0u) << "more than 224 payload bytes cannot be re-encoded";
+    EXPECT_EQ(refused->buffer()->capacity, 232u);
+
     const auto ofInvalid = N2KMsg().raw();
     ASSERT_EQ(ofInvalid->length(), 9u) << "header bytes only";
     EXPECT_EQ(ofInvalid->data()[1], 7);
