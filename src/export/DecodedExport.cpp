@@ -121,7 +121,6 @@ void ZRLDocExport::exportDecoded(const std::vector<std::uint32_t>& pgns)
     std::sort(blocks.begin(), blocks.end(), [](const DecodedBlock& a, const DecodedBlock& b) { return a.pgn < b.pgn; });
 
     N2KMsg message;
-    std::string value;
     for (std::size_t line = 0; line < document.elementCount(); ++line) {
         const ZRLElement& element = document.element(line);
         if (element.effectiveVariant() == VariantN183) {
@@ -138,10 +137,8 @@ void ZRLDocExport::exportDecoded(const std::vector<std::uint32_t>& pgns)
         appendN2kColumns(out.line(), element, line, message, block->name);
         out.line().append(block->offset, ',');
         const std::uint32_t count = message.fieldCount();
-        for (std::uint32_t i = 0; i < count; ++i) {
-            value = valueOf(*message.fieldInfo(i));
-            appendValue(out.line(), value);
-        }
+        for (std::uint32_t i = 0; i < count; ++i)
+            appendValue(out.line(), valueOf(*message.fieldInfo(i)));
         out.endLine();
     }
 }
