@@ -4,6 +4,16 @@
 
 namespace ZrlApp {
 
+namespace {
+CsvFileChooser& installedChooser()
+{
+    static CsvFileChooser chooser;
+    return chooser;
+}
+} // namespace
+
+void setCsvFileChooser(CsvFileChooser chooser) { installedChooser() = std::move(chooser); }
+
 QString proposedCsvName(const QString& documentPath)
 {
     if (documentPath.isEmpty())
@@ -16,6 +26,8 @@ QString proposedCsvName(const QString& documentPath)
 
 QString chooseCsvFile(QWidget* parent, const QString& documentPath)
 {
+    if (const CsvFileChooser& chooser = installedChooser())
+        return chooser(proposedCsvName(documentPath));
     QFileDialog dialog(parent, QString(), proposedCsvName(documentPath),
                        QStringLiteral("comma separated variable file (*.csv);;All Files (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

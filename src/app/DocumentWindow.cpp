@@ -1,16 +1,25 @@
 #include "app/DocumentWindow.h"
 
+#include "app/CsvFileDialog.h"
+#include "app/ExportDialog.h"
+#include "app/SummaryDialog.h"
+#include "app/UserMessages.h"
 #include "common/KorvErr.h"
+#include "log/PgnSummary.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMenu>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ZrlApp {
 
 namespace {
 constexpr std::int32_t fileNotFoundCode = -198;
-}
+const QString caption = QStringLiteral("ZRL Reader 2");
+} // namespace
 
 DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::ILogger> logger,
                                const KelpLib::ViewSettings& view, QWidget* parent)
@@ -34,6 +43,9 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
     listView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     listView->verticalHeader()->setDefaultSectionSize(listView->fontMetrics().height() + 4);
     listView->horizontalHeader()->setStretchLastSection(true);
+    listView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(listView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { showListMenu(position); });
     connect(listView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current, const QModelIndex&) {
                 if (current.isValid())
@@ -115,6 +127,116 @@ void DocumentWindow::onRowSelected(int row)
     const KelpLib::ZRLDocIterator element = document->begin(static_cast<std::size_t>(row));
     for (KelpLib::IZRLDocObs* observer : document->observers())
         observer->onElementSelected(element);
+}
+
+void DocumentWindow::showSummary()
+{
+    if (!loaded)
+        return;
+    SummaryDialog dialog(KelpLib::pgnSummary(*document), this);
+    dialog.exec();
+}
+
+void DocumentWindow::exportDocument()
+{
+    if (!loaded)
+        return;
+    ExportDialog dialog(document->enabledPgns(), decodedExportAvailable, this);
+    if (dialog.exec() == QDialog::Accepted)
+        exportChosen(dialog.decodedChosen());
+}
+
+void DocumentWindow::exportChosen(bool decoded)
+{
+    if (!loaded)
+        return;
+    if (document->elementCount() == 0) {
+        showMessage(this, MessageKind::Information, caption, QStringLiteral("There is no data to export."));
+        return;
+    }
+    const QString path = chooseCsvFile(this, filePath);
+    if (path.isEmpty())
+        return;
+    // The filter may have changed while the file dialog was open.
+    const std::vector<std::uint32_t> pgns = document->enabledPgns();
+    if (decoded && exportDecoded(*document, path.toStdString(), pgns))
+        return;
+    document->exportCsv(path.toStdString(), pgns);
+}
+
+void DocumentWindow::chooseAndSaveAs()
+{
+    if (!loaded)
+        return;
+    const QString path = chooseCsvFile(this, filePath);
+    if (!path.isEmpty())
+        saveAs(path);
+}
+
+bool DocumentWindow::saveAs(const QString& path)
+{
+    if (!loaded || !path.endsWith(QStringLiteral(".csv")))
+        return false;
+    document->exportCsv(path.toStdString());
+    return true;
+}
+
+std::vector<std::uint32_t> DocumentWindow::selectedPgns() const
+{
+    std::vector<std::uint32_t> pgns;
+    if (!loaded)
+        return pgns;
+    QModelIndexList rows = listView->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& index : rows) {
+        if (index.row() < 0 || static_cast<std::size_t>(index.row()) >= document->shownCount())
+            continue;
+        const KelpLib::ZRLElement& element = document->shownElement(static_cast<std::size_t>(index.row()));
+        const KelpLib::MsgVariant variant = element.effectiveVariant();
+        if (variant != KelpLib::VariantN2k && variant != KelpLib::VariantCanFrame)
+            continue;
+        if (std::find(pgns.begin(), pgns.end(), element.pgn()) == pgns.end())
+            pgns.push_back(element.pgn());
+    }
+    return pgns;
+}
+
+QMenu* DocumentWindow::makeListMenu(QWidget* parent)
+{
+    if (selectedPgns().empty())
+        return nullptr;
+    auto* menu = new QMenu(parent);
+    menu->setToolTipsVisible(true);
+    menu->addAction(QStringLiteral("Export this PGN to csv"))->setData(int(exportPgnsCommand));
+    QAction* decoded = menu->addAction(QStringLiteral("Export this PGN to decoded csv"));
+    decoded->setData(int(exportPgnsDecodedCommand));
+    decoded->setEnabled(decodedExportAvailable);
+    if (!decodedExportAvailable)
+        decoded->setToolTip(decodedUnavailableTip());
+    return menu;
+}
+
+void DocumentWindow::showListMenu(const QPoint& position)
+{
+    std::unique_ptr<QMenu> menu(makeListMenu(this));
+    if (!menu)
+        return;
+    if (QAction* chosen = menu->exec(listView->viewport()->mapToGlobal(position)))
+        exportSelectedPgns(static_cast<ListCommand>(chosen->data().toInt()));
+}
+
+void DocumentWindow::exportSelectedPgns(ListCommand command)
+{
+    const std::vector<std::uint32_t> pgns = selectedPgns();
+    if (pgns.empty())
+        return;
+    const QString path = chooseCsvFile(this, filePath);
+    if (path.isEmpty())
+        return;
+    if (command == exportPgnsDecodedCommand && exportDecoded(*document, path.toStdString(), pgns))
+        return;
+    if (command == exportPgnsCommand)
+        document->exportCsv(path.toStdString(), pgns);
 }
 
 } // namespace ZrlApp

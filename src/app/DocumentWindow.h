@@ -13,6 +13,9 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
+
+class QMenu;
 
 namespace CommonLib {
 class ILogger;
@@ -49,6 +52,28 @@ public:
     // Shows what passes the filter after the PGN filter was edited.
     void refreshShown();
 
+    // File > Summary: the PGNs of every element with their counts.
+    void showSummary();
+    // File > Export: the Export dialog, then exportChosen with its "Decoded" state.
+    void exportDocument();
+    // After the Export dialog's OK: "There is no data to export." for an empty document,
+    // otherwise the CSV file dialog and the export of the filter's enabled PGNs.
+    void exportChosen(bool decoded);
+    // File > Save As: the CSV file dialog, then saveAs.
+    void chooseAndSaveAs();
+    // Runs the raw export of everything when the name ends in ".csv"; any other name writes
+    // nothing. True when the export ran.
+    bool saveAs(const QString& path);
+
+    // Commands of the message list's right-click menu.
+    enum ListCommand { exportPgnsCommand = 1, exportPgnsDecodedCommand = 2 };
+    // The PGNs of the selected rows' NMEA 2000 messages and CAN frames, each once, in row order.
+    std::vector<std::uint32_t> selectedPgns() const;
+    // The right-click menu for the selected PGNs; null when no selected row has a PGN.
+    QMenu* makeListMenu(QWidget* parent);
+    // The CSV file dialog, then the export of the selected PGNs, raw or decoded.
+    void exportSelectedPgns(ListCommand command);
+
 signals:
     void loadFinished(ZrlApp::DocumentWindow* window, ZrlApp::DocumentWindow::LoadOutcome outcome);
 
@@ -56,6 +81,7 @@ private:
     void onLoadEnded(LoadOutcome outcome);
     void sizeColumns();
     void onRowSelected(int row);
+    void showListMenu(const QPoint& position);
 
     QString filePath;
     qint64 bytesInFile = 0;

@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
-#include "app/RenderGrid.h"
 #include "app/UserMessages.h"
 #include "app/VisualStyles.h"
 #include "common/KorvErr.h"
@@ -108,6 +107,13 @@ void MainWindow::createFileMenu()
     open->setStatusTip(QStringLiteral("Open an existing document"));
     file->addAction(QStringLiteral("Open Multiple..."), this, [this] { chooseAndOpenMultiple(); })
         ->setStatusTip(QStringLiteral("Open multiple existing documents"));
+    file->addAction(QStringLiteral("Summary..."), this, [this] { withLoadedDocument(&DocumentWindow::showSummary); })
+        ->setStatusTip(QStringLiteral("Open the summary window"));
+    file->addAction(QStringLiteral("Export..."), this, [this] { withLoadedDocument(&DocumentWindow::exportDocument); })
+        ->setStatusTip(QStringLiteral("Export the active document"));
+    file->addAction(QStringLiteral("Save &As..."), this,
+                    [this] { withLoadedDocument(&DocumentWindow::chooseAndSaveAs); })
+        ->setStatusTip(QStringLiteral("Save the active document with a new name"));
     file->addAction(QStringLiteral("&Close"), this, [this] { mdi->closeActiveSubWindow(); })
         ->setStatusTip(QStringLiteral("Close the active document"));
     file->addSeparator();
@@ -188,6 +194,12 @@ DocumentWindow* MainWindow::openFile(const QString& path)
             [this](DocumentWindow* window, DocumentWindow::LoadOutcome outcome) { onLoadFinished(window, outcome); });
     QMdiSubWindow* sub = mdi->addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(document, &QObject::destroyed, this, [this, source = &document->doc()] {
+        if (detailsSource == source) {
+            details->showGrid(nullptr);
+            detailsSource = nullptr;
+        }
+    });
     sub->showMaximized();
     appSettings->addRecentFile(path);
     refreshRecentMenu();
@@ -268,6 +280,13 @@ void MainWindow::onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutc
     emit documentLoaded(window);
 }
 
+void MainWindow::withLoadedDocument(void (DocumentWindow::*command)())
+{
+    DocumentWindow* document = activeDocument();
+    if (document && document->isLoaded())
+        (document->*command)();
+}
+
 void MainWindow::onActiveDocumentChanged()
 {
     DocumentWindow* document = activeDocument();
@@ -321,7 +340,9 @@ void MainWindow::saveSettings()
 
 void MainWindow::onElementSelected(KelpLib::ZRLDocIterator element)
 {
-    details->showGrid(makeRenderGrid(element->raw()));
+    // The element's adapter refers to the element: it is dropped when its document closes.
+    details->showGrid(element->gridAdapter());
+    detailsSource = element.document();
 }
 
 void MainWindow::showHelp()

@@ -74,6 +74,8 @@ private:
     void chooseAndOpenMultiple();
     void onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutcome outcome);
     void onActiveDocumentChanged();
+    // Runs a document command on the active document once it has loaded.
+    void withLoadedDocument(void (DocumentWindow::*command)());
     void onFilterEdited();
     void applyViewToDocuments();
     void selectLook(int command);
@@ -87,6 +89,8 @@ private:
     QMdiArea* mdi;
     GridTableView* outputList = nullptr;
     DetailsPane* details = nullptr;
+    // The document whose element the details pane shows.
+    const KelpLib::ZRLDoc* detailsSource = nullptr;
     GridTableView* filterList = nullptr;
     QAction* hideFramesAction = nullptr;
     QAction* hideAssembledAction = nullptr;

@@ -1,6 +1,10 @@
 #include "app/MainWindow.h"
+#include "app/Screenshot.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -8,12 +12,27 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
     QApplication::setApplicationName(QStringLiteral("ZRL Reader"));
 
-    ZrlApp::MainWindow window(std::make_unique<ZrlApp::AppSettings>());
+    QStringList arguments = QApplication::arguments();
+    ZrlApp::ScreenshotRequest screenshot;
+    // Not in any usage text: scripts/screenshot.sh uses it to picture the viewer. A picture
+    // runs on settings of its own, so the user's recent files and switches stay as they are.
+    const bool picture = ZrlApp::takeScreenshotArguments(arguments, screenshot);
+    if (picture && arguments.size() < 2) {
+        std::fprintf(stderr, "--screenshot needs a log file to open\n");
+        return 2;
+    }
+    QTemporaryDir pictureSettings;
+    auto settings = picture ? std::make_unique<ZrlApp::AppSettings>(pictureSettings.filePath("zrl.ini"))
+                            : std::make_unique<ZrlApp::AppSettings>();
+
+    ZrlApp::MainWindow window(std::move(settings));
     window.show();
-    const QStringList arguments = QApplication::arguments();
+    if (picture)
+        ZrlApp::screenshotAfterLoad(window, screenshot);
     for (int index = 1; index < arguments.size(); ++index)
         window.openFile(arguments[index]);
     const int result = QApplication::exec();
-    window.saveSettings();
+    if (!picture)
+        window.saveSettings();
     return result;
 }

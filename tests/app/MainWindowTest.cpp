@@ -2,6 +2,7 @@
 // pane, the details pane, the log pane, Open Multiple and a missing file.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "app/Screenshot.h"
 #include "app/UserMessages.h"
 #include "common/Logger.h"
 #include "common/Version.h"
@@ -10,7 +11,10 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMdiArea>
+#include <QPointer>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -135,18 +139,58 @@ private slots:
     void selectingARowFillsTheDetails()
     {
         DocumentWindow* document = loadDemo();
-        document->list()->selectRow(1);
-        const auto raw = document->doc().shownElement(1).raw();
-        ZrlApp::GridTableModel* titles = window->detailsPane()->titleList()->gridModel();
+        // A file tag, an NMEA 2000 message and an NMEA 0183 sentence each show their own adapter.
+        int shown = 0;
+        for (KelpLib::MsgVariant variant : {KelpLib::VariantZrl, KelpLib::VariantN2k, KelpLib::VariantN183}) {
+            int row = 0;
+            while (static_cast<std::size_t>(row) < document->doc().shownCount() &&
+                   document->doc().shownElement(static_cast<std::size_t>(row)).effectiveVariant() != variant)
+                ++row;
+            QVERIFY(static_cast<std::size_t>(row) < document->doc().shownCount());
+            document->list()->selectRow(row);
+            const auto grid = document->doc().shownElement(static_cast<std::size_t>(row)).gridAdapter();
+            const auto title = grid->findTable("title");
+            const auto table = grid->findTable("fields");
+            QVERIFY(title && table);
+            ZrlApp::GridTableModel* titles = window->detailsPane()->titleList()->gridModel();
+            ZrlApp::GridTableModel* fields = window->detailsPane()->fieldsList()->gridModel();
+            QCOMPARE(static_cast<std::uint32_t>(titles->rowCount()), title->getRowCount());
+            QVERIFY(titles->rowCount() > 0);
+            QCOMPARE(titles->data(titles->index(0, 0)).toString(),
+                     QString::fromStdString(title->getCellText(0, title->getColumnId(0))));
+            QCOMPARE(static_cast<std::uint32_t>(fields->rowCount()), table->getRowCount());
+            QCOMPARE(static_cast<std::uint32_t>(fields->columnCount()), table->getColumnCount());
+            QVERIFY(fields->rowCount() > 0);
+            const int last = fields->columnCount() - 1;
+            QCOMPARE(fields->columnId(0), table->getColumnId(0));
+            QCOMPARE(fields->data(fields->index(0, last)).toString(),
+                     QString::fromStdString(table->getCellText(0, table->getColumnId(static_cast<std::uint32_t>(last)))));
+            if (variant == KelpLib::VariantN2k) {
+                // Decoded, not raw bytes: the title names the PGN.
+                QString titleText;
+                for (int line = 0; line < titles->rowCount(); ++line)
+                    titleText += titles->data(titles->index(line, 0)).toString() + '\n';
+                const auto pgn = document->doc().shownElement(static_cast<std::size_t>(row)).pgn();
+                QVERIFY2(titleText.contains(QString::number(pgn)), qPrintable(titleText));
+            }
+            ++shown;
+        }
+        QCOMPARE(shown, 3);
+    }
+
+    void closingTheDocumentEmptiesTheDetails()
+    {
+        DocumentWindow* document = loadDemo();
+        document->list()->selectRow(3);
         ZrlApp::GridTableModel* fields = window->detailsPane()->fieldsList()->gridModel();
-        QCOMPARE(static_cast<std::uint32_t>(titles->rowCount()), raw->titleRowCount());
-        QVERIFY(titles->rowCount() > 0);
-        QCOMPARE(titles->data(titles->index(0, 0)).toString(), QString::fromStdString(raw->titleRow(0)));
-        QCOMPARE(static_cast<std::uint32_t>(fields->rowCount()), raw->rowCount());
-        QCOMPARE(fields->columnId(0), std::string("Field"));
-        QCOMPARE(fields->data(fields->index(0, 0)).toString(), QString::fromStdString(raw->rowHeader(0)));
-        QCOMPARE(fields->data(fields->index(0, 1)).toString(),
-                 QString::fromStdString(raw->cellText(0, raw->columnName(0))));
+        const std::string shownId = fields->columnId(0);
+        QVERIFY(shownId != "COL_00");
+        QPointer<DocumentWindow> watch(document);
+        window->findChild<QMdiArea*>()->closeAllSubWindows();
+        QTRY_VERIFY(watch.isNull());
+        // Back to the list's fallback table: nothing refers to the closed document's elements.
+        QCOMPARE(fields->columnId(0), std::string("COL_00"));
+        QCOMPARE(fields->rowCount(), 1);
     }
 
     void logPaneGrowsWithTheLoad()
@@ -200,6 +244,41 @@ private slots:
         auto* version = dialog.findChild<QLabel*>("version");
         QVERIFY(version != nullptr);
         QCOMPARE(version->text(), ZrlApp::aboutVersionText());
+    }
+
+    void screenshotArgumentsAreTakenOut()
+    {
+        QStringList arguments{"zrlreader", "--screenshot", "out.png", "a.zrl", "--select-row", "7", "b.zrl"};
+        ZrlApp::ScreenshotRequest request;
+        QVERIFY(ZrlApp::takeScreenshotArguments(arguments, request));
+        QCOMPARE(arguments, (QStringList{"zrlreader", "a.zrl", "b.zrl"}));
+        QCOMPARE(request.file, QStringLiteral("out.png"));
+        QCOMPARE(request.row, 7);
+
+        // A trailing option without its value is left as a file name; no picture is asked for.
+        QStringList plain{"zrlreader", "a.zrl", "--screenshot"};
+        ZrlApp::ScreenshotRequest none;
+        QVERIFY(!ZrlApp::takeScreenshotArguments(plain, none));
+        QCOMPARE(plain, (QStringList{"zrlreader", "a.zrl", "--screenshot"}));
+        QCOMPARE(none.row, -1);
+    }
+
+    void screenshotSelectsAMessageAndWritesTheWindow()
+    {
+        const QString png = folder->filePath("shot.png");
+        ZrlApp::screenshotAfterLoad(*window, {png, -1});
+        DocumentWindow* document = loadDemo();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(png), 10000);
+        // The first NMEA 2000 message is selected and shown in the details pane.
+        const int row = document->list()->currentIndex().row();
+        QVERIFY(row > 0);
+        QCOMPARE(document->doc().shownElement(static_cast<std::size_t>(row)).effectiveVariant(), KelpLib::VariantN2k);
+        for (int earlier = 0; earlier < row; ++earlier)
+            QVERIFY(document->doc().shownElement(static_cast<std::size_t>(earlier)).effectiveVariant() !=
+                    KelpLib::VariantN2k);
+        QVERIFY(window->detailsPane()->fieldsList()->gridModel()->rowCount() > 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), window->size());
     }
 
 private:
