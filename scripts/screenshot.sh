@@ -9,7 +9,7 @@ out=${1:-zrl-reader.png}
 log=${2:-samples/demo.zrl}
 row=${3:-}
 build=${BUILD:-build}
-viewer=$build/src/app/zrlreader
+viewer=$build/src/app/zrl-reader
 
 if [ ! -x "$viewer" ]; then
   echo "The viewer is not built: run cmake --build $build first." >&2

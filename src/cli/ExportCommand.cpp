@@ -4,12 +4,12 @@
 #include "common/Logger.h"
 
 #include <cstdio>
-#include <sstream>
 
 namespace ZrlTool {
 
 int exportCsv(Arguments& args)
 {
+    const bool decoded = args.flag("decoded");
     const std::vector<unsigned long> given = args.numbers("pgn");
     const std::string path = args.positional("FILE");
     const std::string out = args.positional("OUT.csv");
@@ -18,7 +18,14 @@ int exportCsv(Arguments& args)
     const LoadedLog log = loadLog(path);
     const std::size_t before = log.logger->getRowCount();
     std::vector<std::uint32_t> pgns(given.begin(), given.end());
-    log.document->exportCsv(out, pgns);
+    if (decoded) {
+        // As the Export dialog does: without a choice, the PGNs the filter shows.
+        if (pgns.empty())
+            pgns = log.document->enabledPgns();
+        log.document->exportDecodedCsv(out, pgns);
+    } else {
+        log.document->exportCsv(out, pgns);
+    }
     for (std::size_t row = before; row < log.logger->getRowCount(); ++row)
         std::printf("%s\n", log.logger->getCellText(static_cast<std::uint32_t>(row), "Result").c_str());
     return 0;

@@ -5,7 +5,7 @@
 #include "messages/N2KHeader.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 namespace KelpLib {
 
@@ -52,6 +52,46 @@ std::ofstream& ZRLDocExport::stream(std::uint32_t key, const std::string& suffix
     return *streams.emplace(key, std::move(file)).first->second;
 }
 
+namespace {
+
+void appendUnsigned(std::string& row, std::uint32_t value)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    row.append(digits, end);
+}
+
+} // namespace
+
+void appendN2kColumns(std::string& row, const ZRLElement& element, std::size_t line, const N2KMsg_s& message,
+                      std::string_view pgnName)
+{
+    char digits[24];
+    row.append(digits, std::to_chars(digits, digits + sizeof digits, line).ptr);
+    row += ',';
+    row += elementTimeText(element);
+    row += ',';
+    row += MsgVariantToString(element.effectiveVariant());
+    row += ',';
+    // "%6d": right-aligned in six characters.
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<int>(message.pgn)).ptr;
+    const std::size_t width = static_cast<std::size_t>(end - digits);
+    if (width < 6)
+        row.append(6 - width, ' ');
+    row.append(digits, end);
+    row += ",\"";
+    row += pgnName;
+    row += "\",";
+    appendUnsigned(row, message.source);
+    row += ',';
+    appendUnsigned(row, message.destination);
+    row += ',';
+    appendUnsigned(row, message.priority);
+    row += ',';
+    appendUnsigned(row, message.length);
+    row += ',';
+}
+
 void ZRLDocExport::writeN2kLine(const ZRLElement& element, std::size_t line, const std::vector<std::uint32_t>& pgns)
 {
     N2KMsg_s message;
@@ -60,16 +100,12 @@ void ZRLDocExport::writeN2kLine(const ZRLElement& element, std::size_t line, con
     if (!pgns.empty() && std::find(pgns.begin(), pgns.end(), message.pgn) == pgns.end())
         return;
     const std::string name = pgnName ? pgnName(message.pgn) : std::string();
-    std::string text = std::to_string(line) + "," + elementTimeText(element) + "," + element.typeText() + ",";
-    char fields[80];
-    std::snprintf(fields, sizeof fields, "%6d,", static_cast<int>(message.pgn));
-    text += fields;
-    text += "\"" + name + "\",";
-    std::snprintf(fields, sizeof fields, "%u,%u,%u,%u,", unsigned(message.source), unsigned(message.destination),
-                  unsigned(message.priority), unsigned(message.length));
-    text += fields;
-    for (std::uint32_t i = 0; i < message.length; ++i)
-        text += std::to_string(message.data[i]) + ",";
+    std::string text;
+    appendN2kColumns(text, element, line, message, name);
+    for (std::uint32_t i = 0; i < message.length; ++i) {
+        appendUnsigned(text, message.data[i]);
+        text += ',';
+    }
     stream(n2kFileKey, ".n2k.csv", n2kHeader) << text << lineEnd << std::flush;
 }
 

@@ -8,16 +8,19 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace KelpLib {
 
 class ZRLDoc;
 class ZRLElement;
+struct N2KMsg_s;
 
 // Writes a loaded document as comma-separated files for spreadsheets: the raw export (one
-// file of NMEA 2000 messages, one of NMEA 0183 sentences). Lives for one export; files are
-// opened on their first line and every line ends with CR LF.
+// file of NMEA 2000 messages, one of NMEA 0183 sentences, MDT files of sampled data) and the
+// decoded export (one file, one column per decoded field). Lives for one export; every line
+// ends with CR LF.
 class ZRLDocExport : private IMDT_ContainerObserver_s {
 public:
     using PgnNameLookup = std::function<std::string(std::uint32_t pgn)>;
@@ -33,6 +36,11 @@ public:
     // NMEA 2000 messages of the PGNs given (all when the list is empty), every valid sentence
     // and, when the document holds MDT messages, one row per completed sampled-data transfer.
     void exportRaw(const std::vector<std::uint32_t>& pgns);
+
+    // One line per NMEA 2000 message of the PGNs given, each field's value in a column of its
+    // own: the PGNs' field blocks lie side by side, in the order each PGN is first met. The
+    // file, base + ".n2kdecoded.csv", is written even when the list is empty.
+    void exportDecoded(const std::vector<std::uint32_t>& pgns);
 
     const std::vector<std::string>& getWrittenFiles() const { return writtenFiles; }
 
@@ -50,6 +58,14 @@ private:
     std::ofstream& stream(std::uint32_t key, const std::string& suffix, const char* header);
     void writeN2kLine(const ZRLElement& element, std::size_t line, const std::vector<std::uint32_t>& pgns);
 
+    // One PGN of the decoded file: where its field block starts and the name written.
+    struct DecodedBlock {
+        std::uint32_t pgn;
+        std::uint32_t offset;
+        std::string name;
+    };
+    std::vector<DecodedBlock> decodedHeader(const std::vector<std::uint32_t>& pgns, std::string& header) const;
+
     const ZRLDoc& document;
     std::string base;
     PgnNameLookup pgnName;
@@ -65,5 +81,10 @@ bool isExportedN2kMessage(const ZRLElement& element);
 
 // The element's time of day as "%02d:%02d:%02d.%03d", or "Time Error".
 std::string elementTimeText(const ZRLElement& element);
+
+// Appends the columns both NMEA 2000 files start with, each followed by ",": line number,
+// time, type, PGN as "%6d", the quoted PGN name, source, destination, priority and length.
+void appendN2kColumns(std::string& row, const ZRLElement& element, std::size_t line, const N2KMsg_s& message,
+                      std::string_view pgnName);
 
 } // namespace KelpLib

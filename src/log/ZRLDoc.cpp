@@ -129,20 +129,37 @@ ZRLElement& ZRLDoc::addElement(const ElementTime& time, const MsgVariantInfo& in
     return element;
 }
 
-void ZRLDoc::exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
+namespace {
+
+// The frame of both exports: the opening log line, the path's base, the exporter's run and
+// the closing log lines.
+template <typename Run>
+void exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path, Run run)
 {
-    logger_->logCode(0, "Exporting %d messages", static_cast<int>(elements_.size()));
+    logger.logCode(0, "Exporting %d messages", static_cast<int>(document.elementCount()));
     std::vector<std::string> written;
     std::string base;
     if (ZRLDocExport::csvBase(path, base)) {
-        ZRLDocExport exporter(*this, base, exportPgnName);
-        exporter.exportRaw(pgns);
+        ZRLDocExport exporter(document, base, exportPgnName);
+        run(exporter);
         written = exporter.getWrittenFiles();
     }
     if (written.empty())
-        logger_->logText("Export aborted");
+        logger.logText("Export aborted");
     for (const std::string& file : written)
-        logger_->logCode(0, "Exported to %s", file.c_str());
+        logger.logCode(0, "Exported to %s", file.c_str());
+}
+
+} // namespace
+
+void ZRLDoc::exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
+{
+    exportWith(*this, *logger_, path, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
+}
+
+void ZRLDoc::exportDecodedCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
+{
+    exportWith(*this, *logger_, path, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
 }
 
 void ZRLDoc::setViewSettings(const ViewSettings& settings)

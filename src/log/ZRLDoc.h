@@ -80,6 +80,10 @@ public:
     // the NMEA 0183 sentences, to files named after path, which must end in ".csv". The outcome
     // goes to the log: "Exported to %s" per file written, or "Export aborted".
     void exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns = {});
+    // Decoded CSV export of the NMEA 2000 messages of the PGNs given, one column per field, to
+    // path's base + ".n2kdecoded.csv"; each sentence writes a placeholder line. An empty list
+    // writes the fixed header and the sentence lines only. Logged as exportCsv is.
+    void exportDecodedCsv(const std::string& path, const std::vector<std::uint32_t>& pgns);
 
     void setViewSettings(const ViewSettings& settings);
     void refreshShown();

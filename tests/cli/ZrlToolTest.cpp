@@ -6,6 +6,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -346,4 +347,53 @@ TEST(ZrlToolPgns, EntriesInFirstMetOrder)
     EXPECT_EQ(none.out, "PGN\tDescription\tCount\n");
     EXPECT_EQ(zrltool("pgns").status, 2);
     EXPECT_EQ(zrltool("pgns /nonexistent/x.zrl").status, 1);
+}
+
+namespace {
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::size_t lineCount(const std::string& text) { return std::size_t(std::count(text.begin(), text.end(), '\n')); }
+
+} // namespace
+
+TEST(ZrlToolExport, RawAndDecodedExportsPrintTheirLogLines)
+{
+    const std::string log = smallLog();
+    const std::string dir = scratchDir();
+
+    ToolRun raw = zrltool("export " + log + " " + dir + "/raw.csv");
+    EXPECT_EQ(raw.status, 0) << raw.err;
+    EXPECT_EQ(raw.out, "Exporting 4 messages\nExported to " + dir + "/raw.n2k.csv\nExported to " + dir + "/raw.n183.csv\n");
+    EXPECT_EQ(lineCount(fileText(dir + "/raw.n2k.csv")), 3u);
+
+    ToolRun one = zrltool("export " + log + " " + dir + "/one.csv --pgn 127250");
+    EXPECT_EQ(lineCount(fileText(dir + "/one.n2k.csv")), 2u);
+
+    // Without --pgn the decoded export takes the PGNs the filter shows: both of the log's.
+    ToolRun decoded = zrltool("export --decoded " + log + " " + dir + "/dec.csv");
+    EXPECT_EQ(decoded.status, 0) << decoded.err;
+    EXPECT_EQ(decoded.out, "Exporting 4 messages\nExported to " + dir + "/dec.n2kdecoded.csv\n");
+    const std::string all = fileText(dir + "/dec.n2kdecoded.csv");
+    EXPECT_EQ(all.substr(0, all.find("\r\n")),
+              "Line,Time,Type,PGN,Name,Src,Dest,Pri,Size,Latitude,Longitude,"
+              "Sequence ID,Heading Sensor Reading,Deviation,Variation,Reference,NMEA Reserved,");
+    EXPECT_EQ(lineCount(all), 4u) << "header, two messages, one sentence line";
+
+    ToolRun chosen = zrltool("export " + log + " " + dir + "/heading.csv --decoded --pgn 127250");
+    const std::string heading = fileText(dir + "/heading.n2kdecoded.csv");
+    EXPECT_EQ(lineCount(heading), 3u);
+    EXPECT_NE(heading.find("\r\n1,12:00:00.000,N2K,127250,\"Vessel Heading\",35,255,2,8,1,1.5000,"), std::string::npos)
+        << heading;
+
+    ToolRun aborted = zrltool("export " + log + " " + dir + "/out.txt --decoded");
+    EXPECT_EQ(aborted.status, 0);
+    EXPECT_EQ(aborted.out, "Exporting 4 messages\nExport aborted\n");
+    EXPECT_FALSE(std::filesystem::exists(dir + "/out.n2kdecoded.csv"));
 }

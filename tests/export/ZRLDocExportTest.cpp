@@ -1,3 +1,4 @@
+#include "ExportedLog.h"
 #include "common/Logger.h"
 #include "export/ZRLDocExport.h"
 #include "filter/ZRLDocFilters.h"
@@ -18,34 +19,7 @@ using namespace ZrlTest;
 
 namespace {
 
-struct Exported {
-    std::shared_ptr<CommonLib::Logger> logger = std::make_shared<CommonLib::Logger>();
-    KelpLib::ZRLDoc document;
-    std::string dir = scratchDir();
-
-    explicit Exported(const ZrlWriter& log)
-    {
-        log.save(dir + "/in.zrl");
-        document.setLogger(logger);
-        document.open(dir + "/in.zrl");
-    }
-    std::vector<std::string> exportLog(const std::string& name, const std::vector<std::uint32_t>& pgns = {})
-    {
-        const std::uint32_t before = logger->getRowCount();
-        document.exportCsv(dir + "/" + name, pgns);
-        std::vector<std::string> lines;
-        for (std::uint32_t row = before; row < logger->getRowCount(); ++row)
-            lines.push_back(logger->getCellText(row, "Result"));
-        return lines;
-    }
-    std::string file(const std::string& name) const
-    {
-        std::ifstream in(dir + "/" + name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-};
+using Exported = ExportedLog;
 
 const std::uint64_t noon = fileTimeUtc(2024, 1, 1, 12, 0, 0);
 

@@ -62,14 +62,17 @@ TEST(BemDictionary, OneHundredFiftySortedRecordsWithWellFormedFields)
             EXPECT_TRUE(field.name && *field.name);
             // A fixed-width kind takes exactly its type's width.
             const std::uint8_t typeWidth = bemDataType(field.type).width;
-            if (typeWidth)
+            if (typeWidth) {
                 EXPECT_EQ(field.width, typeWidth) << field.name;
+            }
             // A count field is followed by its whole group.
-            if (field.groupSize)
+            if (field.groupSize) {
                 EXPECT_LE(f + field.groupSize, e.fieldCount - 1) << field.name;
+            }
             // A sized array needs the byte before it.
-            if (field.type == BemSizedByteArray)
+            if (field.type == BemSizedByteArray) {
                 EXPECT_GT(f, 0u) << field.name;
+            }
         }
         EXPECT_EQ(findBemDictEntry(e.key, e.subKey), &e);
     }

@@ -271,8 +271,9 @@ TEST(N183MsgGridAdapter, TextsThatAreNoSentence)
     const auto shown = [](const KorvBuf& bytes) {
         auto grid = std::make_shared<N183MsgGridAdapter>(bytes);
         const auto fields = grid->findTable("fields");
-        if (fields->getRowCount() == 0)
+        if (fields->getRowCount() == 0) {
             EXPECT_EQ(fields->getCellText(0, "Data"), "Row out of range");
+        }
         return grid->findTable("title")->getCellText(1, "") + "|" + grid->findTable("list")->getCellText(0, "Size") + "|" +
                std::to_string(fields->getRowCount());
     };
