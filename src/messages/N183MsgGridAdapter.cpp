@@ -10,6 +10,17 @@
 
 namespace KelpLib {
 
+namespace {
+
+// The bytes' record, or an empty one for a buffer without a record.
+ByteBuffer bufferOf(const KorvBuf& bytes)
+{
+    static const ByteBuffer none;
+    return bytes.buffer() ? *bytes.buffer() : none;
+}
+
+} // namespace
+
 std::string currentUtcTimeText()
 {
     const auto now = std::chrono::system_clock::now();
@@ -78,16 +89,6 @@ std::string N183MsgFieldsGridTableAdapter::getCellText(std::uint32_t row, const 
 {
     return message->cellText(row, columnId);
 }
-
-namespace {
-
-ByteBuffer bufferOf(const KorvBuf& bytes)
-{
-    static const ByteBuffer none;
-    return bytes.buffer() ? *bytes.buffer() : none;
-}
-
-} // namespace
 
 N183MsgGridAdapter::N183MsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element)
     : Grid("NMEA 0183 Message"), msg(std::make_unique<N183Msg>(bufferOf(bytes))), owner(element)
