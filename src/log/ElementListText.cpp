@@ -5,11 +5,7 @@
 #include "messages/KorvBuf.h"
 #include "messages/N2KHeader.h"
 #include "messages/N2KMsg.h"
-#include "messages/N183MsgText.h"
-#include "messages/N183ParsedSentence.h"
-
-#include <algorithm>
-#include <cstring>
+#include "messages/N183Msg.h"
 
 namespace KelpLib {
 
@@ -17,15 +13,11 @@ namespace {
 
 bool isSentence(MsgVariant variant) { return variant >= VariantN183 && variant <= VariantN183BadChar; }
 
+// A sentence answers its cells as the message class: talker, formatter, size and data (a text
+// of 300 bytes or more is no sentence to it and shows as empty).
 std::string sentenceListText(const ZRLElement& element, const ListColumn& column)
 {
-    N183SentenceRecord record;
-    record.length = std::min<std::uint32_t>(element.length(), kN183TextCapacity - 1);
-    if (record.length)
-        std::memcpy(record.text, element.data(), record.length);
-    record.text[record.length] = 0;
-    const N183ParsedSentence sentence(record);
-    return N183MsgText::listText(sentence, column.id);
+    return N183Msg(element.bytes()).listText(column);
 }
 
 bool isBem(MsgVariant variant) { return variant >= VariantBemCommand && variant <= VariantBemN183; }

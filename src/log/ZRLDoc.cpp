@@ -7,6 +7,7 @@
 #include "filter/ZRLDocFilters.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLDocParser.h"
+#include "messages/N183Msg.h"
 
 #include <algorithm>
 #include <chrono>
@@ -230,7 +231,6 @@ struct ColumnSpec {
 // The columns each kind of document adds after Line, Timestamp and Type.
 constexpr ColumnSpec n2kColumns[] = {{"MsgSrc", 8, 6}, {"PGN", 8, 10}, {"Name", 20, 5}, {"Src", 5, 11},
                                      {"Dest", 5, 12}, {"Pri", 4, 13},  {"Size", 5, 8},  {"Data", 60, 9}};
-constexpr ColumnSpec n183Columns[] = {{"Size", 8, 8}, {"Talker", 7, 3}, {"Formatter", 8, 4}, {"Name", 36, 5}, {"Data", 50, 9}};
 constexpr ColumnSpec bstColumns[] = {{"MsgSrc", 8, 6}, {"PGN", 8, 10}, {"Src", 5, 11},  {"Dest", 5, 12},
                                      {"Pri", 4, 13},   {"Name", 20, 5}, {"Size", 5, 8}, {"Data", 60, 9}};
 constexpr ColumnSpec canColumns[] = {{"PGN", 8, 10}, {"Name", 20, 5}, {"Src", 5, 11}, {"Dest", 5, 12},
@@ -249,16 +249,22 @@ void ZRLDoc::chooseKindAndColumns()
         for (const ColumnSpec& spec : specs)
             addColumn(spec.name, spec.width, spec.id);
     };
-    if (n2kCount_ > half)
+    if (n2kCount_ > half) {
         add(kN2k, n2kColumns);
-    else if (n183Count_ > half)
-        add(kN183, n183Columns);
-    else if (bstCount_ > half / 2)
+    } else if (n183Count_ > half) {
+        // The sentences' own column set.
+        kind_ = kN183;
+        std::vector<ListColumn> sentenceColumns;
+        N183Msg::listColumns(sentenceColumns);
+        for (const ListColumn& column : sentenceColumns)
+            addColumn(column.name.c_str(), column.width, column.id);
+    } else if (bstCount_ > half / 2) {
         add(kBst, bstColumns);
-    else if (canCount_ > half / 2)
+    } else if (canCount_ > half / 2) {
         add(kCan, canColumns);
-    else
+    } else {
         add(kMixed, mixedColumns);
+    }
 }
 
 ZRLDocIterator ZRLDoc::begin(std::size_t index) const

@@ -2,30 +2,13 @@
 
 #include "log/ZRLElement.h"
 #include "messages/GridAdapterTexts.h"
-#include "messages/N183MsgText.h"
+#include "messages/KorvBuf.h"
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 namespace KelpLib {
-
-namespace {
-
-N183SentenceRecord recordOf(const KorvBuf& bytes)
-{
-    N183SentenceRecord record;
-    record.time = bytes.time();
-    if (bytes.data() && bytes.length() >= 1 && bytes.length() < kN183TextCapacity) {
-        record.length = bytes.length();
-        std::memcpy(record.text, bytes.data(), record.length);
-        record.text[record.length] = 0;
-    }
-    return record;
-}
-
-} // namespace
 
 std::string currentUtcTimeText()
 {
@@ -40,9 +23,9 @@ std::string currentUtcTimeText()
     return text;
 }
 
-N183MsgListViewGridTable::N183MsgListViewGridTable(const N183ParsedSentence* sentence, const ZRLElement* element)
+N183MsgListViewGridTable::N183MsgListViewGridTable(const N183Msg* message, const ZRLElement* element)
     : ListViewGridTable("N183 Message", {"Line", "Timestamp", "Talker", "Formatter", "Name", "Size", "Data"}),
-      sentence(sentence), element(element)
+      message(message), element(element)
 {
 }
 
@@ -56,54 +39,73 @@ std::string N183MsgListViewGridTable::columnText(const std::string& columnId) co
     if (columnId == "Timestamp")
         return element ? element->timeText() : currentUtcTimeText();
     if (columnId == "Talker")
-        return N183MsgText::listText(*sentence, ListColumnTalker);
+        return message->listText(ListColumnTalker);
     if (columnId == "Formatter")
-        return N183MsgText::listText(*sentence, ListColumnFormatter);
+        return message->listText(ListColumnFormatter);
+    // The message list leaves the name out; the details show it.
     if (columnId == "Name")
-        return sentence->name();
+        return message->name();
     if (columnId == "Size")
-        return N183MsgText::listText(*sentence, ListColumnSize);
+        return message->listText(ListColumnSize);
     if (columnId == "Data")
-        return N183MsgText::listText(*sentence, ListColumnData);
+        return message->listText(ListColumnData);
     return {};
 }
 
-N183MsgHeaderGridTableAdapter::N183MsgHeaderGridTableAdapter(const N183ParsedSentence* sentence)
-    : TitleGridTable("N183 Message", N183MsgText::kTitleRowCount), sentence(sentence)
+N183MsgHeaderGridTableAdapter::N183MsgHeaderGridTableAdapter(const N183Msg* message)
+    : TitleGridTable("N183 Message", message->titleRowCount()), message(message)
 {
 }
 
 std::string N183MsgHeaderGridTableAdapter::getRowId(std::uint32_t row) const { return rowText(row); }
 
-std::string N183MsgHeaderGridTableAdapter::rowText(std::uint32_t row) const { return N183MsgText::titleRow(*sentence, row); }
+std::string N183MsgHeaderGridTableAdapter::rowText(std::uint32_t row) const { return message->titleRow(row); }
 
-N183MsgFieldsGridTableAdapter::N183MsgFieldsGridTableAdapter(const N183ParsedSentence* sentence)
-    : GridTable(kFieldsTableName, "N183 message fields"), sentence(sentence)
+N183MsgFieldsGridTableAdapter::N183MsgFieldsGridTableAdapter(const N183Msg* message)
+    : GridTable(kFieldsTableName, "N183 message fields"), message(message)
 {
-    for (unsigned column = 0; column < N183MsgText::kColumnCount; ++column)
-        columnIds.push_back(N183MsgText::columnName(column));
+    for (std::uint32_t column = 0; column < message->columnCount(); ++column)
+        columnIds.push_back(message->columnName(column));
 }
 
-std::uint32_t N183MsgFieldsGridTableAdapter::getRowCount() const
-{
-    return static_cast<std::uint32_t>(sentence->fieldInfos().size());
-}
+std::uint32_t N183MsgFieldsGridTableAdapter::getRowCount() const { return message->rowCount(); }
 
-std::uint32_t N183MsgFieldsGridTableAdapter::getColumnCount() const { return N183MsgText::kColumnCount; }
+std::uint32_t N183MsgFieldsGridTableAdapter::getColumnCount() const { return message->columnCount(); }
 
-std::string N183MsgFieldsGridTableAdapter::getColumnId(std::uint32_t column) const { return N183MsgText::columnName(column); }
+std::string N183MsgFieldsGridTableAdapter::getColumnId(std::uint32_t column) const { return message->columnName(column); }
 
 std::string N183MsgFieldsGridTableAdapter::getCellText(std::uint32_t row, const std::string& columnId) const
 {
-    return N183MsgText::cellText(*sentence, row, columnId);
+    return message->cellText(row, columnId);
 }
 
-N183MsgGridAdapter::N183MsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element)
-    : Grid("NMEA 0183 Message"), text(recordOf(bytes)), parsed(std::make_unique<N183ParsedSentence>(text)), owner(element)
+namespace {
+
+ByteBuffer bufferOf(const KorvBuf& bytes)
 {
-    addTable(std::make_shared<N183MsgListViewGridTable>(parsed.get(), owner));
-    addTable(std::make_shared<N183MsgHeaderGridTableAdapter>(parsed.get()));
-    addTable(std::make_shared<N183MsgFieldsGridTableAdapter>(parsed.get()));
+    static const ByteBuffer none;
+    return bytes.buffer() ? *bytes.buffer() : none;
+}
+
+} // namespace
+
+N183MsgGridAdapter::N183MsgGridAdapter(const KorvBuf& bytes, const ZRLElement* element)
+    : Grid("NMEA 0183 Message"), msg(std::make_unique<N183Msg>(bufferOf(bytes))), owner(element)
+{
+    addTables();
+}
+
+N183MsgGridAdapter::N183MsgGridAdapter(const N183Msg& message, const ZRLElement* element)
+    : Grid("NMEA 0183 Message"), msg(std::make_unique<N183Msg>(message)), owner(element)
+{
+    addTables();
+}
+
+void N183MsgGridAdapter::addTables()
+{
+    addTable(std::make_shared<N183MsgListViewGridTable>(msg.get(), owner));
+    addTable(std::make_shared<N183MsgHeaderGridTableAdapter>(msg.get()));
+    addTable(std::make_shared<N183MsgFieldsGridTableAdapter>(msg.get()));
 }
 
 } // namespace KelpLib

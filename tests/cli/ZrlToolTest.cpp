@@ -128,6 +128,26 @@ TEST(ZrlTool, ListOfAnNmea2000LogFillsTheHeaderColumns)
         << "MsgSrc is left empty; a message that does not decode shows an empty header";
 }
 
+TEST(ZrlTool, ListOfAnNmea0183TextFileFillsTheSentenceColumns)
+{
+    const std::string path = scratchDir() + "/sentences.txt";
+    const std::string text = "$SDDPT,12.4,0.5,100*78\r\n"
+                             "$GPAAM,A,V,0.10,N,WPT2*51\r\n"
+                             "!AIVDM,1,1,,A,abc,0*46\r\n"
+                             "$GPGGA,1,2,3*7F\r\n";
+    writeFile(path, Bytes(text.begin(), text.end()));
+
+    const ToolRun list = zrltool("list " + path);
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out,
+              "Line\tTimestamp\tType\tSize\tTalker\tFormatter\tName\tData\n"
+              "0\t00:00:00.000\tN183\t22\tSD\tDPT\t\t12.4,0.5,100\n"
+              "1\t00:00:00.000\tN183\t25\tGP\tAAM\t\tA,V,0.10,N,WPT2\n"
+              "2\t00:00:00.000\tN183\t22\tAI\tVDM\t\t1,1,,A,abc,0\n"
+              "3\t00:00:00.000\tN183XC\t15\tGP\tGGA\t\t1,2,3\n")
+        << "the list leaves the name to the details; a bad checksum is still a sentence";
+}
+
 TEST(ZrlTool, LoadFailuresAndUsage)
 {
     const ToolRun missing = zrltool("summary /nonexistent/x.zrl");

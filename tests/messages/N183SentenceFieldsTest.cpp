@@ -1,7 +1,7 @@
 // One realistic sentence for every sentence of the library that has a field layout, with
 // the exact text of every field the layout shows ("ordinal=value", in list order).
 
-#include "messages/N183ParsedSentence.h"
+#include "messages/N183Msg.h"
 #include "n183/CN183Lib.h"
 #include "support/N183Text.h"
 
@@ -108,10 +108,11 @@ const SentenceCase kCases[] = {
     {"$GPZTG,094512.00,003512.00,WPT2", {"1=09:45:12.00", "2=00:35:12.00", "3=WPT2"}},
 };
 
-std::vector<std::string> shownFields(const N183ParsedSentence& s) {
+// The message's field table: "Field=Data" for every row.
+std::vector<std::string> shownFields(const N183Msg& s) {
     std::vector<std::string> out;
-    for (const auto& info : s.fieldInfos())
-        out.push_back(info.ordinalText() + "=" + info.valueText());
+    for (std::uint32_t row = 0; row < s.rowCount(); ++row)
+        out.push_back(s.cellText(row, "Field") + "=" + s.cellText(row, "Data"));
     return out;
 }
 
@@ -119,7 +120,7 @@ std::vector<std::string> shownFields(const N183ParsedSentence& s) {
 
 TEST(N183SentenceFields, EveryDefinedSentenceRendersAllItsFields) {
     for (const SentenceCase& c : kCases) {
-        const N183ParsedSentence s(n183Record(withN183Checksum(c.sentence)));
+        const N183Msg s(n183Record(withN183Checksum(c.sentence)));
         ASSERT_NE(s.definition(), nullptr) << c.sentence;
         std::vector<std::string> expected;
         for (const char* f : c.fields)
@@ -141,7 +142,7 @@ TEST(N183SentenceFields, TheCasesCoverEveryDefinedSentence) {
 
 TEST(N183SentenceFields, RepeatingGroupsFollowTheSentence) {
     // A full GSV sentence with the signal ID after four satellites.
-    const N183ParsedSentence gsv(n183Record("$GPGSV,3,1,10,02,45,120,40,05,30,200,38,12,60,300,45,15,10,050,30,1"));
+    const N183Msg gsv(n183Record("$GPGSV,3,1,10,02,45,120,40,05,30,200,38,12,60,300,45,15,10,050,30,1"));
     const auto shown = shownFields(gsv);
     ASSERT_EQ(shown.size(), 3u + 16u + 1u);
     EXPECT_EQ(shown[3], "4=02");
@@ -153,7 +154,7 @@ TEST(N183SentenceFields, RepeatingGroupsFollowTheSentence) {
     EXPECT_EQ(gsv.fieldInfos()[7].name(), "Satellite ID");
 
     // A route without waypoints still shows the waypoint definition once, empty.
-    const N183ParsedSentence route(n183Record("$GPRTE,1,1,c,0"));
+    const N183Msg route(n183Record("$GPRTE,1,1,c,0"));
     const auto routeFields = shownFields(route);
     ASSERT_EQ(routeFields.size(), 5u);
     EXPECT_EQ(routeFields[4], "5=(null)");
@@ -163,7 +164,7 @@ TEST(N183SentenceFields, RepeatingGroupsFollowTheSentence) {
     for (int i = 0; i < 6; ++i)
         xdr += ",C,1" + std::to_string(i) + ",C,T" + std::to_string(i);
     xdr += ",P,1.0,B";
-    const N183ParsedSentence transducers(n183Record(xdr));
+    const N183Msg transducers(n183Record(xdr));
     EXPECT_EQ(transducers.fieldCount(), 25u);
     EXPECT_EQ(transducers.fieldInfos().size(), 24u);
     EXPECT_EQ(transducers.fieldInfos().back().valueText(), "T5");
