@@ -1,5 +1,7 @@
 #include "app/GridTableModel.h"
 
+#include "app/DisplayText.h"
+
 #include "app/ColourRef.h"
 #include "grid/MockGridTable.h"
 
@@ -85,7 +87,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         if (checkBox)
             return {};
-        return QString::fromStdString(source->getCellText(row, column.id));
+        return displayText(source->getCellText(row, column.id));
     case Qt::CheckStateRole: {
         if (!checkBox)
             return {};

@@ -1,5 +1,7 @@
 #include "app/MessageListModel.h"
 
+#include "app/DisplayText.h"
+
 #include "app/ColourRef.h"
 #include "grid/GridCellTraits.h"
 #include "log/ListCells.h"
@@ -39,7 +41,7 @@ QVariant MessageListModel::data(const QModelIndex& index, int role) const
     const auto row = static_cast<std::size_t>(index.row());
     const KelpLib::ListColumn& column = columns_[static_cast<std::size_t>(index.column())];
     switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(KelpLib::listCellText(document, row, column));
+    case Qt::DisplayRole: return displayText(KelpLib::listCellText(document, row, column));
     case Qt::ForegroundRole: return textColour(document.shownElement(row), column);
     default: return {};
     }

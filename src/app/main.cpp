@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/Screenshot.h"
+#include "n2k/ReservedFields.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -8,6 +9,10 @@
 
 int main(int argc, char* argv[])
 {
+    // The viewer starts without an empty document, as if it had refused the blank one a
+    // document shell is asked for at start-up: that refusal hides reserved fields and the
+    // maker's engineering messages for the rest of the process (zrltool does the same).
+    StandardsLib::reservedFieldsHidden = true;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
     QApplication::setApplicationName(QStringLiteral("ZRL Reader"));

@@ -1,11 +1,13 @@
 #include "messages/N2KMsg.h"
 
+
 #include "grid/SafeFormat.h"
 #include "messages/ByteFormat.h"
 #include "messages/KorvBuf.h"
 #include "messages/N2KHeader.h"
 #include "messages/N2KMsgGridAdapter.h"
 #include "n2k/LibN2K.h"
+#include "n2k/PgnName.h"
 #include "n2k/N2KFieldWalk.h"
 
 #include <cstring>
@@ -156,7 +158,9 @@ std::string N2KMsg::summary(const N2KMsg_s& message)
 std::string N2KMsg::listText(const N2KMsg_s& message, const ListColumn& column)
 {
     switch (column.id) {
-    case ListColumnName: return safeFormat("PGN %u (%05X)", message.pgn, message.pgn);
+    // The Name column names the PGN: the PGN and its hex form are in the PGN column and the
+    // title already, and a list column called Name that repeated them told the reader nothing.
+    case ListColumnName: return StandardsLib::pgnNameText(message.pgn);
     case ListColumnSize: return byteText(message.length, false);
     case ListColumnData: return payloadText(message, true, false);
     case ListColumnPgn: return pgnText(message.pgn, false);

@@ -1,4 +1,5 @@
 // The table model against grid tables: sizes, texts, check boxes, colours and notifications.
+#include "app/DisplayText.h"
 #include "app/GridTableCsv.h"
 #include "app/GridTableModel.h"
 #include "grid/MockGrid.h"
@@ -47,6 +48,16 @@ public:
 class GridTableModelTest : public QObject {
     Q_OBJECT
 private slots:
+    void coreTextsShowTheirDegreeSignsAndUtf8Names()
+    {
+        // Decoded positions carry the Latin-1 degree sign; table names may be UTF-8.
+        QCOMPARE(ZrlApp::displayText("50\xB0 47.578824' N"), QString::fromUtf8("50\u00B0 47.578824' N"));
+        QCOMPARE(ZrlApp::displayText("B\xC3\xB6ning"), QString::fromUtf8("B\u00F6ning"));
+        QCOMPARE(ZrlApp::displayText("\xB0 C"), QString::fromUtf8("\u00B0 C"));
+        QCOMPARE(ZrlApp::displayText("cut \xE2\x80"), QString::fromLatin1("cut \xE2\x80"));
+        QCOMPARE(ZrlApp::displayText(""), QString());
+    }
+
     void unboundModelShowsTheFallbackTable()
     {
         GridTableModel model;

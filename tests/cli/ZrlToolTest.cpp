@@ -121,10 +121,10 @@ TEST(ZrlTool, ListOfAnNmea2000LogFillsTheHeaderColumns)
     ASSERT_EQ(list.status, 0) << list.err;
     EXPECT_EQ(list.out,
               "Line\tTimestamp\tType\tMsgSrc\tPGN\tName\tSrc\tDest\tPri\tSize\tData\n"
-              "0\t12:00:00.000\tN2K\t\t127250\tPGN 127250 (1F112)\t35\t255\t2\t8\t01 98 3A 00 00 00 00 FD\n"
-              "1\t12:00:00.000\tN2K\t\t 59904\tPGN 59904 (0EA00)\t4\t17\t6\t3\t00 EE 00\n"
-              "2\t12:00:00.000\tN2K\t\t126989\tPGN 126989 (1F00D)\t255\t255\t3\t1\tAA\n"
-              "3\t12:00:00.000\tN2K\t\t     0\tPGN 0 (00000)\t0\t255\t0\t0\t<Zero size array>\n")
+              "0\t12:00:00.000\tN2K\t\t127250\tVessel Heading\t35\t255\t2\t8\t01 98 3A 00 00 00 00 FD\n"
+              "1\t12:00:00.000\tN2K\t\t 59904\tISO Request\t4\t17\t6\t3\t00 EE 00\n"
+              "2\t12:00:00.000\tN2K\t\t126989\tUnknown PGN (126989)\t255\t255\t3\t1\tAA\n"
+              "3\t12:00:00.000\tN2K\t\t     0\tJ1939 'Catch All Control'\t0\t255\t0\t0\t<Zero size array>\n")
         << "MsgSrc is left empty; a message that does not decode shows an empty header";
 }
 

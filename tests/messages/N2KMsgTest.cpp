@@ -149,7 +149,7 @@ TEST(N2KMsg, SummaryLine)
 TEST(N2KMsg, ListCellsByColumnId)
 {
     const N2KMsg message = messageOf(heading93());
-    EXPECT_EQ(message.listText(column(ListColumnName)), "PGN 127250 (1F112)");
+    EXPECT_EQ(message.listText(column(ListColumnName)), "Vessel Heading");
     EXPECT_EQ(message.listText(column(ListColumnSize)), "8");
     EXPECT_EQ(message.listText(column(ListColumnData)), "01 E8 03 FF 7F FF 7F FD");
     EXPECT_EQ(message.listText(column(ListColumnPgn)), "127250");
