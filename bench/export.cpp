@@ -4,13 +4,13 @@
 #include "log/ZRLDoc.h"
 #include "log/ZRLElement.h"
 #include "messages/N2KMsg.h"
+#include "support/GeneratedLog.h"
 #include "support/N2kPayloads.h"
 #include "support/ZrlWriter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
 
@@ -53,23 +53,7 @@ void appendSecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second)
     log.sentenceWithChecksum("$IIMWV,045.0,R,10.5,N,A");
 }
 
-std::string generatedLog()
-{
-    // Kept beside the build between runs: generating it takes longer than loading it.
-    const std::string path = std::string(ZRL_BINARY_DIR) + "/bench-export-100MiB.zrl";
-    if (std::filesystem::exists(path) && std::filesystem::file_size(path) >= targetSize)
-        return path;
-    std::mt19937 random(20240601);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    std::size_t written = 0;
-    for (std::uint32_t second = 0; written < targetSize; ++second) {
-        ZrlWriter log;
-        appendSecond(log, random, second);
-        out.write(reinterpret_cast<const char*>(log.bytes().data()), static_cast<std::streamsize>(log.size()));
-        written += log.size();
-    }
-    return path;
-}
+std::string generatedLog() { return cachedGeneratedLog("bench-export-100MiB.zrl", targetSize, appendSecond); }
 
 const KelpLib::ZRLDoc& loadedLog()
 {

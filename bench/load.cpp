@@ -1,6 +1,7 @@
 // Loads a generated 256 MiB log through ZRLDoc::open and reports the throughput, the element
 // rate and the peak resident memory relative to the file size.
 #include "log/ZRLDoc.h"
+#include "support/GeneratedLog.h"
 #include "support/N2kPayloads.h"
 #include "support/ZrlWriter.h"
 
@@ -8,7 +9,6 @@
 #include <sys/resource.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 namespace {
@@ -41,23 +41,7 @@ void appendSecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second)
     log.noise(random, 16);
 }
 
-std::string generatedLog()
-{
-    // Kept beside the build between runs: generating it takes longer than loading it.
-    const std::string path = std::string(ZRL_BINARY_DIR) + "/bench-load-256MiB.zrl";
-    if (std::filesystem::exists(path) && std::filesystem::file_size(path) >= targetSize)
-        return path;
-    std::mt19937 random(20240601);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    std::size_t written = 0;
-    for (std::uint32_t second = 0; written < targetSize; ++second) {
-        ZrlWriter log;
-        appendSecond(log, random, second);
-        out.write(reinterpret_cast<const char*>(log.bytes().data()), static_cast<std::streamsize>(log.size()));
-        written += log.size();
-    }
-    return path;
-}
+std::string generatedLog() { return cachedGeneratedLog("bench-load-256MiB.zrl", targetSize, appendSecond); }
 
 double peakResidentBytes()
 {

@@ -1,0 +1,19 @@
+#pragma once
+// Large generated logs for benchmarks, written once beside the build and kept between runs:
+// generating one takes longer than loading it.
+#include "support/ZrlWriter.h"
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+
+namespace ZrlTest {
+
+// Appends one second of traffic to the writer.
+using SecondOfTraffic = std::function<void(ZrlWriter& log, std::mt19937& random, std::uint32_t second)>;
+
+// The path of `name` in the build folder, holding at least `size` bytes of seconds of traffic.
+std::string cachedGeneratedLog(const std::string& name, std::size_t size, const SecondOfTraffic& appendSecond);
+
+} // namespace ZrlTest
