@@ -7,7 +7,9 @@
 #include "filter/ZRLDocFilters.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLDocParser.h"
+#include "messages/BSTMsg.h"
 #include "messages/N183Msg.h"
+#include "messages/N2KMsg.h"
 
 #include <algorithm>
 #include <chrono>
@@ -228,11 +230,8 @@ struct ColumnSpec {
     std::uint32_t id;
 };
 
-// The columns each kind of document adds after Line, Timestamp and Type.
-constexpr ColumnSpec n2kColumns[] = {{"MsgSrc", 8, 6}, {"PGN", 8, 10}, {"Name", 20, 5}, {"Src", 5, 11},
-                                     {"Dest", 5, 12}, {"Pri", 4, 13},  {"Size", 5, 8},  {"Data", 60, 9}};
-constexpr ColumnSpec bstColumns[] = {{"MsgSrc", 8, 6}, {"PGN", 8, 10}, {"Src", 5, 11},  {"Dest", 5, 12},
-                                     {"Pri", 4, 13},   {"Name", 20, 5}, {"Size", 5, 8}, {"Data", 60, 9}};
+// The columns of the kinds whose message class has no column set of its own, after Line,
+// Timestamp and Type; NMEA 2000, sentence and BST documents take their message class's set.
 constexpr ColumnSpec canColumns[] = {{"PGN", 8, 10}, {"Name", 20, 5}, {"Src", 5, 11}, {"Dest", 5, 12},
                                      {"Pri", 4, 13}, {"Size", 5, 8},  {"Data", 60, 9}};
 constexpr ColumnSpec mixedColumns[] = {{"Data", 60, 9}};
@@ -249,17 +248,19 @@ void ZRLDoc::chooseKindAndColumns()
         for (const ColumnSpec& spec : specs)
             addColumn(spec.name, spec.width, spec.id);
     };
-    if (n2kCount_ > half) {
-        add(kN2k, n2kColumns);
-    } else if (n183Count_ > half) {
-        // The sentences' own column set.
-        kind_ = kN183;
-        std::vector<ListColumn> sentenceColumns;
-        N183Msg::listColumns(sentenceColumns);
-        for (const ListColumn& column : sentenceColumns)
+    const auto addSet = [this](std::uint32_t kind, void (*listColumns)(std::vector<ListColumn>&)) {
+        kind_ = kind;
+        std::vector<ListColumn> set;
+        listColumns(set);
+        for (const ListColumn& column : set)
             addColumn(column.name.c_str(), column.width, column.id);
+    };
+    if (n2kCount_ > half) {
+        addSet(kN2k, &N2KMsg::listColumns);
+    } else if (n183Count_ > half) {
+        addSet(kN183, &N183Msg::listColumns);
     } else if (bstCount_ > half / 2) {
-        add(kBst, bstColumns);
+        addSet(kBst, &BSTMsg::listColumns);
     } else if (canCount_ > half / 2) {
         add(kCan, canColumns);
     } else {
