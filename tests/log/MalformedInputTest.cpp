@@ -119,3 +119,27 @@ TEST(MalformedInput, MessagesDeclaringMoreDataThanTheyHold)
     ASSERT_NO_THROW(loadAndRender(path, count));
     EXPECT_EQ(count, 2u);
 }
+
+TEST(MalformedInput, SentencesWithTooManyFieldsOddChecksumsAndNuls)
+{
+    const std::string path = scratchDir() + "/sentences.zrl";
+    std::string many = "$GPXDR";
+    for (int i = 0; i < 30; ++i)
+        many += ",F" + std::to_string(i);
+    const std::string cases[] = {
+        withChecksum(many),                                // 30 fields: the first 25 are kept
+        "$GPGGA,123519,4807.038,N,01131.000,E,1,08",      // no checksum
+        "$GPHDT,123.4,T*2a",                              // lower-case checksum
+        std::string("$GPHDT,12\0.4,T*00", 17),            // an embedded NUL
+        "$GPHDT,123.4,T*ZZ",                              // checksum that is not hex
+        "$",                                              // a start and nothing else
+    };
+    for (const std::string& sentence : cases) {
+        ZrlWriter log;
+        log.raw(sentence + "\r\n").sentenceWithChecksum("$GPHDT,1.0,T");
+        writeFile(path, log.bytes());
+        std::size_t count = 0;
+        ASSERT_NO_THROW(loadAndRender(path, count)) << sentence;
+        EXPECT_GE(count, 2u) << sentence; // the damaged line is kept, the good one follows
+    }
+}
