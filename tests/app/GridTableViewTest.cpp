@@ -1,10 +1,14 @@
 // The grid list's empty text: drawn while its table has no rows, gone once a row arrives
 // through the table's own notification.
+#include "app/CsvFileDialog.h"
 #include "app/GridTableView.h"
+#include "common/Logger.h"
 #include "grid/MockGrid.h"
 #include "grid/MockGridTable.h"
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <thread>
@@ -59,6 +63,31 @@ private slots:
         QCOMPARE(view.model()->data(view.model()->index(0, 0)).toString(), QStringLiteral("R 00 C COL_00"));
         view.setColumnWidth(0, view.viewport()->width());
         QCOMPARE(inkInTheMiddle(view), 0);
+    }
+
+    void exportLogToFileWritesTheHeaderAndEveryRowAndClearEmptiesIt()
+    {
+        auto log = std::make_shared<CommonLib::Logger>();
+        log->logText("first line");
+        log->logCode(-1097, "second line");
+        ZrlApp::GridTableView view;
+        view.bindTable(log);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("log.csv"));
+        ZrlApp::setCsvFileChooser([&](const QString&) { return path; });
+        view.runCommand(CommonLib::Logger::exportCommand);
+        ZrlApp::setCsvFileChooser({});
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(written.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("Line, Time, Result, Error"));
+        QVERIFY(lines[1].contains(QStringLiteral("first line")));
+        QVERIFY(lines[2].contains(QStringLiteral("second line")));
+
+        view.runCommand(CommonLib::Logger::clearCommand); // "Clear log"
+        QCOMPARE(log->getRowCount(), 0u);
+        QCOMPARE(view.model()->rowCount(), 0);
     }
 };
 
