@@ -10,32 +10,59 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 using namespace ZrlTest;
 
 namespace {
 
 // A short log with one of every kind of element: tags, whole messages of every header layout,
-// a fast-packet transfer as CAN frames, a sentence, a BEM command and stray bytes.
-Bytes representativeLog()
+// a fast-packet transfer as CAN frames, a sentence, a BEM command and stray bytes. pieceEnds
+// receives the offset just past each tag, frame, sentence and run of noise.
+Bytes representativeLog(std::vector<std::size_t>* pieceEnds = nullptr)
 {
     std::mt19937 random(11);
     ZrlWriter log;
-    log.version(1000);
-    log.timestamp(fileTimeUtc(2024, 6, 1, 8, 0, 0));
-    log.bstFrame(bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0.01, -0.02, 1)));
-    log.embeddedBst(bst94(3, 129026, 255, pgn129026(2, 0, 1.5, 3.2)));
+    const auto piece = [&] {
+        if (pieceEnds)
+            pieceEnds->push_back(log.size());
+    };
+    log.version(1000), piece();
+    log.timestamp(fileTimeUtc(2024, 6, 1, 8, 0, 0)), piece();
+    log.bstFrame(bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0.01, -0.02, 1))), piece();
+    log.embeddedBst(bst94(3, 129026, 255, pgn129026(2, 0, 1.5, 3.2))), piece();
     const Bytes gnss = pgn129029(1, 19723, 3600, -33.8, 151.2, 12.5, 0, 2, 9, 0.9, 1.6, 22.1);
     for (const Bytes& frame : fastPacketFrames(3, gnss))
-        log.bstFrame(bst95(20, CanId{3, 129029, 7}, frame));
+        log.bstFrame(bst95(20, CanId{3, 129029, 7}, frame)), piece();
     log.bstFrame(bstMessage(0xD0, Bytes{0x00, 0x00, 0x00, 0x00, 0x25, 0xF8, 0x01, 0xFF, 0x23, 0x08, 0x00,
-                                        0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08}));
-    log.sentenceWithChecksum("$GPRMC,080000.00,A,5006.0000,N,00112.0000,W,3.2,1.5,010624,,,A");
-    log.bstFrame(bstMessage(0xA1, Bytes{0x10, 0x01, 0x00, 0x00}));
-    log.noise(random, 12);
-    log.bstFrame(bst93(6, 59904, 0, 35, 2000, Bytes{0x00, 0xEE, 0x00}));
+                                        0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08})), piece();
+    log.sentenceWithChecksum("$GPRMC,080000.00,A,5006.0000,N,00112.0000,W,3.2,1.5,010624,,,A"), piece();
+    log.bstFrame(bstMessage(0xA1, Bytes{0x10, 0x01, 0x00, 0x00})), piece();
+    log.noise(random, 12), piece();
+    log.bstFrame(bst93(6, 59904, 0, 35, 2000, Bytes{0x00, 0xEE, 0x00})), piece();
     return log.bytes();
+}
+
+struct LoadedElement {
+    KelpLib::MsgVariant variant;
+    Bytes bytes;
+    bool operator==(const LoadedElement&) const = default;
+};
+
+// The effective variant and bytes of every element of the file, in order.
+std::vector<LoadedElement> loadElements(const std::string& path)
+{
+    KelpLib::ZRLDoc document;
+    document.setLogger(std::make_shared<CommonLib::Logger>());
+    document.open(path);
+    std::vector<LoadedElement> elements;
+    for (std::size_t i = 0; i < document.elementCount(); ++i) {
+        const KelpLib::ZRLElement& e = document.element(i);
+        elements.push_back({e.effectiveVariant(), Bytes(e.data(), e.data() + e.length())});
+    }
+    return elements;
 }
 
 std::size_t loadAndRender(const std::string& path, std::size_t& elements)
@@ -78,6 +105,48 @@ TEST(MalformedInput, EveryPrefixOfARepresentativeLogLoadsAndRenders)
         EXPECT_LE(count, fullCount + 1) << n;
         EXPECT_GT(count, 0u) << n; // no bytes are dropped without an element
     }
+}
+
+// Cutting a log inside a piece leaves the elements of the pieces before the cut untouched and
+// keeps every byte after the last whole piece in raw runs: together, in order, exactly those
+// bytes. No byte is lost and none is counted twice.
+TEST(MalformedInput, EveryByteOfACutLogIsAccountedFor)
+{
+    std::vector<std::size_t> ends;
+    const Bytes log = representativeLog(&ends);
+    ASSERT_EQ(ends.back(), log.size());
+    const std::string path = scratchDir() + "/accounted.zrl";
+    const auto isRawRun = [](const LoadedElement& e) {
+        return e.variant == KelpLib::VariantAscii || e.variant == KelpLib::VariantBinary;
+    };
+    std::size_t lastWhole = 0;
+    std::vector<LoadedElement> whole; // the elements of log[0, lastWhole) that end in a frame
+    for (std::size_t n = 1; n <= log.size(); ++n) {
+        writeFile(path, Bytes(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(n)));
+        const std::vector<LoadedElement> cut = loadElements(path);
+        if (std::find(ends.begin(), ends.end(), n) != ends.end()) {
+            ASSERT_GE(cut.size(), whole.size()) << n;
+            ASSERT_TRUE(std::equal(whole.begin(), whole.end(), cut.begin())) << n;
+            // A run of noise at the end is still open: bytes after it join it.
+            whole = cut;
+            lastWhole = n;
+            while (!whole.empty() && isRawRun(whole.back())) {
+                lastWhole -= whole.back().bytes.size();
+                whole.pop_back();
+            }
+            continue;
+        }
+        ASSERT_GT(cut.size(), whole.size()) << n;
+        ASSERT_TRUE(std::equal(whole.begin(), whole.end(), cut.begin())) << n;
+        Bytes kept;
+        for (std::size_t i = whole.size(); i < cut.size(); ++i) {
+            EXPECT_TRUE(isRawRun(cut[i])) << n << " bytes, element " << i << " is " << KelpLib::MsgVariantToString(cut[i].variant);
+            kept.insert(kept.end(), cut[i].bytes.begin(), cut[i].bytes.end());
+        }
+        EXPECT_EQ(kept, Bytes(log.begin() + static_cast<std::ptrdiff_t>(lastWhole), log.begin() + static_cast<std::ptrdiff_t>(n)))
+            << n << " bytes";
+    }
+    EXPECT_EQ(lastWhole, log.size()); // the log ends in a frame
 }
 
 TEST(MalformedInput, LengthBytesThatLieAndEscapesAtTheEnd)
