@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -210,5 +211,50 @@ TEST(MalformedInput, SentencesWithTooManyFieldsOddChecksumsAndNuls)
         std::size_t count = 0;
         ASSERT_NO_THROW(loadAndRender(path, count)) << sentence;
         EXPECT_GE(count, 2u) << sentence; // the damaged line is kept, the good one follows
+    }
+}
+
+// Each frame kind at its size limit loads as one element; one byte more abandons the frame, its
+// bytes go to raw runs, and the frame after it is still found.
+TEST(MalformedInput, FramesAtAndJustOverTheirSizeLimits)
+{
+    const std::string path = scratchDir() + "/limits.zrl";
+    const Bytes next = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
+    struct Kind {
+        const char* name;
+        std::size_t limit; // the longest element the frame makes
+        std::function<void(ZrlWriter&, std::size_t)> write;
+    };
+    const Kind kinds[] = {
+        {"tag", 1800, [](ZrlWriter& log, std::size_t n) { log.tag(0x05, Bytes(n - 1, 0x41)); }},
+        // The BST body holds the message and its checksum byte.
+        {"BST", 236, [](ZrlWriter& log, std::size_t n) { log.bstFrame(bstMessage(0xC1, Bytes(n - 2, 0x41))); }},
+        {"sentence", 300, [](ZrlWriter& log, std::size_t n) { log.sentence("$GPTXT," + std::string(n - 7, 'A')); }},
+    };
+    for (const Kind& kind : kinds) {
+        for (std::size_t n : {kind.limit, kind.limit + 1}) {
+            ZrlWriter log;
+            kind.write(log, n);
+            const std::size_t frameBytes = log.size();
+            log.bstFrame(next);
+            writeFile(path, log.bytes());
+            const std::vector<LoadedElement> loaded = loadElements(path);
+            ASSERT_GE(loaded.size(), 2u) << kind.name << " " << n;
+            EXPECT_EQ(loaded.back().bytes, next) << kind.name << " " << n;
+            if (n == kind.limit) {
+                ASSERT_EQ(loaded.size(), 2u) << kind.name;
+                EXPECT_EQ(loaded[0].bytes.size(), n) << kind.name;
+                EXPECT_NE(loaded[0].variant, KelpLib::VariantAscii) << kind.name;
+                continue;
+            }
+            Bytes kept;
+            for (std::size_t i = 0; i + 1 < loaded.size(); ++i) {
+                EXPECT_TRUE(loaded[i].variant == KelpLib::VariantAscii || loaded[i].variant == KelpLib::VariantBinary)
+                    << kind.name << " element " << i;
+                kept.insert(kept.end(), loaded[i].bytes.begin(), loaded[i].bytes.end());
+            }
+            EXPECT_EQ(kept, Bytes(log.bytes().begin(), log.bytes().begin() + static_cast<std::ptrdiff_t>(frameBytes)))
+                << kind.name;
+        }
     }
 }
