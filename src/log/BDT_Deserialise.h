@@ -3,6 +3,11 @@
 #include "messages/ByteBuffer.h"
 
 #include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace KelpLib {
 
@@ -63,7 +68,46 @@ public:
         return UnframerIdle;
     }
 
+    // Outside a frame with no escape pending: a plain byte would answer UnframerIdle.
+    bool idle() const { return !inFrame && !escapePending; }
+
+    // Inside a frame with no escape pending, takes the plain bytes at the start of
+    // [bytes, bytes + count) into the body, exactly as feeding them one by one would (each would
+    // answer UnframerInFrame). It stops before the escape byte, before `alsoStopAt`, and where
+    // the body is full (the next byte, fed, then abandons the frame). Answers how many it took.
+    std::uint32_t takePlainBytes(const std::uint8_t* bytes, std::uint32_t count, std::uint8_t alsoStopAt)
+    {
+        if (!inFrame || escapePending)
+            return 0;
+        const std::uint32_t room = frame.capacity - frame.length;
+        const std::uint32_t limit = count < room ? count : room;
+        std::uint32_t n = 0;
+#if defined(__SSE2__)
+        // Sixteen bytes at a time while sixteen remain within the limit.
+        const __m128i escapes = _mm_set1_epi8(static_cast<char>(dle));
+        const __m128i stops = _mm_set1_epi8(static_cast<char>(alsoStopAt));
+        for (; n + 16 <= limit; n += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + n));
+            const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, escapes), _mm_cmpeq_epi8(v, stops)));
+            if (found != 0) {
+                n += static_cast<std::uint32_t>(__builtin_ctz(static_cast<unsigned>(found)));
+                return takeInto(bytes, n);
+            }
+        }
+#endif
+        while (n < limit && bytes[n] != dle && bytes[n] != alsoStopAt)
+            ++n;
+        return takeInto(bytes, n);
+    }
+
 private:
+    std::uint32_t takeInto(const std::uint8_t* bytes, std::uint32_t n)
+    {
+        std::memcpy(frame.data + frame.length, bytes, n);
+        frame.length += n;
+        return n;
+    }
+
     // A body at its limit abandons the frame; the byte is not kept.
     void store(std::uint8_t b)
     {
@@ -86,6 +130,7 @@ private:
 class ZRL_Deserialise : public BDT_Deserialise {
 public:
     static constexpr std::uint32_t sizeLimit = 1800;
+    static constexpr std::uint8_t escape = 0x1B;
     ZRL_Deserialise() : BDT_Deserialise(sizeLimit, 0x1B, 0x01, 0x0A) {}
     ~ZRL_Deserialise() override = default;
 };

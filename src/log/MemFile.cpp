@@ -4,6 +4,9 @@
 
 #include <memory>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 namespace KelpLib {
 
 namespace {
@@ -29,12 +32,31 @@ MemFile::~MemFile() { clear(); }
 
 void MemFile::clear()
 {
-    delete[] content;
+    if (pending)
+        std::fclose(pending);
+    pending = nullptr;
+    if (content)
+        munmap(content, mappedBytes);
     content = nullptr;
-    length = 0;
+    mappedBytes = 0;
+    length = filled = releasedPages = 0;
 }
 
-void MemFile::read(const char* filePath, std::int32_t maxFileSize)
+// Anonymous pages: untouched ones cost nothing, and pages given back by release() are returned
+// to the system at once.
+void MemFile::allocate(std::size_t count)
+{
+    mappedBytes = count + 1;
+    void* pages = mmap(nullptr, mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED) {
+        mappedBytes = 0;
+        throw CommonLib::KorvErr(-180, "Cannot open file - bigger than MaxFileSize", readContext);
+    }
+    content = static_cast<std::uint8_t*>(pages);
+    content[count] = 0;
+}
+
+std::FILE* MemFile::openAndCheck(const char* filePath, std::int32_t maxFileSize)
 {
     clear();
     encryptionTypeId = 0;
@@ -43,6 +65,8 @@ void MemFile::read(const char* filePath, std::int32_t maxFileSize)
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(given.c_str(), "rb"));
     if (!file)
         throw CommonLib::KorvErr(-198, "File \"" + given + "\" Not found", readContext);
+    // Unbuffered: each read goes straight into the content, with no copy through the stream.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
 
     long size = -1;
     if (std::fseek(file.get(), 0, SEEK_END) == 0)
@@ -56,16 +80,63 @@ void MemFile::read(const char* filePath, std::int32_t maxFileSize)
     const std::string fileExtension = pathExtension(given);
     if (isEncipheredExtension(fileExtension)) {
         readEnciphered(file.get(), static_cast<std::uint64_t>(size));
+        filled = length;
+        return nullptr;
+    }
+    allocate(static_cast<std::size_t>(size));
+    length = static_cast<std::uint32_t>(size);
+    path = given;
+    extension = fileExtension;
+    return file.release();
+}
+
+void MemFile::read(const char* filePath, std::int32_t maxFileSize)
+{
+    readInStep(filePath, maxFileSize);
+    fill(length);
+}
+
+void MemFile::readInStep(const char* filePath, std::int32_t maxFileSize)
+{
+    pending = openAndCheck(filePath, maxFileSize);
+}
+
+std::uint32_t MemFile::fill(std::uint32_t end)
+{
+    if (end > length)
+        end = length;
+    while (pending && filled < end) {
+        const std::size_t got = std::fread(content + filled, 1, end - filled, pending);
+        filled += static_cast<std::uint32_t>(got);
+        if (got == 0) {
+            // The file ended early (cut while it was read, or a read error): keep what came.
+            length = filled;
+            content[length] = 0;
+            if (length == 0) { // nothing was read after all
+                path.clear();
+                extension.clear();
+            }
+            break;
+        }
+    }
+    if (pending && filled == length) {
+        std::fclose(pending);
+        pending = nullptr;
+    }
+    return filled < end ? filled : end;
+}
+
+void MemFile::release(std::uint32_t offset)
+{
+    static const std::uint32_t pageSize = static_cast<std::uint32_t>(sysconf(_SC_PAGESIZE));
+    if (!content || offset > filled)
         return;
-    }
-    content = new std::uint8_t[static_cast<std::size_t>(size) + 1];
-    content[size] = 0;
-    length = static_cast<std::uint32_t>(std::fread(content, 1, static_cast<std::size_t>(size), file.get()));
-    content[length] = 0; // also right after a short read, so the text always ends in a 0
-    if (length != 0) {
-        path = given;
-        extension = fileExtension;
-    }
+    const std::uint32_t upTo = offset / pageSize * pageSize;
+    if (upTo <= releasedPages)
+        return;
+    // The pages are private and anonymous: the system frees them and they read as 0 after.
+    madvise(content + releasedPages, upTo - releasedPages, MADV_DONTNEED);
+    releasedPages = upTo;
 }
 
 } // namespace KelpLib

@@ -52,8 +52,7 @@ void MemFile::readEnciphered(std::FILE* file, std::uint64_t size)
     storedCrc = littleEndian32(header + 1);
 
     const std::size_t room = static_cast<std::size_t>(size - headerBytes);
-    content = new std::uint8_t[room + 1];
-    content[room] = 0;
+    allocate(room);
     length = static_cast<std::uint32_t>(std::fread(content, 1, room, file));
     content[length] = 0; // also right after a short read
 

@@ -76,11 +76,13 @@ void ZRLDoc::open(const std::string& path)
     const std::int64_t t0 = systemTicks();
     clear();
     path_ = path;
-    file_.read(path.c_str(), maxFileSize);
+    // The content is read in step with the parse (its read time is then part of the parse
+    // time), and every element holds a copy of its bytes: the parsed part of the file gives its
+    // memory back as the parse goes, and the rest once parsed, so that a large log is never
+    // held in memory twice.
+    file_.readInStep(path.c_str(), maxFileSize);
     readTime_ = millisecondsSince(t0);
     load();
-    // Every element holds a copy of its bytes: the file's content is not needed once parsed,
-    // and a large log would otherwise be held in memory twice while it is viewed.
     file_.clear();
 }
 
@@ -105,7 +107,6 @@ void ZRLDoc::clear()
     shownLines_.clear();
     shownLines_.shrink_to_fit();
     elements_.clear();
-    elements_.shrink_to_fit();
     elementBytes_.clear();
     n2kCount_ = n183Count_ = bstCount_ = canCount_ = mdtCount_ = otherCount_ = 0;
     parseTime_ = -1;

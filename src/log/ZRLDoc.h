@@ -4,12 +4,12 @@
 // content, counts by group, a logger and timings.
 #include "log/ElementByteArena.h"
 #include "log/MemFile.h"
+#include "log/StableArray.h"
 #include "log/ZRLElement.h"
 #include "messages/ListColumn.h"
 
 #include <atomic>
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -149,9 +149,9 @@ private:
     std::map<std::uint32_t, ListColumn> columns_;
     std::uint32_t nextColumn_ = 0;
     std::shared_ptr<ZRLDocFilters> filters_;
-    // Elements never move once appended: the deque only adds blocks. Their bytes live in the
+    // Elements never move once appended: the array only adds chunks. Their bytes live in the
     // arena, which is cleared with them.
-    std::deque<ZRLElement> elements_;
+    StableArray<ZRLElement> elements_;
     ElementByteArena elementBytes_;
     // Lines (element indexes) of the shown elements, in order.
     std::vector<std::uint32_t> shownLines_;

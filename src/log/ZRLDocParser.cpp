@@ -31,6 +31,7 @@ constexpr std::uint32_t fileTimeBytes = 8;
 constexpr std::int32_t wrongLength = -1097;
 constexpr std::int32_t bemTargetDetected = -1077;
 constexpr std::uint32_t progressStep = 1u << 20;
+constexpr std::uint32_t readStep = 4u << 20;
 
 std::uint32_t bstPgn(const std::uint8_t* m) { return m[3] + 256u * m[4] + 65536u * m[5]; }
 
@@ -71,62 +72,83 @@ void ZRLDocParser::parse()
     position = 0;
     lastState = UnframerIdle;
 
+    // The file is read a step ahead of the parse, and the memory of the bytes before the open
+    // raw run (the only bytes the parse may still need) is given back as it goes.
     const std::uint8_t* data = file.data();
-    const std::uint32_t size = data ? file.size() : 0;
-    for (std::uint32_t p = 0; p < size; ++p) {
-        position = p;
-        const std::uint8_t b = data[p];
+    std::uint32_t size = 0;
+    std::uint32_t p = 0;
+    for (size = file.fill(readStep); p < size; size = file.fill(p + readStep)) {
+        file.release(runStart);
+        for (; p < size; ++p) {
+            // The body of a BST frame, outside any tag frame: its plain bytes need none of the
+            // per-byte steps below but the binary test, so they are taken in one go.
+            if (zrl.idle()) {
+                const std::uint32_t taken = bst.takePlainBytes(data + p, size - p, ZRL_Deserialise::escape);
+                if (taken != 0) {
+                    for (std::uint32_t i = 0; i < taken && !runIsBinary; ++i)
+                        runIsBinary = isRawByteBinary(data[p + i]);
+                    lastState = UnframerInFrame;
+                    if (((p ^ (p + taken)) & ~(progressStep - 1)) != 0)
+                        document.reportProgress(p + taken);
+                    p += taken;
+                    if (p == size)
+                        break;
+                }
+            }
+            position = p;
+            const std::uint8_t b = data[p];
 
-        // Where a start sequence seen at this byte begins: the escape byte before it for the
-        // two-byte starts, the character itself for a sentence.
-        std::uint32_t startAt = p == 0 ? 0 : p - 1;
-        int state = zrl.feed(b);
-        if (state == UnframerComplete) {
-            const ByteBuffer& body = zrl.body();
-            handleZrlBody(body.data, body.length);
-            startRunAfter(p);
-        }
-        if (state <= UnframerEscapedEscape) {
-            state = bst.feed(b);
+            // Where a start sequence seen at this byte begins: the escape byte before it for the
+            // two-byte starts, the character itself for a sentence.
+            std::uint32_t startAt = p == 0 ? 0 : p - 1;
+            int state = zrl.feed(b);
             if (state == UnframerComplete) {
-                const bool checksumOk = bst.checksumCheck();
-                ByteBuffer& body = bst.body();
-                handleBstMessage(body.data, body.length, checksumOk);
+                const ByteBuffer& body = zrl.body();
+                handleZrlBody(body.data, body.length);
                 startRunAfter(p);
             }
-        }
-        if (state <= UnframerEscapedEscape) {
-            state = n183.feed(b);
-            startAt = p;
-            if (state == SentenceComplete || state == SentenceChecksumMismatch || state == SentenceBadCharacter) {
-                const ByteBuffer& body = n183.body();
-                const MsgVariant variant = state == SentenceComplete ? classifyMessage(body.data, body.length, false).effective
-                                           : state == SentenceChecksumMismatch ? VariantN183ChecksumError
-                                                                               : VariantN183BadChar;
-                handleSentence(body.data, body.length, variant);
-                startRunAfter(p);
+            if (state <= UnframerEscapedEscape) {
+                state = bst.feed(b);
+                if (state == UnframerComplete) {
+                    const bool checksumOk = bst.checksumCheck();
+                    ByteBuffer& body = bst.body();
+                    handleBstMessage(body.data, body.length, checksumOk);
+                    startRunAfter(p);
+                }
             }
-        }
+            if (state <= UnframerEscapedEscape) {
+                state = n183.feed(b);
+                startAt = p;
+                if (state == SentenceComplete || state == SentenceChecksumMismatch || state == SentenceBadCharacter) {
+                    const ByteBuffer& body = n183.body();
+                    const MsgVariant variant = state == SentenceComplete ? classifyMessage(body.data, body.length, false).effective
+                                               : state == SentenceChecksumMismatch ? VariantN183ChecksumError
+                                                                                   : VariantN183BadChar;
+                    handleSentence(body.data, body.length, variant);
+                    startRunAfter(p);
+                }
+            }
 
-        lastState = state;
-        if (state == UnframerIdle) {
-            runEnd = p;
-            runHasBytes = true;
-        }
-        if (isRawByteBinary(b))
-            runIsBinary = true;
-        if (state == UnframerStart) {
-            if (runHasBytes) {
-                emitRawRun();
-                // The new frame's start bytes open the next run, so that they are kept should
-                // the frame be abandoned; a frame that completes moves the run past itself.
-                runStart = runEnd = startAt;
-                runHasBytes = false;
+            lastState = state;
+            if (state == UnframerIdle) {
+                runEnd = p;
+                runHasBytes = true;
             }
-            runIsBinary = false;
+            if (isRawByteBinary(b))
+                runIsBinary = true;
+            if (state == UnframerStart) {
+                if (runHasBytes) {
+                    emitRawRun();
+                    // The new frame's start bytes open the next run, so that they are kept should
+                    // the frame be abandoned; a frame that completes moves the run past itself.
+                    runStart = runEnd = startAt;
+                    runHasBytes = false;
+                }
+                runIsBinary = false;
+            }
+            if ((p & (progressStep - 1)) == 0)
+                document.reportProgress(p);
         }
-        if ((p & (progressStep - 1)) == 0)
-            document.reportProgress(p);
     }
     // A frame cut off by the end of the file still has its bytes kept: the last raw run
     // reaches to the last byte.
@@ -185,6 +207,17 @@ void ZRLDocParser::handleSentence(const std::uint8_t* sentence, std::uint32_t le
     append(MsgVariantInfo{variant, variant, 0}, sentence, length);
 }
 
+void ZRLDocParser::notePgn(std::uint32_t pgn)
+{
+    // A log repeats a handful of PGNs: those added lately are not looked up in the filter's
+    // sets again. Nothing else changes the filter while the parse runs.
+    std::uint32_t& recent = recentPgns[(pgn ^ (pgn >> 8)) % recentPgnSlots];
+    if (recent == pgn)
+        return;
+    recent = pgn;
+    document.filters()->addPgn(pgn);
+}
+
 void ZRLDocParser::startRunAfter(std::uint32_t p)
 {
     runStart = runEnd = p + 1;
@@ -229,7 +262,7 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
     const bool carriesN2k = intact && (id == 0x93 || id == 0x94);
     if (carriesN2k) {
         pgn = bstPgn(message);
-        document.filters()->addPgn(pgn);
+        notePgn(pgn);
     }
 
     if (intact && id >= 0xA5 && id <= 0xA8) {
@@ -251,7 +284,7 @@ void ZRLDocParser::fastPacketStep(ZRLElement& canElement, const std::uint8_t* me
 {
     const std::uint32_t pgn = canIdPgn(message + 4);
     canElement.setPgn(pgn);
-    document.filters()->addPgn(pgn);
+    notePgn(pgn);
     if (StandardsLib::isSingleFramePgn(pgn))
         return;
 

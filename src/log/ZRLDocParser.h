@@ -4,6 +4,7 @@
 #include "log/FastPacketAssembler.h"
 #include "log/MsgVariant.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -36,6 +37,8 @@ private:
     void startRunAfter(std::uint32_t p);
     void fastPacketStep(ZRLElement& canElement, const std::uint8_t* message, std::uint32_t length);
     ZRLElement& append(const MsgVariantInfo& variant, const std::uint8_t* bytes, std::uint32_t length);
+    // Adds the PGN to the document's filter.
+    void notePgn(std::uint32_t pgn);
 
     MemFile& file;
     ZRLDoc& document;
@@ -51,6 +54,13 @@ private:
     std::uint32_t position = 0;
     int lastState = 0;
     std::uint64_t timestampConflicts = 0;
+    static constexpr std::size_t recentPgnSlots = 16;
+    static constexpr std::uint32_t noPgn = 0xFFFFFFFF; // above every PGN
+    std::array<std::uint32_t, recentPgnSlots> recentPgns = [] {
+        std::array<std::uint32_t, recentPgnSlots> slots;
+        slots.fill(noPgn);
+        return slots;
+    }();
 };
 
 } // namespace KelpLib

@@ -10,8 +10,20 @@
 
 namespace KelpLib {
 
+namespace {
+
+std::uint64_t foldedTime(const ElementTime& time)
+{
+    const std::uint64_t shown = time.baseTime + 10ull * time.offsetMicros;
+    return shown < time.baseTime ? ~std::uint64_t(0) : shown;
+}
+
+} // namespace
+
+static_assert(sizeof(ZRLElement) <= 40, "millions of elements: keep the element small");
+
 ZRLElement::ZRLElement(const ElementTime& time, const MsgVariantInfo& variant)
-    : elementTime(time), rawVariantValue(static_cast<std::uint16_t>(variant.raw)),
+    : shownTime(foldedTime(time)), hasTime(time.hasTime), sequence(time.sequence), rawVariantValue(static_cast<std::uint16_t>(variant.raw)),
       effectiveVariantValue(static_cast<std::uint16_t>(variant.effective)),
       sourceAddress(static_cast<std::uint8_t>(variant.source))
 {
@@ -21,13 +33,22 @@ ZRLElement::ZRLElement(const ElementTime& time, MsgVariant variant) : ZRLElement
 
 ZRLElement::~ZRLElement() { releaseOwnBytes(); }
 
+ElementTime ZRLElement::time() const
+{
+    ElementTime time;
+    time.baseTime = shownTime;
+    time.sequence = sequence;
+    time.hasTime = hasTime;
+    return time;
+}
+
 void ZRLElement::releaseOwnBytes()
 {
     if (ownsBytes)
         delete[] byteData;
     byteData = nullptr;
     byteCount = 0;
-    ownsBytes = false;
+    ownsBytes = 0;
 }
 
 ByteBuffer ZRLElement::bytes() const
@@ -58,7 +79,7 @@ void ZRLElement::setBytes(std::uint32_t count, const std::uint8_t* bytes)
     std::memcpy(copy, bytes, count);
     byteData = copy;
     byteCount = count;
-    ownsBytes = true;
+    ownsBytes = 1;
 }
 
 void ZRLElement::borrowBytes(std::uint32_t count, const std::uint8_t* bytes)

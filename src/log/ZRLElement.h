@@ -51,7 +51,9 @@ public:
     // The byte, or 0 past the end.
     std::uint8_t byteAt(std::uint32_t index) const { return index < byteCount ? byteData[index] : 0; }
 
-    const ElementTime& time() const { return elementTime; }
+    // The element's time as the parser's clock stood, with its offset folded into the base
+    // (the element keeps only the time it shows).
+    ElementTime time() const;
     MsgVariantInfo variant() const { return {rawVariantValue, effectiveVariantValue, sourceAddress}; }
     MsgVariant effectiveVariant() const { return effectiveVariantValue; }
     MsgVariant rawVariant() const { return rawVariantValue; }
@@ -61,8 +63,8 @@ public:
     std::uint32_t pgn() const { return elementPgn; }
     void setPgn(std::uint32_t pgn) { elementPgn = pgn & 0x1FFFFFFF; }
 
-    std::string timeText() const { return elementTime.text(); }
-    std::uint32_t timeColour() const { return elementTime.colour(); }
+    std::string timeText() const { return time().text(); }
+    std::uint32_t timeColour() const { return time().colour(); }
     std::string typeText() const { return MsgVariantToString(effectiveVariantValue); }
     std::uint32_t colour() const { return MsgVariantToColour(effectiveVariantValue); }
     std::uint32_t group() const { return MsgVariantToGroup(effectiveVariantValue); }
@@ -91,17 +93,20 @@ public:
 private:
     void releaseOwnBytes();
 
-    // A log holds millions of elements: the layout is kept small (variants fit 16 bits, a
-    // source address 8), and the bytes usually live in the document's arena.
-    ElementTime elementTime;
+    // A log holds millions of elements: the layout is kept to 40 bytes (variants fit 16 bits, a
+    // source address 8, the time one 64-bit FILETIME), and the bytes usually live in the
+    // document's arena.
     const std::uint8_t* byteData = nullptr;
+    std::uint64_t shownTime = 0; // base + 10 x offset, or all ones when that overflows
     std::uint32_t byteCount = 0;
+    std::uint32_t elementPgn : 29 = 0;
+    std::uint32_t ownsBytes : 1 = 0;
+    std::uint32_t hasTime : 1 = 0;
+    std::uint16_t sequence = 0;
     std::uint16_t rawVariantValue = VariantUnknown;
     std::uint16_t effectiveVariantValue = VariantUnknown;
     std::uint8_t sourceAddress = 0;
     std::uint8_t elementFlags = 0;
-    bool ownsBytes = false;
-    std::uint32_t elementPgn : 29 = 0;
 };
 
 } // namespace KelpLib

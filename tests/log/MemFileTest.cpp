@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -88,4 +89,49 @@ TEST(MemFile, LimitOfTheDocument)
         EXPECT_EQ(file.size(), size == 500000000 ? 0u : 499999999u);
     }
     std::filesystem::remove(big);
+}
+
+TEST(MemFile, ReadInStepFillsAsAskedAndGivesBackReleasedPages)
+{
+    const std::string path = ZrlTest::scratchDir() + "/step.zrl";
+    ZrlTest::Bytes bytes(3 * 4096 + 100);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    ZrlTest::writeFile(path, bytes);
+    MemFile file;
+    file.readInStep(path.c_str(), 500000000);
+    EXPECT_EQ(file.size(), bytes.size()) << "the size is known before the content is read";
+    EXPECT_EQ(file.getPath(), path);
+    EXPECT_EQ(file.fill(10), 10u);
+    EXPECT_EQ(file.data()[9], bytes[9]);
+    EXPECT_EQ(file.fill(5000), 5000u);
+    file.release(4096 + 10); // the first page only
+    EXPECT_EQ(file.data()[4096], bytes[4096]);
+    EXPECT_EQ(file.data()[4999], bytes[4999]);
+    EXPECT_EQ(file.data()[0], 0) << "a released page reads as 0";
+    EXPECT_EQ(file.fill(1u << 30), bytes.size());
+    EXPECT_TRUE(std::equal(bytes.begin() + 4096, bytes.end(), file.data() + 4096));
+    EXPECT_EQ(file.data()[bytes.size()], 0);
+    file.release(100000); // past what was filled: ignored
+    EXPECT_EQ(file.data()[4096], bytes[4096]);
+}
+
+TEST(MemFile, FileCutWhileReadInStepEndsWhereItsReadingStopped)
+{
+    const std::string path = ZrlTest::scratchDir() + "/cut.zrl";
+    ZrlTest::writeFile(path, ZrlTest::Bytes(1000, 'a'));
+    MemFile file;
+    file.readInStep(path.c_str(), 500000000);
+    EXPECT_EQ(file.fill(100), 100u);
+    std::filesystem::resize_file(path, 300);
+    EXPECT_EQ(file.fill(1000), 300u);
+    EXPECT_EQ(file.size(), 300u);
+    EXPECT_EQ(file.data()[300], 0);
+
+    MemFile emptied;
+    emptied.readInStep(path.c_str(), 500000000);
+    std::filesystem::resize_file(path, 0);
+    EXPECT_EQ(emptied.fill(1000), 0u);
+    EXPECT_EQ(emptied.size(), 0u);
+    EXPECT_EQ(emptied.getPath(), "") << "nothing was read";
 }

@@ -198,3 +198,43 @@ TEST(Unframers, RandomStreamsKeepEveryInvariant)
     }
     EXPECT_GT(completes, 1000u);
 }
+
+// Taking the plain bytes of a frame in one go leaves the unframer exactly as feeding them one
+// by one: it stops before a DLE, before the other stop byte and where the body is full, at
+// every position within and across the sixteen-byte steps.
+TEST(BST_Deserialise, TakingPlainBytesMatchesFeedingThem)
+{
+    std::mt19937 random(17);
+    for (int round = 0; round < 4000; ++round) {
+        Bytes bytes(random() % 300);
+        for (auto& b : bytes)
+            b = static_cast<std::uint8_t>(random() % 8 == 0 ? (random() % 2 ? 0x10 : 0x1B) : random());
+        const std::size_t already = random() % 240; // bytes already in the body
+        BST_Deserialise taken, fed;
+        feedAll(taken, {0x10, 0x02});
+        feedAll(fed, {0x10, 0x02});
+        for (std::size_t i = 0; i < already; ++i) {
+            taken.feed(0x41);
+            fed.feed(0x41);
+        }
+        const std::uint32_t n = taken.takePlainBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size()), 0x1B);
+        std::uint32_t expected = 0;
+        while (expected < bytes.size() && bytes[expected] != 0x10 && bytes[expected] != 0x1B &&
+               already + expected < BST_Deserialise::sizeLimit)
+            ++expected;
+        ASSERT_EQ(n, expected) << round;
+        for (std::uint32_t i = 0; i < n; ++i)
+            ASSERT_EQ(fed.feed(bytes[i]), UnframerInFrame);
+        ASSERT_EQ(taken.body().length, fed.body().length);
+        ASSERT_EQ(Bytes(taken.body().data, taken.body().data + taken.body().length),
+                  Bytes(fed.body().data, fed.body().data + fed.body().length));
+        // Both go on alike with the rest.
+        for (std::size_t i = n; i < bytes.size(); ++i)
+            ASSERT_EQ(taken.feed(bytes[i]), fed.feed(bytes[i])) << round << " " << i;
+    }
+    BST_Deserialise outside;
+    const Bytes plain(20, 0x41);
+    EXPECT_EQ(outside.takePlainBytes(plain.data(), 20, 0x1B), 0u) << "outside a frame nothing is taken";
+    feedAll(outside, {0x10, 0x02, 0x10});
+    EXPECT_EQ(outside.takePlainBytes(plain.data(), 20, 0x1B), 0u) << "nor with an escape pending";
+}

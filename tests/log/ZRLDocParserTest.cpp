@@ -227,11 +227,12 @@ TEST(ZRLDocParser, DeviceTimeOffsetsOfCanFrames)
         .bstFrame(bst95(215, rudder, Bytes(8, 0)));
     Loaded log(stream);
     ASSERT_EQ(log.count(), 4u);
-    EXPECT_EQ(log.at(0).time().offsetMicros, 0u);
-    EXPECT_EQ(log.at(1).time().offsetMicros, 0u) << "the second element still follows the timestamp";
-    EXPECT_EQ(log.at(2).time().offsetMicros, 250000u) << "wrapped past 65535, still forward";
+    // An element keeps its time with the offset folded in: FILETIME ticks of 100 ns.
+    EXPECT_EQ(log.at(0).time().baseTime - noon, 0u);
+    EXPECT_EQ(log.at(1).time().baseTime - noon, 0u) << "the second element still follows the timestamp";
+    EXPECT_EQ(log.at(2).time().baseTime - noon, 2500000u) << "wrapped past 65535, still forward";
     EXPECT_EQ(log.at(2).timeText(), "12:00:00.250");
-    EXPECT_EQ(log.at(3).time().offsetMicros, 251000u);
+    EXPECT_EQ(log.at(3).time().baseTime - noon, 2510000u);
     EXPECT_EQ(log.at(3).time().sequence, 6u) << "each later CAN frame advances the sequence twice";
     EXPECT_EQ(log.at(0).pgn(), 127245u);
 }

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 using namespace ZrlTest;
 using KelpLib::ZRLDoc;
 
@@ -193,4 +196,37 @@ TEST(ZRLDoc, ElementsKeepTheirBytesOnceTheFileIsReleased)
     EXPECT_EQ(text(1), "x");
     EXPECT_EQ(document.element(2).byteAt(0), 0x93);
     EXPECT_EQ(document.element(2).length(), 21u);
+}
+
+// The file is read and given back in steps of a few megabytes while it is parsed: a raw run
+// longer than a step, and frames across the step boundaries, keep all their bytes.
+TEST(ZRLDoc, RunsAndFramesAcrossTheReadStepsKeepTheirBytes)
+{
+    std::mt19937 random(42);
+    ZrlWriter log;
+    log.noise(random, 9u << 20); // one raw run through two read steps
+    const std::size_t runBytes = log.size();
+    const Bytes heading = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
+    while (log.size() < (12u << 20))
+        log.bstFrame(heading).sentenceWithChecksum("$GPHDT,123.4,T");
+    const std::string path = scratchDir() + "/steps.zrl";
+    log.save(path);
+    KelpLib::ZRLDoc document;
+    document.setLogger(std::make_shared<CommonLib::Logger>());
+    document.open(path);
+    ASSERT_GT(document.elementCount(), 3u);
+    const auto& run = document.element(0);
+    ASSERT_EQ(run.length(), runBytes);
+    EXPECT_TRUE(std::equal(log.bytes().begin(), log.bytes().begin() + static_cast<std::ptrdiff_t>(runBytes), run.data()));
+    std::size_t frames = 0;
+    for (std::size_t i = 1; i < document.elementCount(); ++i) {
+        const auto& e = document.element(i);
+        if (e.effectiveVariant() == KelpLib::VariantN2k) {
+            ++frames;
+            ASSERT_TRUE(std::equal(heading.begin(), heading.end(), e.data()) && e.length() == heading.size()) << i;
+        } else {
+            ASSERT_EQ(std::string(reinterpret_cast<const char*>(e.data()), e.length()), withChecksum("$GPHDT,123.4,T")) << i;
+        }
+    }
+    EXPECT_EQ(frames, (document.elementCount() - 1) / 2);
 }

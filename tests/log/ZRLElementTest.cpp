@@ -55,6 +55,21 @@ TEST(ElementTime, TimestampsAndSequence)
     EXPECT_TRUE(unordered.applyTimestamp(10));
 }
 
+TEST(ZRLElement, KeepsTheTimeItShows)
+{
+    const std::uint64_t noon = ZrlTest::fileTimeUtc(2024, 1, 1, 12, 0, 0);
+    for (const ElementTime& clock : {clockAt(noon, 0), clockAt(noon, 2, true, 250000), clockAt(0, 7, false),
+                                     clockAt(noon, 65535, true, 0xFFFFFFFFu),
+                                     clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000)}) { // base + offset overflows
+        const ZRLElement element(clock, MsgVariantInfo{1280, 1280, 35});
+        EXPECT_EQ(element.timeText(), clock.text());
+        EXPECT_EQ(element.timeColour(), clock.colour());
+        EXPECT_EQ(element.time().sequence, clock.sequence);
+        EXPECT_EQ(element.time().hasTime, clock.hasTime);
+    }
+    EXPECT_EQ(ZRLElement(clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000), VariantN2k).timeText(), "Time Error");
+}
+
 TEST(ZRLElement, BytesTypeAndSource)
 {
     ZRLElement element(clockAt(0, 0), MsgVariantInfo{1280, 1280, 35});

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstddef>
+#include <new>
+#include <utility>
+#include <vector>
+
+namespace KelpLib {
+
+// An append-only array whose items never move: items live in fixed chunks of 2^ChunkBits,
+// allocated as needed, so appending costs no copy and no per-item allocation, and an item's
+// address stays valid until clear(). Indexing is a shift and a mask.
+template <typename T, unsigned ChunkBits = 16>
+class StableArray {
+public:
+    static constexpr std::size_t chunkSize = std::size_t(1) << ChunkBits;
+
+    StableArray() = default;
+    StableArray(const StableArray&) = delete;
+    StableArray& operator=(const StableArray&) = delete;
+    ~StableArray() { clear(); }
+
+    template <typename... Args>
+    T& emplace_back(Args&&... args)
+    {
+        const std::size_t slot = count & (chunkSize - 1);
+        if ((count >> ChunkBits) == chunks.size()) {
+            chunks.reserve(chunks.size() + 1); // so that a new chunk is never left unowned
+            chunks.push_back(static_cast<T*>(::operator new(sizeof(T) * chunkSize, std::align_val_t(alignof(T)))));
+        }
+        T* item = new (chunks[count >> ChunkBits] + slot) T(std::forward<Args>(args)...);
+        ++count;
+        return *item;
+    }
+
+    T& operator[](std::size_t index) { return chunks[index >> ChunkBits][index & (chunkSize - 1)]; }
+    const T& operator[](std::size_t index) const { return chunks[index >> ChunkBits][index & (chunkSize - 1)]; }
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+
+    // Destroys every item and frees every chunk.
+    void clear()
+    {
+        for (std::size_t i = count; i-- > 0;)
+            (*this)[i].~T();
+        count = 0;
+        for (T* chunk : chunks)
+            ::operator delete(chunk, std::align_val_t(alignof(T)));
+        chunks.clear();
+        chunks.shrink_to_fit();
+    }
+
+    template <typename Item>
+    class Iterator {
+    public:
+        Iterator(T* const* chunkList, std::size_t index) : chunkList(chunkList), index(index) {}
+        Item& operator*() const { return chunkList[index >> ChunkBits][index & (chunkSize - 1)]; }
+        Iterator& operator++()
+        {
+            ++index;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return index != other.index; }
+
+    private:
+        T* const* chunkList;
+        std::size_t index;
+    };
+
+    Iterator<const T> begin() const { return {chunks.data(), 0}; }
+    Iterator<const T> end() const { return {chunks.data(), count}; }
+
+private:
+    std::vector<T*> chunks;
+    std::size_t count = 0;
+};
+
+} // namespace KelpLib
