@@ -103,7 +103,8 @@ public:
 private:
     std::uint32_t takeInto(const std::uint8_t* bytes, std::uint32_t n)
     {
-        std::memcpy(frame.data + frame.length, bytes, n);
+        if (n != 0) // bytes may be null when there are none
+            std::memcpy(frame.data + frame.length, bytes, n);
         frame.length += n;
         return n;
     }
