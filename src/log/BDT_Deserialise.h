@@ -132,7 +132,7 @@ class ZRL_Deserialise : public BDT_Deserialise {
 public:
     static constexpr std::uint32_t sizeLimit = 1800;
     static constexpr std::uint8_t escape = 0x1B;
-    ZRL_Deserialise() : BDT_Deserialise(sizeLimit, 0x1B, 0x01, 0x0A) {}
+    ZRL_Deserialise() : BDT_Deserialise(sizeLimit, escape, 0x01, 0x0A) {}
     ~ZRL_Deserialise() override = default;
 };
 

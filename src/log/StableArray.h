@@ -50,25 +50,24 @@ public:
         chunks.shrink_to_fit();
     }
 
-    template <typename Item>
-    class Iterator {
+    class ConstIterator {
     public:
-        Iterator(T* const* chunkList, std::size_t index) : chunkList(chunkList), index(index) {}
-        Item& operator*() const { return chunkList[index >> ChunkBits][index & (chunkSize - 1)]; }
-        Iterator& operator++()
+        ConstIterator(T* const* chunkList, std::size_t index) : chunkList(chunkList), index(index) {}
+        const T& operator*() const { return chunkList[index >> ChunkBits][index & (chunkSize - 1)]; }
+        ConstIterator& operator++()
         {
             ++index;
             return *this;
         }
-        bool operator!=(const Iterator& other) const { return index != other.index; }
+        bool operator!=(const ConstIterator& other) const { return index != other.index; }
 
     private:
         T* const* chunkList;
         std::size_t index;
     };
 
-    Iterator<const T> begin() const { return {chunks.data(), 0}; }
-    Iterator<const T> end() const { return {chunks.data(), count}; }
+    ConstIterator begin() const { return {chunks.data(), 0}; }
+    ConstIterator end() const { return {chunks.data(), count}; }
 
 private:
     std::vector<T*> chunks;

@@ -23,7 +23,8 @@ std::uint64_t foldedTime(const ElementTime& time)
 static_assert(sizeof(ZRLElement) <= 40, "millions of elements: keep the element small");
 
 ZRLElement::ZRLElement(const ElementTime& time, const MsgVariantInfo& variant)
-    : shownTime(foldedTime(time)), hasTime(time.hasTime), sequence(time.sequence), rawVariantValue(static_cast<std::uint16_t>(variant.raw)),
+    : shownTime(foldedTime(time)), hasTime(time.hasTime), sequence(time.sequence),
+      rawVariantValue(static_cast<std::uint16_t>(variant.raw)),
       effectiveVariantValue(static_cast<std::uint16_t>(variant.effective)),
       sourceAddress(static_cast<std::uint8_t>(variant.source))
 {

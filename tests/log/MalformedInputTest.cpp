@@ -66,6 +66,19 @@ std::vector<LoadedElement> loadElements(const std::string& path)
     return elements;
 }
 
+bool isRawRun(const LoadedElement& e) { return e.variant == KelpLib::VariantAscii || e.variant == KelpLib::VariantBinary; }
+
+// The bytes of elements [from, to), which must all be raw runs, joined in order.
+Bytes rawRunBytes(const std::vector<LoadedElement>& elements, std::size_t from, std::size_t to)
+{
+    Bytes joined;
+    for (std::size_t i = from; i < to; ++i) {
+        EXPECT_TRUE(isRawRun(elements[i])) << "element " << i << " is " << KelpLib::MsgVariantToString(elements[i].variant);
+        joined.insert(joined.end(), elements[i].bytes.begin(), elements[i].bytes.end());
+    }
+    return joined;
+}
+
 std::size_t loadAndRender(const std::string& path, std::size_t& elements)
 {
     KelpLib::ZRLDoc document;
@@ -117,9 +130,6 @@ TEST(MalformedInput, EveryByteOfACutLogIsAccountedFor)
     const Bytes log = representativeLog(&ends);
     ASSERT_EQ(ends.back(), log.size());
     const std::string path = scratchDir() + "/accounted.zrl";
-    const auto isRawRun = [](const LoadedElement& e) {
-        return e.variant == KelpLib::VariantAscii || e.variant == KelpLib::VariantBinary;
-    };
     std::size_t lastWhole = 0;
     std::vector<LoadedElement> whole; // the elements of log[0, lastWhole) that end in a frame
     for (std::size_t n = 1; n <= log.size(); ++n) {
@@ -139,12 +149,7 @@ TEST(MalformedInput, EveryByteOfACutLogIsAccountedFor)
         }
         ASSERT_GT(cut.size(), whole.size()) << n;
         ASSERT_TRUE(std::equal(whole.begin(), whole.end(), cut.begin())) << n;
-        Bytes kept;
-        for (std::size_t i = whole.size(); i < cut.size(); ++i) {
-            EXPECT_TRUE(isRawRun(cut[i])) << n << " bytes, element " << i << " is " << KelpLib::MsgVariantToString(cut[i].variant);
-            kept.insert(kept.end(), cut[i].bytes.begin(), cut[i].bytes.end());
-        }
-        EXPECT_EQ(kept, Bytes(log.begin() + static_cast<std::ptrdiff_t>(lastWhole), log.begin() + static_cast<std::ptrdiff_t>(n)))
+        EXPECT_EQ(rawRunBytes(cut, whole.size(), cut.size()), Bytes(log.begin() + static_cast<std::ptrdiff_t>(lastWhole), log.begin() + static_cast<std::ptrdiff_t>(n)))
             << n << " bytes";
     }
     EXPECT_EQ(lastWhole, log.size()); // the log ends in a frame
@@ -247,13 +252,7 @@ TEST(MalformedInput, FramesAtAndJustOverTheirSizeLimits)
                 EXPECT_NE(loaded[0].variant, KelpLib::VariantAscii) << kind.name;
                 continue;
             }
-            Bytes kept;
-            for (std::size_t i = 0; i + 1 < loaded.size(); ++i) {
-                EXPECT_TRUE(loaded[i].variant == KelpLib::VariantAscii || loaded[i].variant == KelpLib::VariantBinary)
-                    << kind.name << " element " << i;
-                kept.insert(kept.end(), loaded[i].bytes.begin(), loaded[i].bytes.end());
-            }
-            EXPECT_EQ(kept, Bytes(log.bytes().begin(), log.bytes().begin() + static_cast<std::ptrdiff_t>(frameBytes)))
+            EXPECT_EQ(rawRunBytes(loaded, 0, loaded.size() - 1), Bytes(log.bytes().begin(), log.bytes().begin() + static_cast<std::ptrdiff_t>(frameBytes)))
                 << kind.name;
         }
     }
