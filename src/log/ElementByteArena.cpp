@@ -1,8 +1,19 @@
 #include "log/ElementByteArena.h"
 
+#include "log/LargePages.h"
+
 #include <cstring>
+#include <new>
 
 namespace KelpLib {
+
+ElementByteArena::Block ElementByteArena::newBlock(std::size_t size)
+{
+    void* bytes = allocateLargePages(size);
+    if (!bytes)
+        throw std::bad_alloc();
+    return {static_cast<std::uint8_t*>(bytes), size};
+}
 
 std::uint8_t* ElementByteArena::allocate(std::uint32_t count)
 {
@@ -10,18 +21,19 @@ std::uint8_t* ElementByteArena::allocate(std::uint32_t count)
         return nullptr;
     if (count > blockSize / 4) {
         // A large piece gets a block of its own, kept before the block being filled.
-        auto own = std::make_unique<std::uint8_t[]>(count);
-        std::uint8_t* piece = own.get();
-        blocks.insert(blocks.empty() ? blocks.end() : blocks.end() - 1, std::move(own));
+        blocks.reserve(blocks.size() + 1); // so that a new block is never left unowned
+        const Block own = newBlock(count);
+        blocks.insert(blocks.empty() ? blocks.end() : blocks.end() - 1, own);
         reservedBytes += count;
-        return piece;
+        return own.bytes;
     }
     if (blockSize - used < count) {
-        blocks.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(blockSize));
+        blocks.reserve(blocks.size() + 1);
+        blocks.push_back(newBlock(blockSize));
         reservedBytes += blockSize;
         used = 0;
     }
-    std::uint8_t* piece = blocks.back().get() + used;
+    std::uint8_t* piece = blocks.back().bytes + used;
     used += count;
     return piece;
 }
@@ -37,6 +49,8 @@ const std::uint8_t* ElementByteArena::copy(const std::uint8_t* bytes, std::uint3
 
 void ElementByteArena::clear()
 {
+    for (const Block& block : blocks)
+        freeLargePages(block.bytes, block.size);
     blocks.clear();
     blocks.shrink_to_fit();
     used = blockSize;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace KelpLib {
@@ -11,6 +10,11 @@ namespace KelpLib {
 // stay where they are until clear().
 class ElementByteArena {
 public:
+    ElementByteArena() = default;
+    ElementByteArena(const ElementByteArena&) = delete;
+    ElementByteArena& operator=(const ElementByteArena&) = delete;
+    ~ElementByteArena() { clear(); }
+
     // Room for `count` bytes, valid until clear(). A count of 0 gives null.
     std::uint8_t* allocate(std::uint32_t count);
     // A copy of the bytes in the arena.
@@ -20,8 +24,14 @@ public:
     std::size_t reserved() const { return reservedBytes; }
 
 private:
-    static constexpr std::uint32_t blockSize = 1u << 20;
-    std::vector<std::unique_ptr<std::uint8_t[]>> blocks;
+    struct Block {
+        std::uint8_t* bytes;
+        std::size_t size;
+    };
+    static constexpr std::uint32_t blockSize = 1u << 21; // one large page
+    static Block newBlock(std::size_t size);
+
+    std::vector<Block> blocks;
     std::uint32_t used = blockSize; // of the last block; a full block forces a new one
     std::size_t reservedBytes = 0;
 };

@@ -1,11 +1,11 @@
 #include "log/MemFile.h"
 
 #include "common/KorvErr.h"
+#include "log/LargePages.h"
 
 #include <memory>
 
 #include <sys/mman.h>
-#include <unistd.h>
 
 namespace KelpLib {
 
@@ -35,8 +35,7 @@ void MemFile::clear()
     if (pending)
         std::fclose(pending);
     pending = nullptr;
-    if (content)
-        munmap(content, mappedBytes);
+    freeLargePages(content, mappedBytes);
     content = nullptr;
     mappedBytes = 0;
     length = filled = releasedPages = 0;
@@ -47,8 +46,8 @@ void MemFile::clear()
 void MemFile::allocate(std::size_t count)
 {
     mappedBytes = count + 1;
-    void* pages = mmap(nullptr, mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (pages == MAP_FAILED) {
+    void* pages = allocateLargePages(mappedBytes);
+    if (!pages) {
         mappedBytes = 0;
         throw CommonLib::KorvErr(-180, "Cannot open file - bigger than MaxFileSize", readContext);
     }
@@ -128,10 +127,10 @@ std::uint32_t MemFile::fill(std::uint32_t end)
 
 void MemFile::release(std::uint32_t offset)
 {
-    static const std::uint32_t pageSize = static_cast<std::uint32_t>(sysconf(_SC_PAGESIZE));
     if (!content || offset > filled)
         return;
-    const std::uint32_t upTo = offset / pageSize * pageSize;
+    // Whole large pages only: giving back part of one would make the system split it.
+    const std::uint32_t upTo = static_cast<std::uint32_t>(offset / largePageSize * largePageSize);
     if (upTo <= releasedPages)
         return;
     // The pages are private and anonymous: the system frees them and they read as 0 after.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log/LargePages.h"
+
 #include <cstddef>
 #include <new>
 #include <utility>
@@ -9,11 +11,13 @@ namespace KelpLib {
 
 // An append-only array whose items never move: items live in fixed chunks of 2^ChunkBits,
 // allocated as needed, so appending costs no copy and no per-item allocation, and an item's
-// address stays valid until clear(). Indexing is a shift and a mask.
+// address stays valid until clear(). Indexing is a shift and a mask. Chunks are taken in large
+// pages, so a chunk size that is a multiple of 2 MiB wastes nothing.
 template <typename T, unsigned ChunkBits = 16>
 class StableArray {
 public:
     static constexpr std::size_t chunkSize = std::size_t(1) << ChunkBits;
+    static_assert(alignof(T) <= 4096, "chunks are page-aligned");
 
     StableArray() = default;
     StableArray(const StableArray&) = delete;
@@ -26,7 +30,10 @@ public:
         const std::size_t slot = count & (chunkSize - 1);
         if ((count >> ChunkBits) == chunks.size()) {
             chunks.reserve(chunks.size() + 1); // so that a new chunk is never left unowned
-            chunks.push_back(static_cast<T*>(::operator new(sizeof(T) * chunkSize, std::align_val_t(alignof(T)))));
+            void* chunk = allocateLargePages(chunkBytes);
+            if (!chunk)
+                throw std::bad_alloc();
+            chunks.push_back(static_cast<T*>(chunk));
         }
         T* item = new (chunks[count >> ChunkBits] + slot) T(std::forward<Args>(args)...);
         ++count;
@@ -45,7 +52,7 @@ public:
             (*this)[i].~T();
         count = 0;
         for (T* chunk : chunks)
-            ::operator delete(chunk, std::align_val_t(alignof(T)));
+            freeLargePages(chunk, chunkBytes);
         chunks.clear();
         chunks.shrink_to_fit();
     }
@@ -70,6 +77,7 @@ public:
     ConstIterator end() const { return {chunks.data(), count}; }
 
 private:
+    static constexpr std::size_t chunkBytes = sizeof(T) * chunkSize;
     std::vector<T*> chunks;
     std::size_t count = 0;
 };

@@ -151,7 +151,7 @@ private:
     std::shared_ptr<ZRLDocFilters> filters_;
     // Elements never move once appended: the array only adds chunks. Their bytes live in the
     // arena, which is cleared with them.
-    StableArray<ZRLElement> elements_;
+    StableArray<ZRLElement, 18> elements_; // chunks of 262,144 elements, 10 MiB
     ElementByteArena elementBytes_;
     // Lines (element indexes) of the shown elements, in order.
     std::vector<std::uint32_t> shownLines_;

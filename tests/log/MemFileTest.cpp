@@ -1,4 +1,5 @@
 #include "common/KorvErr.h"
+#include "log/LargePages.h"
 #include "log/MemFile.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
@@ -93,8 +94,9 @@ TEST(MemFile, LimitOfTheDocument)
 
 TEST(MemFile, ReadInStepFillsAsAskedAndGivesBackReleasedPages)
 {
+    constexpr std::size_t page = KelpLib::largePageSize; // released in whole large pages
     const std::string path = ZrlTest::scratchDir() + "/step.zrl";
-    ZrlTest::Bytes bytes(3 * 4096 + 100);
+    ZrlTest::Bytes bytes(3 * page + 100);
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
     ZrlTest::writeFile(path, bytes);
@@ -104,16 +106,19 @@ TEST(MemFile, ReadInStepFillsAsAskedAndGivesBackReleasedPages)
     EXPECT_EQ(file.getPath(), path);
     EXPECT_EQ(file.fill(10), 10u);
     EXPECT_EQ(file.data()[9], bytes[9]);
-    EXPECT_EQ(file.fill(5000), 5000u);
-    file.release(4096 + 10); // the first page only
-    EXPECT_EQ(file.data()[4096], bytes[4096]);
-    EXPECT_EQ(file.data()[4999], bytes[4999]);
+    EXPECT_EQ(file.fill(page + 5000), page + 5000);
+    file.release(page - 1); // less than a whole page: nothing is given back
+    EXPECT_EQ(file.data()[0], bytes[0]);
+    file.release(page + 10); // the first page only
+    EXPECT_EQ(file.data()[page], bytes[page]);
+    EXPECT_EQ(file.data()[page + 4999], bytes[page + 4999]);
     EXPECT_EQ(file.data()[0], 0) << "a released page reads as 0";
+    EXPECT_EQ(file.data()[page - 1], 0);
     EXPECT_EQ(file.fill(1u << 30), bytes.size());
-    EXPECT_TRUE(std::equal(bytes.begin() + 4096, bytes.end(), file.data() + 4096));
+    EXPECT_TRUE(std::equal(bytes.begin() + page, bytes.end(), file.data() + page));
     EXPECT_EQ(file.data()[bytes.size()], 0);
-    file.release(100000); // past what was filled: ignored
-    EXPECT_EQ(file.data()[4096], bytes[4096]);
+    file.release(4 * page); // past what was filled: ignored
+    EXPECT_EQ(file.data()[page], bytes[page]);
 }
 
 TEST(MemFile, FileCutWhileReadInStepEndsWhereItsReadingStopped)

@@ -1,0 +1,45 @@
+#include "log/LargePages.h"
+
+#include <cstdint>
+
+#include <sys/mman.h>
+
+namespace KelpLib {
+
+namespace {
+
+std::size_t roundUp(std::size_t bytes, std::size_t unit) { return (bytes + unit - 1) / unit * unit; }
+
+} // namespace
+
+void* allocateLargePages(std::size_t bytes)
+{
+    if (bytes == 0 || bytes > SIZE_MAX - 2 * largePageSize)
+        return nullptr;
+    const std::size_t size = roundUp(bytes, 4096);
+    // Over-ask by one large page, then trim both ends so that the block starts on a large-page
+    // boundary: only whole aligned 2 MiB spans can be backed by large pages.
+    const std::size_t asked = size + largePageSize;
+    void* mapped = mmap(nullptr, asked, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED)
+        return nullptr;
+    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
+    const std::uintptr_t aligned = roundUp(start, largePageSize);
+    if (aligned > start)
+        munmap(mapped, aligned - start);
+    const std::uintptr_t end = aligned + size;
+    if (start + asked > end)
+        munmap(reinterpret_cast<void*>(end), start + asked - end);
+    void* block = reinterpret_cast<void*>(aligned);
+    // Only advice: where large pages are not available the block is simply made of small ones.
+    madvise(block, size, MADV_HUGEPAGE);
+    return block;
+}
+
+void freeLargePages(void* block, std::size_t bytes)
+{
+    if (block)
+        munmap(block, roundUp(bytes, 4096));
+}
+
+} // namespace KelpLib
