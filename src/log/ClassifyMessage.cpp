@@ -31,13 +31,13 @@ MsgVariantInfo classifyBst(const std::uint8_t* bytes, std::uint32_t length)
     info.raw = info.effective = bstIdToVariant(bytes[0]);
     if (info.raw != VariantN2k || (bytes[0] != 0x93 && bytes[0] != 0x94))
         return info;
-    N2KMsg_s header;
-    if (decodeN2KHeader(bytes, length, 0, header) != 0)
+    N2KHeaderView header;
+    if (viewN2KHeader(bytes, length, 0, header) != 0)
         return info;
     info.source = header.source;
-    if (header.pgn == proprietaryFastPacketPgn && header.length >= 3 && header.data[0] == makerProprietaryPrefix[0] &&
-        header.data[1] == makerProprietaryPrefix[1])
-        info.effective = bstIdToVariant(header.data[2]);
+    if (header.pgn == proprietaryFastPacketPgn && header.length >= 3 && header.payload[0] == makerProprietaryPrefix[0] &&
+        header.payload[1] == makerProprietaryPrefix[1])
+        info.effective = bstIdToVariant(header.payload[2]);
     return info;
 }
 

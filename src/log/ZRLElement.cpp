@@ -110,9 +110,9 @@ void ZRLElement::messageBytes(KorvBuf& out) const
                 return;
             }
         } else {
-            N2KMsg_s header;
-            if (decodeN2KHeader(buffer, header) == 0 && header.length >= 2) {
-                out.assign(header.data + 2, header.length - 2);
+            N2KHeaderView header;
+            if (viewN2KHeader(buffer.data, buffer.data ? buffer.length : 0, buffer.time, header) == 0 && header.length >= 2) {
+                out.assign(header.payload + 2, header.length - 2);
                 return;
             }
         }

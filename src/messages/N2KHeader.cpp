@@ -10,16 +10,6 @@ std::uint32_t u32At(const std::uint8_t* b) { return b[0] | b[1] << 8 | b[2] << 1
 
 std::uint32_t bstPgn(const std::uint8_t* b) { return b[3] + b[4] * 256u + (b[5] & 3u) * 65536u; }
 
-struct Layout {
-    std::uint8_t priority;
-    std::uint32_t pgn;
-    std::uint8_t destination;
-    std::uint8_t source;
-    std::uint32_t time;
-    std::uint32_t length;
-    std::uint32_t payloadAt;
-};
-
 std::uint8_t canDestination(const std::uint8_t* b) { return b[6] < 240 ? b[5] : N2KMsg_s::globalAddress; }
 
 } // namespace
@@ -36,35 +26,59 @@ std::int32_t decodeN2KHeader(const ByteBuffer& message, N2KMsg_s& out)
 
 std::int32_t decodeN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t t, N2KMsg_s& out)
 {
+    N2KHeaderView header;
+    const std::int32_t result = viewN2KHeader(b, n, t, header);
+    if (result != 0)
+        return result;
+    out.priority = header.priority;
+    out.pgn = header.pgn;
+    out.destination = header.destination;
+    out.source = header.source;
+    out.time = header.time;
+    out.length = header.length;
+    std::memcpy(out.data, header.payload, header.length);
+    return 0;
+}
+
+std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t t, N2KHeaderView& out)
+{
     if (b == nullptr || n == 0)
         return bstUnknownCommand;
     const bool lengthMatches = n >= 2 && b[1] + 2u == n;
-    Layout layout{};
+    // The layout of each id: priority, PGN, destination, source, time, payload length, and
+    // where the payload starts.
+    N2KHeaderView header;
+    std::uint32_t payloadAt = 0;
     switch (b[0]) {
     case 0x92:
         if (n < 9 || b[8] > 224 || !lengthMatches)
             return bstWrongLength;
-        layout = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], t, b[8], 9};
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], t, b[8], nullptr};
+        payloadAt = 9;
         break;
     case 0x93:
         if (n < 13 || b[12] > 224 || !lengthMatches)
             return bstWrongLength;
-        layout = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], u32At(b + 8), b[12], 13};
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], u32At(b + 8), b[12], nullptr};
+        payloadAt = 13;
         break;
     case 0x94:
         if (n < 8 || b[7] > 224 || !lengthMatches)
             return bstWrongLength;
-        layout = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], 8};
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], nullptr};
+        payloadAt = 8;
         break;
     case 0x95:
         if (n < 8 || n > 16 || !lengthMatches)
             return bstWrongLength;
-        layout = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), canDestination(b), b[4], t, n - 8, 8};
+        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), canDestination(b), b[4], t, n - 8, nullptr};
+        payloadAt = 8;
         break;
     case 0x96:
         if (n < 8 || b[7] > 8 || !lengthMatches)
             return bstWrongLength;
-        layout = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], 8};
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], nullptr};
+        payloadAt = 8;
         break;
     case 0xD0: {
         if (n < 13)
@@ -73,22 +87,18 @@ std::int32_t decodeN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32
         if (declared < 13 || declared - 13 > 224)
             return bstWrongLength;
         const std::uint8_t destination = (b[8] & 3) == 2 ? b[3] : canDestination(b);
-        layout = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), destination, b[4], u32At(b + 9), declared - 13, 13};
+        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), destination, b[4], u32At(b + 9), declared - 13, nullptr};
+        payloadAt = 13;
         break;
     }
     default:
         return bstUnknownCommand;
     }
     // The data-length bytes are not covered by the total-length checks: never read past the message.
-    if (layout.payloadAt + layout.length > n)
+    if (payloadAt + header.length > n)
         return bstWrongLength;
-    out.priority = layout.priority;
-    out.pgn = layout.pgn;
-    out.destination = layout.destination;
-    out.source = layout.source;
-    out.time = layout.time;
-    out.length = layout.length;
-    std::memcpy(out.data, b + layout.payloadAt, layout.length);
+    header.payload = b + payloadAt;
+    out = header;
     return 0;
 }
 

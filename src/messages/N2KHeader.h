@@ -10,6 +10,22 @@ namespace KelpLib {
 constexpr std::int32_t bstWrongLength = -1097;  // "BST Wrong length!"
 constexpr std::int32_t bstUnknownCommand = -1099; // "Unknown BST Command ID!"
 
+// The NMEA 2000 header of a BST message, its payload left where it is in the message.
+struct N2KHeaderView {
+    std::uint8_t priority = 0;
+    std::uint32_t pgn = 0;
+    std::uint8_t destination = N2KMsg_s::globalAddress;
+    std::uint8_t source = 0;
+    std::uint32_t time = 0;
+    std::uint32_t length = 0;
+    const std::uint8_t* payload = nullptr;
+};
+
+// Reads the header of a BST message as decodeN2KHeader does, with the same checks and results,
+// without copying the payload: for callers that look at a few fields of millions of messages.
+// On failure nothing is written.
+std::int32_t viewN2KHeader(const std::uint8_t* bytes, std::uint32_t length, std::uint32_t time, N2KHeaderView& out);
+
 // Decodes the NMEA 2000 header and payload of a BST message of id 0x92, 0x93, 0x94, 0x95,
 // 0x96 or 0xD0. Returns 0, bstWrongLength or bstUnknownCommand; on failure nothing is written.
 // A declared payload that would reach past the buffer is refused as a wrong length.
