@@ -80,10 +80,12 @@ void ZRLDocParser::parse()
     for (size = file.fill(readStep); p < size; size = file.fill(p + readStep)) {
         file.release(runStart);
         for (; p < size; ++p) {
-            // The body of a BST frame, outside any tag frame: its plain bytes need none of the
-            // per-byte steps below but the binary test, so they are taken in one go.
-            if (zrl.idle()) {
-                const std::uint32_t taken = bst.takePlainBytes(data + p, size - p, ZRL_Deserialise::escape);
+            // The body of a tag frame, or of a BST frame outside any tag frame: its plain bytes
+            // need none of the per-byte steps below but the binary test, so they are taken in
+            // one go. (Inside a tag frame the other unframers see no bytes at all.)
+            {
+                const std::uint32_t taken = zrl.idle() ? bst.takePlainBytes(data + p, size - p, ZRL_Deserialise::escape)
+                                                       : zrl.takePlainBytes(data + p, size - p, ZRL_Deserialise::escape);
                 if (taken != 0) {
                     for (std::uint32_t i = 0; i < taken && !runIsBinary; ++i)
                         runIsBinary = isRawByteBinary(data[p + i]);

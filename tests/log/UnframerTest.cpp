@@ -202,25 +202,31 @@ TEST(Unframers, RandomStreamsKeepEveryInvariant)
 // Taking the plain bytes of a frame in one go leaves the unframer exactly as feeding them one
 // by one: it stops before a DLE, before the other stop byte and where the body is full, at
 // every position within and across the sixteen-byte steps.
-TEST(BST_Deserialise, TakingPlainBytesMatchesFeedingThem)
+namespace {
+
+// Taking plain bytes in one go must leave an unframer exactly where feeding them one by one
+// would: same count, same body, same answers to the bytes after. Random bodies with many escape
+// bytes of both unframers, started at every fill level of the body.
+template <typename Unframer>
+void expectTakingMatchesFeeding(std::uint8_t start, std::uint8_t escape, std::uint32_t sizeLimit)
 {
     std::mt19937 random(17);
     for (int round = 0; round < 4000; ++round) {
-        Bytes bytes(random() % 300);
+        Bytes bytes(random() % (sizeLimit + 60));
         for (auto& b : bytes)
             b = static_cast<std::uint8_t>(random() % 8 == 0 ? (random() % 2 ? 0x10 : 0x1B) : random());
-        const std::size_t already = random() % 240; // bytes already in the body
-        BST_Deserialise taken, fed;
-        feedAll(taken, {0x10, 0x02});
-        feedAll(fed, {0x10, 0x02});
+        const std::size_t already = random() % (sizeLimit + 3); // bytes already in the body
+        Unframer taken, fed;
+        feedAll(taken, {escape, start});
+        feedAll(fed, {escape, start});
         for (std::size_t i = 0; i < already; ++i) {
             taken.feed(0x41);
             fed.feed(0x41);
         }
         const std::uint32_t n = taken.takePlainBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size()), 0x1B);
         std::uint32_t expected = 0;
-        while (expected < bytes.size() && bytes[expected] != 0x10 && bytes[expected] != 0x1B &&
-               already + expected < BST_Deserialise::sizeLimit)
+        while (expected < bytes.size() && bytes[expected] != escape && bytes[expected] != 0x1B &&
+               already + expected < sizeLimit)
             ++expected;
         ASSERT_EQ(n, expected) << round;
         for (std::uint32_t i = 0; i < n; ++i)
@@ -232,9 +238,49 @@ TEST(BST_Deserialise, TakingPlainBytesMatchesFeedingThem)
         for (std::size_t i = n; i < bytes.size(); ++i)
             ASSERT_EQ(taken.feed(bytes[i]), fed.feed(bytes[i])) << round << " " << i;
     }
-    BST_Deserialise outside;
+    Unframer outside;
     const Bytes plain(20, 0x41);
     EXPECT_EQ(outside.takePlainBytes(plain.data(), 20, 0x1B), 0u) << "outside a frame nothing is taken";
-    feedAll(outside, {0x10, 0x02, 0x10});
+    feedAll(outside, {escape, start, escape});
     EXPECT_EQ(outside.takePlainBytes(plain.data(), 20, 0x1B), 0u) << "nor with an escape pending";
+}
+
+} // namespace
+
+TEST(BST_Deserialise, TakingPlainBytesMatchesFeedingThem)
+{
+    expectTakingMatchesFeeding<BST_Deserialise>(0x02, 0x10, BST_Deserialise::sizeLimit);
+}
+
+TEST(ZRL_Deserialise, TakingPlainBytesMatchesFeedingThem)
+{
+    expectTakingMatchesFeeding<ZRL_Deserialise>(0x01, 0x1B, ZRL_Deserialise::sizeLimit);
+}
+
+TEST(BST_Deserialise, ChecksumOfEveryBodyLengthMatchesAPlainSum)
+{
+    std::mt19937 random(5);
+    for (std::uint32_t length = 1; length <= BST_Deserialise::sizeLimit; ++length) {
+        for (int round = 0; round < 8; ++round) {
+            Bytes body(length);
+            for (auto& b : body)
+                b = static_cast<std::uint8_t>(round < 4 ? random() : 0xFF); // 0xFF: the largest sums
+            std::uint8_t sum = 0;
+            for (std::size_t i = 0; i + 1 < body.size(); ++i)
+                sum = static_cast<std::uint8_t>(sum + body[i]);
+            const bool makeGood = round % 2 == 0;
+            body.back() = static_cast<std::uint8_t>(makeGood ? -sum : 1 - sum);
+            BST_Deserialise bst;
+            feedAll(bst, {0x10, 0x02});
+            for (std::uint8_t b : body) {
+                bst.feed(b);
+                if (b == 0x10)
+                    bst.feed(0x10);
+            }
+            ASSERT_EQ(bst.feed(0x10), UnframerEscape);
+            ASSERT_EQ(bst.feed(0x03), UnframerComplete);
+            ASSERT_EQ(bst.checksumCheck(), makeGood) << length << " " << round;
+            ASSERT_EQ(bst.body().length, makeGood ? length - 1 : length);
+        }
+    }
 }
