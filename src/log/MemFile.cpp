@@ -130,12 +130,31 @@ void MemFile::release(std::uint32_t offset)
     if (!content || offset > filled)
         return;
     // Whole large pages only: giving back part of one would make the system split it.
-    const std::uint32_t upTo = static_cast<std::uint32_t>(offset / largePageSize * largePageSize);
+    const std::size_t upTo = offset / largePageSize * largePageSize;
     if (upTo <= releasedPages)
         return;
-    // The pages are private and anonymous: the system frees them and they read as 0 after.
-    madvise(content + releasedPages, upTo - releasedPages, MADV_DONTNEED);
-    releasedPages = upTo;
+    std::size_t from = releasedPages;
+    releasedPages = static_cast<std::uint32_t>(upTo);
+
+    // The pages already parsed are moved to where the file is read next, so that reading ahead
+    // reuses memory instead of asking the system for fresh pages it must clear first. The moved
+    // range is left mapped and reads as 0; the pages that land past the end of the file are
+    // never read but for the 0 after the last byte, written again here.
+    const std::size_t mappingEnd = (mappedBytes + 4095) / 4096 * 4096;
+    const std::size_t to = (std::size_t(filled) + largePageSize - 1) / largePageSize * largePageSize;
+    std::size_t moved = to < mappingEnd ? (mappingEnd - to) / largePageSize * largePageSize : 0;
+    if (moved > upTo - from)
+        moved = upTo - from;
+    if (moved != 0 && mremap(content + from, moved, moved, MREMAP_MAYMOVE | MREMAP_FIXED | MREMAP_DONTUNMAP,
+                             content + to) != MAP_FAILED) {
+        if (length >= to && length < to + moved)
+            content[length] = 0;
+        from += moved;
+    }
+    // The rest, or all where the system cannot move pages: private and anonymous, they are
+    // freed and read as 0 after.
+    if (from < upTo)
+        madvise(content + from, upTo - from, MADV_DONTNEED);
 }
 
 } // namespace KelpLib

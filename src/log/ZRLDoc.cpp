@@ -204,7 +204,9 @@ void ZRLDoc::rebuildShown()
             shownLines_.push_back(line);
         ++line;
     }
-    shownLines_.shrink_to_fit();
+    // Room for every element was reserved: only a list much shorter than that is worth a copy.
+    if (shownLines_.size() < shownLines_.capacity() / 4 * 3)
+        shownLines_.shrink_to_fit();
 }
 
 void ZRLDoc::resetColumns()

@@ -3,6 +3,7 @@
 // them in file order, the elements that pass the filter, the list columns that suit the
 // content, counts by group, a logger and timings.
 #include "log/ElementByteArena.h"
+#include "log/LargePages.h"
 #include "log/MemFile.h"
 #include "log/StableArray.h"
 #include "log/ZRLElement.h"
@@ -154,7 +155,7 @@ private:
     StableArray<ZRLElement, 18> elements_; // chunks of 262,144 elements, 10 MiB
     ElementByteArena elementBytes_;
     // Lines (element indexes) of the shown elements, in order.
-    std::vector<std::uint32_t> shownLines_;
+    std::vector<std::uint32_t, LargePageAllocator<std::uint32_t>> shownLines_;
     std::shared_ptr<CommonLib::ILogger> logger_;
     double parseTime_ = -1;
     double readTime_ = -1;

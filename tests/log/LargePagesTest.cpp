@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
+#include <vector>
 
 TEST(LargePages, BlocksAreAlignedZeroedAndWritableToTheirLastByte)
 {
@@ -19,4 +21,19 @@ TEST(LargePages, BlocksAreAlignedZeroedAndWritableToTheirLastByte)
         EXPECT_EQ(block[size - 1], 0xA5);
         KelpLib::freeLargePages(block, size);
     }
+}
+
+TEST(LargePages, VectorGrowsFromSmallAllocationsIntoLargePagesKeepingItsItems)
+{
+    std::vector<std::uint32_t, KelpLib::LargePageAllocator<std::uint32_t>> items;
+    const std::uint32_t count = 3 * KelpLib::largePageSize / sizeof(std::uint32_t);
+    for (std::uint32_t i = 0; i < count; ++i)
+        items.push_back(i * 2654435761u);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(items.data()) % KelpLib::largePageSize, 0u);
+    for (std::uint32_t i = 0; i < count; i += 4099)
+        ASSERT_EQ(items[i], i * 2654435761u) << i;
+    items.resize(10);
+    items.shrink_to_fit(); // back to an ordinary allocation
+    EXPECT_EQ(items.back(), 9 * 2654435761u);
+    EXPECT_THROW(items.get_allocator().allocate(SIZE_MAX / 2), std::bad_array_new_length);
 }
