@@ -49,7 +49,7 @@ void MemFile::allocate(std::size_t count)
     void* pages = allocateLargePages(mappedBytes);
     if (!pages) {
         mappedBytes = 0;
-        throw CommonLib::KorvErr(-180, "Cannot open file - bigger than MaxFileSize", readContext);
+        throw CommonLib::KorvErr(-1394, "Buffer Malloc allocation failed!", readContext);
     }
     content = static_cast<std::uint8_t*>(pages);
     content[count] = 0;

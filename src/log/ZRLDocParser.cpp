@@ -69,7 +69,6 @@ void ZRLDocParser::parse()
     BST_Deserialise bst;
     N183_Deserialise n183;
     timestampConflicts = 0;
-    position = 0;
     lastState = UnframerIdle;
 
     // The file is read a step ahead of the parse, and the memory of the bytes before the open
@@ -97,7 +96,6 @@ void ZRLDocParser::parse()
                         break;
                 }
             }
-            position = p;
             const std::uint8_t b = data[p];
 
             // Where a start sequence seen at this byte begins: the escape byte before it for the

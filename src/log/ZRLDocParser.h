@@ -51,7 +51,6 @@ private:
     bool runHasBytes = false;
     std::uint16_t deviceTimeReference = 0;
     ElementTime clock;
-    std::uint32_t position = 0;
     int lastState = 0;
     std::uint64_t timestampConflicts = 0;
     static constexpr std::size_t recentPgnSlots = 16;

@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include <sys/resource.h>
 
 using namespace KelpLib;
 
@@ -91,6 +94,33 @@ TEST(MemFile, LimitOfTheDocument)
     }
     std::filesystem::remove(big);
 }
+
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__) // they reserve vast address space
+TEST(MemFileDeathTest, NoMemoryForTheBufferIsReportedAsSuch)
+{
+    // A child whose address space is capped below the file's size cannot get the buffer: the
+    // failure names the memory, not the file.
+    const std::string big = ZrlTest::scratchDir() + "/nomemory.zrl";
+    { std::ofstream(big, std::ios::binary | std::ios::trunc).put('x'); }
+    std::filesystem::resize_file(big, 400000000);
+    EXPECT_EXIT(
+        {
+            rlimit cap{};
+            getrlimit(RLIMIT_AS, &cap);
+            std::ifstream status("/proc/self/statm");
+            std::size_t pages = 0;
+            status >> pages;
+            cap.rlim_cur = pages * 4096 + (64u << 20);
+            setrlimit(RLIMIT_AS, &cap);
+            MemFile file;
+            std::string message;
+            const std::int32_t code = readFailure(file, big, 500000000, &message);
+            std::exit(code == -1394 && message == "Buffer Malloc allocation failed!" && file.data() == nullptr ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    std::filesystem::remove(big);
+}
+#endif
 
 TEST(MemFile, ReadInStepFillsAsAskedAndGivesBackReleasedPages)
 {
