@@ -198,8 +198,9 @@ TEST(ZRLDoc, ElementsKeepTheirBytesOnceTheFileIsReleased)
     EXPECT_EQ(document.element(2).length(), 21u);
 }
 
-// The file is read and given back in steps of a few megabytes while it is parsed: a raw run
-// longer than a step, and frames across the step boundaries, keep all their bytes.
+// The file is read and given back in steps of a few megabytes while it is parsed, the pages
+// given back reused for the bytes read next: a raw run longer than a step, and frames across
+// the step boundaries and in reused pages, keep all their bytes.
 TEST(ZRLDoc, RunsAndFramesAcrossTheReadStepsKeepTheirBytes)
 {
     std::mt19937 random(42);
@@ -207,7 +208,7 @@ TEST(ZRLDoc, RunsAndFramesAcrossTheReadStepsKeepTheirBytes)
     log.noise(random, 9u << 20); // one raw run through two read steps
     const std::size_t runBytes = log.size();
     const Bytes heading = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
-    while (log.size() < (12u << 20))
+    while (log.size() < (20u << 20))
         log.bstFrame(heading).sentenceWithChecksum("$GPHDT,123.4,T");
     const std::string path = scratchDir() + "/steps.zrl";
     log.save(path);
