@@ -7,12 +7,13 @@
 
 namespace KelpLib {
 
-ElementByteArena::Block ElementByteArena::newBlock(std::size_t size)
+ElementByteArena::Block ElementByteArena::newBlock(std::size_t size) const
 {
-    void* bytes = allocateLargePages(size);
+    const bool inLargePages = !blocks.empty(); // the first from the heap
+    void* bytes = allocateBlock(size, inLargePages);
     if (!bytes)
         throw std::bad_alloc();
-    return {static_cast<std::uint8_t*>(bytes), size};
+    return {static_cast<std::uint8_t*>(bytes), size, inLargePages};
 }
 
 std::uint8_t* ElementByteArena::allocate(std::uint32_t count)
@@ -50,7 +51,7 @@ const std::uint8_t* ElementByteArena::copy(const std::uint8_t* bytes, std::uint3
 void ElementByteArena::clear()
 {
     for (const Block& block : blocks)
-        freeLargePages(block.bytes, block.size);
+        freeBlock(block.bytes, block.size, block.inLargePages);
     blocks.clear();
     blocks.shrink_to_fit();
     used = blockSize;

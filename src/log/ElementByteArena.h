@@ -27,9 +27,10 @@ private:
     struct Block {
         std::uint8_t* bytes;
         std::size_t size;
+        bool inLargePages;
     };
     static constexpr std::uint32_t blockSize = 1u << 21; // one large page
-    static Block newBlock(std::size_t size);
+    Block newBlock(std::size_t size) const;
 
     std::vector<Block> blocks;
     std::uint32_t used = blockSize; // of the last block; a full block forces a new one

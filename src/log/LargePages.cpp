@@ -1,6 +1,7 @@
 #include "log/LargePages.h"
 
 #include <cstdint>
+#include <new>
 
 #include <sys/mman.h>
 
@@ -9,6 +10,9 @@ namespace KelpLib {
 namespace {
 
 std::size_t roundUp(std::size_t bytes, std::size_t unit) { return (bytes + unit - 1) / unit * unit; }
+
+// Heap blocks are aligned as generously as any item stored in them needs.
+constexpr std::align_val_t heapAlignment{64};
 
 } // namespace
 
@@ -40,6 +44,21 @@ void freeLargePages(void* block, std::size_t bytes)
 {
     if (block)
         munmap(block, roundUp(bytes, 4096));
+}
+
+void* allocateBlock(std::size_t bytes, bool inLargePages)
+{
+    if (inLargePages)
+        return allocateLargePages(bytes);
+    return ::operator new(bytes, heapAlignment, std::nothrow);
+}
+
+void freeBlock(void* block, std::size_t bytes, bool inLargePages)
+{
+    if (inLargePages)
+        freeLargePages(block, bytes);
+    else
+        ::operator delete(block, heapAlignment);
 }
 
 } // namespace KelpLib

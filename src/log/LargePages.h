@@ -19,8 +19,16 @@ void* allocateLargePages(std::size_t bytes);
 // Frees a block from allocateLargePages, given the same size.
 void freeLargePages(void* block, std::size_t bytes);
 
+// A block for storage that grows block by block: in large pages, or, for the first block of
+// what may stay small, from the ordinary heap, not cleared. A heap block freed and taken again
+// is reused without new page faults, so small logs opened one after another stay cheap, where a
+// large page would clear 2 MiB for a few bytes. Null when the memory is refused.
+void* allocateBlock(std::size_t bytes, bool inLargePages);
+// Frees a block from allocateBlock, given the same size and kind.
+void freeBlock(void* block, std::size_t bytes, bool inLargePages);
+
 // An allocator for big arrays (a std::vector of millions of items): from one large page up the
-// storage is taken with allocateLargePages, below that as usual.
+// storage is taken in large pages, below that from the heap.
 template <typename T>
 struct LargePageAllocator {
     using value_type = T;
@@ -33,10 +41,7 @@ struct LargePageAllocator {
     {
         if (count > SIZE_MAX / sizeof(T))
             throw std::bad_array_new_length();
-        const std::size_t bytes = count * sizeof(T);
-        if (bytes < largePageSize)
-            return static_cast<T*>(::operator new(bytes, std::align_val_t(alignof(T))));
-        void* block = allocateLargePages(bytes);
+        void* block = allocateBlock(count * sizeof(T), count * sizeof(T) >= largePageSize);
         if (!block)
             throw std::bad_alloc();
         return static_cast<T*>(block);
@@ -44,10 +49,7 @@ struct LargePageAllocator {
 
     void deallocate(T* items, std::size_t count) noexcept
     {
-        if (count * sizeof(T) < largePageSize)
-            ::operator delete(items, std::align_val_t(alignof(T)));
-        else
-            freeLargePages(items, count * sizeof(T));
+        freeBlock(items, count * sizeof(T), count * sizeof(T) >= largePageSize);
     }
 
     friend bool operator==(const LargePageAllocator&, const LargePageAllocator&) { return true; }

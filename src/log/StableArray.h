@@ -11,13 +11,14 @@ namespace KelpLib {
 
 // An append-only array whose items never move: items live in fixed chunks of 2^ChunkBits,
 // allocated as needed, so appending costs no copy and no per-item allocation, and an item's
-// address stays valid until clear(). Indexing is a shift and a mask. Chunks are taken in large
-// pages, so a chunk size that is a multiple of 2 MiB wastes nothing.
+// address stays valid until clear(). Indexing is a shift and a mask. Chunks after the first are
+// taken in large pages (see allocateBlock), so a chunk size that is a multiple of 2 MiB wastes
+// nothing.
 template <typename T, unsigned ChunkBits = 16>
 class StableArray {
 public:
     static constexpr std::size_t chunkSize = std::size_t(1) << ChunkBits;
-    static_assert(alignof(T) <= 4096, "chunks are page-aligned");
+    static_assert(alignof(T) <= 64, "chunks are aligned to 64 bytes");
 
     StableArray() = default;
     StableArray(const StableArray&) = delete;
@@ -30,7 +31,7 @@ public:
         const std::size_t slot = count & (chunkSize - 1);
         if ((count >> ChunkBits) == chunks.size()) {
             chunks.reserve(chunks.size() + 1); // so that a new chunk is never left unowned
-            void* chunk = allocateLargePages(chunkBytes);
+            void* chunk = allocateBlock(chunkBytes, !chunks.empty()); // the first from the heap
             if (!chunk)
                 throw std::bad_alloc();
             chunks.push_back(static_cast<T*>(chunk));
@@ -51,8 +52,8 @@ public:
         for (std::size_t i = count; i-- > 0;)
             (*this)[i].~T();
         count = 0;
-        for (T* chunk : chunks)
-            freeLargePages(chunk, chunkBytes);
+        for (std::size_t i = 0; i < chunks.size(); ++i)
+            freeBlock(chunks[i], chunkBytes, i != 0);
         chunks.clear();
         chunks.shrink_to_fit();
     }
