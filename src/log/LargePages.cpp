@@ -9,8 +9,6 @@ namespace KelpLib {
 
 namespace {
 
-std::size_t roundUp(std::size_t bytes, std::size_t unit) { return (bytes + unit - 1) / unit * unit; }
-
 // Heap blocks are aligned as generously as any item stored in them needs.
 constexpr std::align_val_t heapAlignment{64};
 
@@ -20,7 +18,7 @@ void* allocateLargePages(std::size_t bytes)
 {
     if (bytes == 0 || bytes > SIZE_MAX - 2 * largePageSize)
         return nullptr;
-    const std::size_t size = roundUp(bytes, 4096);
+    const std::size_t size = roundUpTo(bytes, smallPageSize);
     // Over-ask by one large page, then trim both ends so that the block starts on a large-page
     // boundary: only whole aligned 2 MiB spans can be backed by large pages.
     const std::size_t asked = size + largePageSize;
@@ -28,7 +26,7 @@ void* allocateLargePages(std::size_t bytes)
     if (mapped == MAP_FAILED)
         return nullptr;
     const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = roundUp(start, largePageSize);
+    const std::uintptr_t aligned = roundUpTo(start, largePageSize);
     if (aligned > start)
         munmap(mapped, aligned - start);
     const std::uintptr_t end = aligned + size;
@@ -43,7 +41,7 @@ void* allocateLargePages(std::size_t bytes)
 void freeLargePages(void* block, std::size_t bytes)
 {
     if (block)
-        munmap(block, roundUp(bytes, 4096));
+        munmap(block, roundUpTo(bytes, smallPageSize));
 }
 
 void* allocateBlock(std::size_t bytes, bool inLargePages)

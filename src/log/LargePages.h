@@ -12,11 +12,15 @@ namespace KelpLib {
 // Pages that are never touched cost nothing.
 
 constexpr std::size_t largePageSize = std::size_t(1) << 21;
+constexpr std::size_t smallPageSize = 4096;
+
+constexpr std::size_t roundUpTo(std::size_t bytes, std::size_t unit) { return (bytes + unit - 1) / unit * unit; }
 
 // A block of `bytes` bytes, zero-filled, aligned to largePageSize; nullptr when the system
 // refuses it.
 void* allocateLargePages(std::size_t bytes);
-// Frees a block from allocateLargePages, given the same size.
+// Frees a block from allocateLargePages, given the same size. The block maps its size rounded
+// up to whole small pages.
 void freeLargePages(void* block, std::size_t bytes);
 
 // A block for storage that grows block by block: in large pages, or, for the first block of

@@ -140,8 +140,8 @@ void MemFile::release(std::uint32_t offset)
     // reuses memory instead of asking the system for fresh pages it must clear first. The moved
     // range is left mapped and reads as 0; the pages that land past the end of the file are
     // never read but for the 0 after the last byte, written again here.
-    const std::size_t mappingEnd = (mappedBytes + 4095) / 4096 * 4096;
-    const std::size_t to = (std::size_t(filled) + largePageSize - 1) / largePageSize * largePageSize;
+    const std::size_t mappingEnd = roundUpTo(mappedBytes, smallPageSize);
+    const std::size_t to = roundUpTo(filled, largePageSize);
     std::size_t moved = to < mappingEnd ? (mappingEnd - to) / largePageSize * largePageSize : 0;
     if (moved > upTo - from)
         moved = upTo - from;

@@ -45,40 +45,34 @@ std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t
     if (b == nullptr || n == 0)
         return bstUnknownCommand;
     const bool lengthMatches = n >= 2 && b[1] + 2u == n;
-    // The layout of each id: priority, PGN, destination, source, time, payload length, and
-    // where the payload starts.
+    // The layout of each id: priority, PGN, destination, source, time, payload length and
+    // payload.
     N2KHeaderView header;
-    std::uint32_t payloadAt = 0;
     switch (b[0]) {
     case 0x92:
         if (n < 9 || b[8] > 224 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], t, b[8], nullptr};
-        payloadAt = 9;
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], t, b[8], b + 9};
         break;
     case 0x93:
         if (n < 13 || b[12] > 224 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], u32At(b + 8), b[12], nullptr};
-        payloadAt = 13;
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], u32At(b + 8), b[12], b + 13};
         break;
     case 0x94:
         if (n < 8 || b[7] > 224 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], nullptr};
-        payloadAt = 8;
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], b + 8};
         break;
     case 0x95:
         if (n < 8 || n > 16 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), canDestination(b), b[4], t, n - 8, nullptr};
-        payloadAt = 8;
+        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), canDestination(b), b[4], t, n - 8, b + 8};
         break;
     case 0x96:
         if (n < 8 || b[7] > 8 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], nullptr};
-        payloadAt = 8;
+        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], b + 8};
         break;
     case 0xD0: {
         if (n < 13)
@@ -87,17 +81,15 @@ std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t
         if (declared < 13 || declared - 13 > 224)
             return bstWrongLength;
         const std::uint8_t destination = (b[8] & 3) == 2 ? b[3] : canDestination(b);
-        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), destination, b[4], u32At(b + 9), declared - 13, nullptr};
-        payloadAt = 13;
+        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), destination, b[4], u32At(b + 9), declared - 13, b + 13};
         break;
     }
     default:
         return bstUnknownCommand;
     }
     // The data-length bytes are not covered by the total-length checks: never read past the message.
-    if (payloadAt + header.length > n)
+    if (static_cast<std::uint32_t>(header.payload - b) + header.length > n)
         return bstWrongLength;
-    header.payload = b + payloadAt;
     out = header;
     return 0;
 }
