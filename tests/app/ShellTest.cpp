@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include <map>
@@ -253,6 +254,24 @@ private slots:
         QCOMPARE(lines[0], QStringLiteral("Line\tTime\tResult\tError"));
         QVERIFY(lines[1].startsWith("0\t") && lines[1].contains("\tone\t"));
         QVERIFY(lines[2].startsWith("2\t") && lines[2].contains("\tthree\t"));
+    }
+
+    void cutOffCellsShowTheirTextAsATooltip()
+    {
+        const std::string longText(120, 'w');
+        window->logger()->logText(longText);
+        window->logger()->logText("short");
+        ZrlApp::GridTableView* output = window->outputPane();
+        QTRY_COMPARE(output->model()->rowCount(), 2);
+        output->setColumnWidth(2, 60);
+        const auto tipAt = [&](int row) {
+            const QPoint at = output->visualRect(output->model()->index(row, 2)).center();
+            QHelpEvent help(QEvent::ToolTip, at, output->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(output->viewport(), &help);
+            return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(0), QString::fromStdString(longText));
+        QCOMPARE(tipAt(1), QString());
     }
 
     void f6MovesBetweenPanes()
