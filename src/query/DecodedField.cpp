@@ -1,5 +1,7 @@
 #include "query/DecodedField.h"
 
+#include "query/ElementFacts.h"
+
 #include "n2k/DecimalValue.h"
 #include "n2k/LibN2K.h"
 #include "n2k/N2KFieldInfo.h"
@@ -148,6 +150,19 @@ bool DecodedField::anyValue(const StandardsLib::N2KPayload& message,
             return true;
     }
     return false;
+}
+
+std::string decodedFieldText(const ZRLElement& element, const DecodedField& field)
+{
+    ElementFacts facts(element, 0);
+    const auto payload = facts.payload();
+    std::string text;
+    if (payload)
+        field.anyValue(*payload, [&](const DecodedValue& value) {
+            text = value.text;
+            return true;
+        });
+    return text;
 }
 
 } // namespace KelpLib

@@ -13,6 +13,8 @@
 
 namespace KelpLib {
 
+class ZRLElement;
+
 // One occurrence of a field as the details pane's "Data" column shows it. A value that reads as
 // a number (with an enumerated text after it, as degrees and minutes, or as a time of day in
 // seconds) also has that number.
@@ -44,6 +46,11 @@ private:
     std::string name_;
     std::vector<std::vector<const StandardsLib::LibN2KField_s*>> definitionRows_; // by row
 };
+
+// The field's first value in the element's NMEA 2000 message as the details pane shows it, or
+// an empty text when the element has no such message, the message no such field, or the value
+// is a sentinel: the cell of a list column showing the field.
+std::string decodedFieldText(const ZRLElement& element, const DecodedField& field);
 
 // The number a rendered field value reads as, if any (see DecodedValue).
 std::optional<double> renderedNumber(std::string_view text);

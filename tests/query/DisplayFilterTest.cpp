@@ -1,4 +1,6 @@
 #include "query/DisplayFilter.h"
+#include "query/GoToTarget.h"
+#include "query/ListSearch.h"
 
 #include "log/ZRLDoc.h"
 #include "support/N2kPayloads.h"
@@ -123,4 +125,50 @@ TEST_F(DisplayFilterTest, TimesAcrossMidnight)
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(kept(text), expected) << text;
+}
+
+TEST_F(DisplayFilterTest, FindWrapsOverCellsAndDecodedValues)
+{
+    ASSERT_EQ(document->shownCount(), 7u);
+    const auto find = [](const char* text, std::optional<std::size_t> from, bool forward) {
+        const auto row = ListSearch(text, document->columns()).find(*document, from, forward);
+        return row ? std::to_string(*row) : "none";
+    };
+    EXPECT_EQ(find("APPARENT", std::nullopt, true), "0") << "a decoded value";
+    EXPECT_EQ(find("apparent", 0, true), "1") << "a speed not available, the reference there";
+    EXPECT_EQ(find("apparent", 2, true), "6") << "the lone CAN frame's message; the station's reference is unset";
+    EXPECT_EQ(find("apparent", 6, true), "0") << "wraps forwards";
+    EXPECT_EQ(find("apparent", 0, false), "6") << "wraps backwards";
+    EXPECT_EQ(find("10.5,n", std::nullopt, false), "5") << "a cell";
+    EXPECT_EQ(find("00:00:01.507", 2, true), "6");
+    EXPECT_EQ(find("12.00", 5, true), "2");
+    EXPECT_EQ(find("absent", 3, true), "none");
+    EXPECT_EQ(find("", 3, true), "none");
+    const std::atomic<bool> cancelled{true};
+    EXPECT_FALSE(ListSearch("apparent", document->columns()).find(*document, std::nullopt, true, &cancelled));
+}
+
+TEST_F(DisplayFilterTest, GoToTheNearestShownRow)
+{
+    const auto goTo = [](const char* text) {
+        const auto target = parseGoToTarget(text);
+        if (const auto* error = std::get_if<std::string>(&target))
+            return *error;
+        const auto row = nearestShownRow(*document, std::get<GoToTarget>(target));
+        return row ? std::to_string(*row) : "none";
+    };
+    const std::pair<const char*, const char*> cases[] = {
+        {"3", "3"},
+        {" 99 ", "6"},
+        {"23:59:58", "0"},
+        {"00:00:01.506", "6"},
+        {"00:00:01.503", "4"},
+        {"12:00:00", "6"},
+        {"2024-01-01T00:00:00Z", "0"},
+        {"2024-01-02T00:00:01.500Z", "4"},
+        {"next", "Go to a line number, a time hh:mm:ss[.mmm] or a date-time yyyy-mm-ddThh:mm:ss, not \"next\""},
+        {"-1", "Go to a line number, a time hh:mm:ss[.mmm] or a date-time yyyy-mm-ddThh:mm:ss, not \"-1\""},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(goTo(text), expected) << text;
 }
