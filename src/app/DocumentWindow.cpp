@@ -5,6 +5,7 @@
 #include "app/ListHelpers.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
+#include "app/WriteFailure.h"
 #include "common/KorvErr.h"
 #include "log/PgnSummary.h"
 
@@ -170,10 +171,14 @@ void DocumentWindow::exportChosen(bool decoded)
     if (path.isEmpty())
         return;
     // The filter may have changed while the file dialog was open.
-    const std::vector<std::uint32_t> pgns = document->enabledPgns();
-    if (decoded && exportDecoded(*document, path.toStdString(), pgns))
-        return;
-    document->exportCsv(path.toStdString(), pgns);
+    runExport(decoded, path, document->enabledPgns());
+}
+
+void DocumentWindow::runExport(bool decoded, const QString& path, const std::vector<std::uint32_t>& pgns)
+{
+    const KelpLib::ExportOutcome outcome = decoded ? document->exportDecodedCsv(path.toStdString(), pgns)
+                                                   : document->exportCsv(path.toStdString(), pgns);
+    reportExportFailures(this, outcome);
 }
 
 void DocumentWindow::chooseAndSaveAs()
@@ -189,7 +194,7 @@ bool DocumentWindow::saveAs(const QString& path)
 {
     if (!loaded || !path.endsWith(QStringLiteral(".csv")))
         return false;
-    document->exportCsv(path.toStdString());
+    runExport(false, path, {});
     return true;
 }
 
@@ -245,10 +250,7 @@ void DocumentWindow::exportSelectedPgns(ListCommand command)
     const QString path = chooseCsvFile(this, filePath);
     if (path.isEmpty())
         return;
-    if (command == exportPgnsDecodedCommand && exportDecoded(*document, path.toStdString(), pgns))
-        return;
-    if (command == exportPgnsCommand)
-        document->exportCsv(path.toStdString(), pgns);
+    runExport(command == exportPgnsDecodedCommand, path, pgns);
 }
 
 } // namespace ZrlApp

@@ -2,6 +2,7 @@
 #include "cli/LoadedLog.h"
 
 #include "common/Logger.h"
+#include "export/ExportFile.h"
 
 #include <cstdio>
 
@@ -18,17 +19,23 @@ int exportCsv(Arguments& args)
     const LoadedLog log = loadLog(path);
     const std::size_t before = log.logger->getRowCount();
     std::vector<std::uint32_t> pgns(given.begin(), given.end());
+    KelpLib::ExportOutcome outcome;
     if (decoded) {
         // As the Export dialog does: without a choice, the PGNs the filter shows.
         if (pgns.empty())
             pgns = log.document->enabledPgns();
-        log.document->exportDecodedCsv(out, pgns);
+        outcome = log.document->exportDecodedCsv(out, pgns);
     } else {
-        log.document->exportCsv(out, pgns);
+        outcome = log.document->exportCsv(out, pgns);
     }
     for (std::size_t row = before; row < log.logger->getRowCount(); ++row)
         std::printf("%s\n", log.logger->getCellText(static_cast<std::uint32_t>(row), "Result").c_str());
-    return 0;
+    // A file that could not be written, or a name the export refuses, is a failure.
+    for (const KelpLib::ExportFailure& failure : outcome.failures)
+        std::fprintf(stderr, "zrltool: %s\n", KelpLib::writeFailureText(failure.path, failure.reason).c_str());
+    if (outcome.aborted)
+        std::fprintf(stderr, "zrltool: export aborted: \"%s\" does not end in .csv\n", out.c_str());
+    return outcome.succeeded() ? 0 : kLoadError;
 }
 
 } // namespace ZrlTool

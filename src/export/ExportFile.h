@@ -5,6 +5,7 @@
 #include <fstream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace KelpLib {
 
@@ -13,6 +14,22 @@ inline constexpr std::int32_t writeFailureCode = -185;
 
 // The log's text for a file that could not be written: Cannot write "PATH": REASON.
 std::string writeFailureText(const std::string& path, const std::string& reason);
+
+// A file an export could not write, and the system's reason.
+struct ExportFailure {
+    std::string path;
+    std::string reason;
+};
+
+// What one export did: the files it wrote, those it could not write, and whether it ran at
+// all (a name that does not end in ".csv" aborts it).
+struct ExportOutcome {
+    std::vector<std::string> written;
+    std::vector<ExportFailure> failures;
+    bool aborted = false;
+
+    bool succeeded() const { return !aborted && failures.empty(); }
+};
 
 class ExportFile : public std::ostream {
 public:

@@ -2,6 +2,7 @@
 // The in-memory form of one opened log file: its bytes, every element the parser made from
 // them in file order, the elements that pass the filter, the list columns that suit the
 // content, counts by group, a logger and timings.
+#include "export/ExportFile.h"
 #include "log/ElementByteArena.h"
 #include "log/LargePages.h"
 #include "log/MemFile.h"
@@ -79,12 +80,13 @@ public:
 
     // Raw CSV export of the NMEA 2000 messages of the PGNs given (all for an empty list) and of
     // the NMEA 0183 sentences, to files named after path, which must end in ".csv". The outcome
-    // goes to the log: "Exported to %s" per file written, or "Export aborted".
-    void exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns = {});
+    // goes to the log: "Exported to %s" per file written, an error row per file that could not be
+    // written (which is removed), or "Export aborted".
+    ExportOutcome exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns = {});
     // Decoded CSV export of the NMEA 2000 messages of the PGNs given, one column per field, to
     // path's base + ".n2kdecoded.csv"; each sentence writes a placeholder line. An empty list
     // writes the fixed header and the sentence lines only. Logged as exportCsv is.
-    void exportDecodedCsv(const std::string& path, const std::vector<std::uint32_t>& pgns);
+    ExportOutcome exportDecodedCsv(const std::string& path, const std::vector<std::uint32_t>& pgns);
 
     void setViewSettings(const ViewSettings& settings);
     void refreshShown();

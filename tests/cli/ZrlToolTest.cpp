@@ -393,8 +393,9 @@ TEST(ZrlToolExport, RawAndDecodedExportsPrintTheirLogLines)
         << heading;
 
     ToolRun aborted = zrltool("export " + log + " " + dir + "/out.txt --decoded");
-    EXPECT_EQ(aborted.status, 0);
+    EXPECT_EQ(aborted.status, 1);
     EXPECT_EQ(aborted.out, "Exporting 4 messages\nExport aborted\n");
+    EXPECT_EQ(aborted.err, "zrltool: export aborted: \"" + dir + "/out.txt\" does not end in .csv\n");
     EXPECT_FALSE(std::filesystem::exists(dir + "/out.n2kdecoded.csv"));
 }
 
@@ -437,4 +438,36 @@ TEST(ZrlTool, ListWithAFilterKeepsItsElementsAndRefusesABadOne)
         EXPECT_EQ(bad.err, message);
         EXPECT_EQ(bad.out, "");
     }
+}
+
+// A file the export cannot create or completely write is named with the system's reason, gets
+// no "Exported to" line, is not left behind, and makes zrltool exit 1.
+TEST(ZrlToolExport, FilesThatCannotBeWrittenAreFailures)
+{
+    const std::string log = smallLog();
+    const std::string dir = scratchDir();
+    std::filesystem::remove(dir + "/full.n2k.csv");
+    std::filesystem::create_symlink("/dev/full", dir + "/full.n2k.csv");
+    struct Case {
+        std::string out;
+        std::string stdoutText;
+        std::string stderrText;
+    } const cases[] = {
+        {dir + "/missing/x.csv", "Exporting 4 messages\nCannot write \"" + dir + "/missing/x.n2k.csv\": No such file or directory\n"
+                                 "Cannot write \"" + dir + "/missing/x.n183.csv\": No such file or directory\n",
+         "zrltool: Cannot write \"" + dir + "/missing/x.n2k.csv\": No such file or directory\n"
+         "zrltool: Cannot write \"" + dir + "/missing/x.n183.csv\": No such file or directory\n"},
+        {dir + "/full.csv", "Exporting 4 messages\nExported to " + dir + "/full.n183.csv\nCannot write \"" + dir +
+                                "/full.n2k.csv\": No space left on device\n",
+         "zrltool: Cannot write \"" + dir + "/full.n2k.csv\": No space left on device\n"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = zrltool("export " + log + " " + c.out);
+        EXPECT_EQ(run.status, 1) << c.out;
+        EXPECT_EQ(run.out, c.stdoutText);
+        EXPECT_EQ(run.err, c.stderrText);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir + "/full.n2k.csv")) << "the partial file is removed";
+    EXPECT_EQ(zrltool("export --decoded " + log + " " + dir + "/missing/y.csv").status, 1);
 }
