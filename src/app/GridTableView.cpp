@@ -3,7 +3,7 @@
 #include "app/CsvFileDialog.h"
 #include "app/GridTableCsv.h"
 #include "app/UserMessages.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 
 #include <QContextMenuEvent>
 #include <QDir>

@@ -4,9 +4,10 @@
 #include "app/UserMessages.h"
 #include "app/VisualStyles.h"
 #include "common/KorvErr.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "log/CompositeLog.h"
 #include "messages/KorvBuf.h"
+#include "presentation/ElementPresentation.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -192,6 +193,7 @@ DocumentWindow* MainWindow::openFile(const QString& path)
     auto* document = new DocumentWindow(path, log, view);
     connect(document, &DocumentWindow::loadFinished, this,
             [this](DocumentWindow* window, DocumentWindow::LoadOutcome outcome) { onLoadFinished(window, outcome); });
+    connect(document, &DocumentWindow::elementSelected, this, &MainWindow::showElement);
     QMdiSubWindow* sub = mdi->addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(document, &QObject::destroyed, this, [this, source = &document->doc()] {
@@ -273,7 +275,6 @@ void MainWindow::onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutc
     } else if (outcome == DocumentWindow::LoadOutcome::Failed) {
         showMessage(this, MessageKind::Warning, caption, QStringLiteral("Failed to load document"));
     }
-    window->doc().addObserver(this);
     window->applyViewSettings(view);
     if (window == activeDocument())
         onActiveDocumentChanged();
@@ -338,11 +339,11 @@ void MainWindow::saveSettings()
     appSettings->sync();
 }
 
-void MainWindow::onElementSelected(KelpLib::ZRLDocIterator element)
+void MainWindow::showElement(DocumentWindow* window, KelpLib::ElementLine line)
 {
     // The element's adapter refers to the element: it is dropped when its document closes.
-    details->showGrid(element->gridAdapter());
-    detailsSource = element.document();
+    details->showGrid(KelpLib::elementGrid(window->doc().element(line)));
+    detailsSource = &window->doc();
 }
 
 void MainWindow::showHelp()

@@ -25,7 +25,7 @@ class Logger;
 
 namespace ZrlApp {
 
-class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent = nullptr);
@@ -52,9 +52,6 @@ public:
     // Writes the view switches and the style to the settings.
     void saveSettings();
 
-    // IZRLDocObs
-    void onElementSelected(KelpLib::ZRLDocIterator element) override;
-
 signals:
     void documentLoaded(ZrlApp::DocumentWindow* window);
 
@@ -80,6 +77,8 @@ private:
     void applyViewToDocuments();
     void selectLook(int command);
     void updateProgress();
+    // Shows the element at line of the document in the details pane.
+    void showElement(DocumentWindow* window, KelpLib::ElementLine line);
     void showHelp();
     void showAbout();
 

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/LoadedLog.h"
 
-#include "log/ListCells.h"
+#include "presentation/ListCells.h"
 
 #include <cstdio>
 
@@ -25,11 +25,12 @@ int list(Arguments& args)
     line += '\n';
     std::fputs(line.c_str(), stdout);
 
-    for (std::size_t row = 0; row < doc.shownCount(); ++row) {
+    const KelpLib::ShownList& shown = *log.shown;
+    for (std::uint32_t row = 0; row < shown.size(); ++row) {
         line.clear();
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c) line += '\t';
-            line += KelpLib::listCellText(doc, row, columns[c]);
+            line += KelpLib::listCellText(shown, KelpLib::ShownRow(row), columns[c]);
         }
         line += '\n';
         std::fwrite(line.data(), 1, line.size(), stdout);
