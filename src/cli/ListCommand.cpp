@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/FilterOption.h"
 #include "cli/LoadedLog.h"
 
 #include "presentation/ListCells.h"
@@ -10,6 +11,7 @@ namespace ZrlTool {
 int list(Arguments& args)
 {
     const unsigned long flags = args.number("view-flags", 1);
+    const auto filter = filterOption(args);
     const std::string path = args.positional("FILE");
     args.finish();
 
@@ -27,6 +29,8 @@ int list(Arguments& args)
 
     const KelpLib::ShownList& shown = *log.shown;
     for (std::uint32_t row = 0; row < shown.size(); ++row) {
+        if (filter && !filter->keeps(doc, shown.line(KelpLib::ShownRow(row)).value))
+            continue;
         line.clear();
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c) line += '\t';
