@@ -23,6 +23,8 @@ class ILogger;
 
 namespace ZrlApp {
 
+class ListTools;
+
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -49,6 +51,8 @@ public:
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filterGrid() const { return filter; }
     QTableView* list() const { return listView; }
     MessageListModel* listModel() const { return model; }
+    // The filter bar, find, go to and field columns of the list.
+    ListTools* listTools() const { return tools; }
 
     // Sets the column widths from the document's columns (characters times the font's
     // average character width).
@@ -98,6 +102,7 @@ private:
     QString errorText;
     QTableView* listView;
     MessageListModel* model;
+    ListTools* tools;
 };
 
 } // namespace ZrlApp

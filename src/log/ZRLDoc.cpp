@@ -106,6 +106,7 @@ void ZRLDoc::clear()
     const std::int64_t t0 = systemTicks();
     shownLines_.clear();
     shownLines_.shrink_to_fit();
+    shownCondition_ = nullptr;
     elements_.clear();
     elementBytes_.clear();
     n2kCount_ = n183Count_ = bstCount_ = canCount_ = mdtCount_ = otherCount_ = 0;
@@ -179,6 +180,12 @@ void ZRLDoc::refreshShown()
     }
 }
 
+void ZRLDoc::setShownCondition(std::function<bool(std::size_t line)> keeps)
+{
+    shownCondition_ = std::move(keeps);
+    rebuildShown();
+}
+
 void ZRLDoc::rebuildShown()
 {
     shownLines_.clear();
@@ -200,6 +207,8 @@ void ZRLDoc::rebuildShown()
             pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&
                    !(hideAssemblyFrames && (e.flags() & ZRLElement::canFrameOfAssembly)) && pgnPasses;
         }
+        if (pass && shownCondition_)
+            pass = shownCondition_(line);
         if (pass)
             shownLines_.push_back(line);
         ++line;

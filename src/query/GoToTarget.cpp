@@ -42,17 +42,25 @@ struct Nearest {
 
 Nearest nearestTime(const ZRLDoc& document, std::uint64_t millis)
 {
-    std::size_t best = 0;
-    std::uint64_t bestDistance = UINT64_MAX;
-    for (std::size_t row = 0; row < document.shownCount() && bestDistance != 0; ++row) {
+    Nearest best;
+    for (std::size_t row = 0; row < document.shownCount() && best.distance != 0; ++row) {
+        if (!document.shownElement(row).time().hasTime)
+            continue; // before the log's first timestamp
         const std::uint64_t time = shownMillis(document, row);
         const std::uint64_t distance = time > millis ? time - millis : millis - time;
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = row;
-        }
+        if (distance < best.distance)
+            best = {row, distance};
     }
-    return {best, bestDistance};
+    return best;
+}
+
+// The time of the first shown element after the log's first timestamp.
+std::optional<std::uint64_t> firstTime(const ZRLDoc& document)
+{
+    for (std::size_t row = 0; row < document.shownCount(); ++row)
+        if (document.shownElement(row).time().hasTime)
+            return shownMillis(document, row);
+    return std::nullopt;
 }
 
 } // namespace
@@ -83,11 +91,16 @@ std::optional<std::size_t> nearestShownRow(const ZRLDoc& document, const GoToTar
         return std::nullopt;
     switch (target.kind) {
     case GoToTarget::Kind::Line: return nearestLine(document, target.value);
-    case GoToTarget::Kind::DateTime: return nearestTime(document, target.value).row;
+    case GoToTarget::Kind::DateTime: {
+        const Nearest nearest = nearestTime(document, target.value);
+        return nearest.distance == UINT64_MAX ? std::nullopt : std::optional<std::size_t>(nearest.row);
+    }
     case GoToTarget::Kind::TimeOfDay: break;
     }
-    const std::uint64_t first = shownMillis(document, 0);
-    const std::uint64_t day = first - first % millisPerDay;
+    const auto first = firstTime(document);
+    if (!first)
+        return std::nullopt;
+    const std::uint64_t day = *first - *first % millisPerDay;
     const Nearest sameDay = nearestTime(document, day + target.value);
     const Nearest nextDay = nearestTime(document, day + millisPerDay + target.value);
     return (nextDay.distance < sameDay.distance ? nextDay : sameDay).row;
