@@ -1,6 +1,6 @@
 #include "app/ListNavigator.h"
 
-#include "log/ZRLDoc.h"
+#include "filter/ShownList.h"
 #include "query/GoToTarget.h"
 #include "query/ListSearch.h"
 
@@ -8,8 +8,8 @@
 
 namespace ZrlApp {
 
-ListNavigator::ListNavigator(const KelpLib::ZRLDoc& document, QTableView* list, QObject* parent)
-    : QObject(parent), document(document), list(list)
+ListNavigator::ListNavigator(const KelpLib::ShownList& shown, QTableView* list, QObject* parent)
+    : QObject(parent), shown(shown), list(list)
 {
 }
 
@@ -38,7 +38,7 @@ void ListNavigator::find(const QString& text, bool forward, std::vector<KelpLib:
         current.isValid() ? std::optional<std::size_t>(static_cast<std::size_t>(current.row())) : std::nullopt;
     start(
         [this, search = KelpLib::ListSearch(text.toStdString(), std::move(columns)), from, forward] {
-            return search.find(document, from, forward, &cancel, &visited);
+            return search.find(shown, from, forward, &cancel, &visited);
         },
         QStringLiteral("\"%1\" not found").arg(text));
 }
@@ -50,14 +50,14 @@ void ListNavigator::goTo(const QString& text)
         emit note(QString::fromStdString(*error));
         return;
     }
-    start([this, target = std::get<KelpLib::GoToTarget>(target)] { return KelpLib::nearestShownRow(document, target); },
+    start([this, target = std::get<KelpLib::GoToTarget>(target)] { return KelpLib::nearestShownRow(shown, target); },
           QStringLiteral("No rows are shown"));
 }
 
 void ListNavigator::start(std::function<std::optional<std::size_t>()> work, const QString& notFound)
 {
     stop();
-    total = document.shownCount();
+    total = shown.size();
     visited = 0;
     done = false;
     emit note({});

@@ -16,7 +16,7 @@
 class QTableView;
 
 namespace KelpLib {
-class ZRLDoc;
+class ShownList;
 }
 
 namespace ZrlApp {
@@ -24,7 +24,7 @@ namespace ZrlApp {
 class ListNavigator : public QObject {
     Q_OBJECT
 public:
-    ListNavigator(const KelpLib::ZRLDoc& document, QTableView* list, QObject* parent = nullptr);
+    ListNavigator(const KelpLib::ShownList& shown, QTableView* list, QObject* parent = nullptr);
     // Stops a running search and waits for it.
     ~ListNavigator() override;
 
@@ -47,7 +47,7 @@ private:
     void start(std::function<std::optional<std::size_t>()> work, const QString& notFound);
     void finish(std::optional<std::size_t> row, const QString& notFound);
 
-    const KelpLib::ZRLDoc& document;
+    const KelpLib::ShownList& shown;
     QTableView* list;
     std::thread worker;
     std::atomic<bool> cancel{false};

@@ -6,7 +6,8 @@
 #include "app/GridTableView.h"
 #include "app/ListNavigator.h"
 #include "query/ElementMask.h"
-#include "query/GoToTarget.h"
+#include "filter/ElementPredicate.h"
+#include "filter/ShownList.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -39,7 +40,7 @@ QAction* addKey(QWidget& owner, const QString& text, const QKeySequence& key)
 
 ListTools::ListTools(DocumentWindow& window)
     : QObject(&window), window(window), filter(new FilterBar(&window)), finder(new FindBar(&window)),
-      navigation(new ListNavigator(window.doc(), window.list(), this)),
+      navigation(new ListNavigator(window.shown(), window.list(), this)),
       findOpen(addKey(window, QStringLiteral("Find..."), QKeySequence::Find)),
       findNext(addKey(window, QStringLiteral("Find Next"), QKeySequence(Qt::Key_F3))),
       findPrevious(addKey(window, QStringLiteral("Find Previous"), QKeySequence(Qt::SHIFT | Qt::Key_F3))),
@@ -106,49 +107,50 @@ void ListTools::applyFilter(std::shared_ptr<const KelpLib::DisplayFilter> displa
     }
     navigation->stop();
     stopApplying();
-    const QModelIndex current = window.list()->currentIndex();
-    std::optional<std::size_t> selectedLine;
-    if (current.isValid() && static_cast<std::size_t>(current.row()) < window.doc().shownCount())
-        selectedLine = window.doc().shownLine(static_cast<std::size_t>(current.row()));
     if (!displayFilter) {
-        showFiltered(nullptr, selectedLine);
+        showFiltered(nullptr);
         return;
     }
     applyProgress = 0;
     const unsigned generation = applyGeneration;
     const KelpLib::ZRLDoc& document = window.doc();
-    applyThread = std::thread([this, &document, displayFilter, selectedLine, generation] {
+    applyThread = std::thread([this, &document, displayFilter, generation] {
         auto mask = KelpLib::ElementMask::evaluate(document, *displayFilter, &cancelApply, &applyProgress);
         QMetaObject::invokeMethod(
             this,
-            [this, mask, selectedLine, generation] {
+            [this, mask, generation] {
                 if (generation != applyGeneration || !applyThread.joinable())
                     return; // stopped or replaced since
                 applyThread.join();
-                showFiltered(mask, selectedLine);
+                showFiltered(mask);
             },
             Qt::QueuedConnection);
     });
 }
 
-void ListTools::showFiltered(std::shared_ptr<const KelpLib::ElementMask> mask, std::optional<std::size_t> selectedLine)
-{
-    KelpLib::ZRLDoc& document = window.doc();
-    if (mask)
-        document.setShownCondition([mask, &document](std::size_t line) { return mask->keeps(document, line); });
-    else
-        document.setShownCondition(nullptr);
-    window.listModel()->reset();
-    showNote(mask ? QStringLiteral("The filter keeps %1 of %2 elements").arg(mask->keptCount()).arg(document.elementCount())
-                  : QString());
-    if (selectedLine) {
-        const auto row = KelpLib::nearestShownRow(document, {KelpLib::GoToTarget::Kind::Line, *selectedLine});
-        if (row) {
-            const QModelIndex index = window.list()->model()->index(static_cast<int>(*row), 0);
-            window.list()->setCurrentIndex(index);
-            window.list()->scrollTo(index, QAbstractItemView::PositionAtCenter);
-        }
+namespace {
+
+// The verdicts of a display filter as the shown list's extra condition.
+class MaskPredicate final : public KelpLib::ElementPredicate {
+public:
+    explicit MaskPredicate(std::shared_ptr<const KelpLib::ElementMask> mask) : mask(std::move(mask)) {}
+    bool keeps(const KelpLib::ZRLDoc& document, KelpLib::ElementLine line) const override
+    {
+        return mask->keeps(document, line.value);
     }
+
+private:
+    std::shared_ptr<const KelpLib::ElementMask> mask;
+};
+
+} // namespace
+
+void ListTools::showFiltered(std::shared_ptr<const KelpLib::ElementMask> mask)
+{
+    window.shown().setPredicate(mask ? std::make_shared<MaskPredicate>(mask) : nullptr);
+    window.refreshShown();
+    showNote(mask ? QStringLiteral("The filter keeps %1 of %2 elements").arg(mask->keptCount()).arg(window.doc().elementCount())
+                  : QString());
     emit filterApplied();
 }
 

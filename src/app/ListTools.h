@@ -66,7 +66,7 @@ signals:
 
 private:
     void stopApplying();
-    void showFiltered(std::shared_ptr<const KelpLib::ElementMask> mask, std::optional<std::size_t> selectedLine);
+    void showFiltered(std::shared_ptr<const KelpLib::ElementMask> mask);
     void find(bool forward);
     void setFieldColumns(const QStringList& names);
     void showHeaderMenu(const QPoint& position);

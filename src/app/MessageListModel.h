@@ -1,6 +1,7 @@
 #pragma once
-// The message list of one document: a virtual table over the document's shown elements.
+// The message list of one document: a virtual table over its shown list.
 // Cells are asked for when drawn; nothing is copied per row.
+#include "filter/ShownList.h"
 #include "log/ZRLDoc.h"
 #include "messages/ListColumn.h"
 #include "query/DecodedField.h"
@@ -15,7 +16,7 @@ namespace ZrlApp {
 class MessageListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit MessageListModel(const KelpLib::ZRLDoc& document, QObject* parent = nullptr);
+    explicit MessageListModel(const KelpLib::ShownList& shown, QObject* parent = nullptr);
 
     // Re-reads the document's columns and shown count (after a load or a filter change).
     void reset();
@@ -36,7 +37,7 @@ public:
 private:
     QVariant textColour(const KelpLib::ZRLElement& element, const KelpLib::ListColumn& column) const;
 
-    const KelpLib::ZRLDoc& document;
+    const KelpLib::ShownList& shown;
     std::vector<KelpLib::ListColumn> columns_;
     std::vector<std::unique_ptr<KelpLib::DecodedField>> fields;
     int rows = 0;

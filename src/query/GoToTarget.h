@@ -10,7 +10,7 @@
 
 namespace KelpLib {
 
-class ZRLDoc;
+class ShownList;
 
 struct GoToTarget {
     enum class Kind { Line, TimeOfDay, DateTime };
@@ -26,6 +26,6 @@ std::variant<GoToTarget, std::string> parseGoToTarget(std::string_view text);
 // the log's first timestamp, a time of day taken on the day of the first of them or the day
 // after, whichever comes nearer an element. Nothing when no row (or, for a time, no row with a
 // time) is shown.
-std::optional<std::size_t> nearestShownRow(const ZRLDoc& document, const GoToTarget& target);
+std::optional<std::size_t> nearestShownRow(const ShownList& shown, const GoToTarget& target);
 
 } // namespace KelpLib
