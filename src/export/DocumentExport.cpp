@@ -13,13 +13,15 @@ namespace {
 // the closing log lines: "Exported to" for each file written, an error row naming the file
 // and the reason for each file that could not be written.
 template <typename Run>
-ExportOutcome exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path, Run run)
+ExportOutcome exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
+                         const ExportCondition& keeps, Run run)
 {
     logger.logCode(0, "Exporting %d messages", static_cast<int>(document.elementCount()));
     ExportOutcome outcome;
     std::string base;
     if (ZRLDocExport::csvBase(path, base)) {
         ZRLDocExport exporter(document, base, exportPgnName);
+        exporter.setCondition(keeps);
         run(exporter);
         outcome.written = exporter.getWrittenFiles();
         outcome.failures = exporter.getFailures();
@@ -38,15 +40,15 @@ ExportOutcome exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, con
 } // namespace
 
 ExportOutcome exportCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
-                        const std::vector<std::uint32_t>& pgns)
+                        const std::vector<std::uint32_t>& pgns, const ExportCondition& keeps)
 {
-    return exportWith(document, logger, path, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
+    return exportWith(document, logger, path, keeps, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
 }
 
 ExportOutcome exportDecodedCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
-                               const std::vector<std::uint32_t>& pgns)
+                               const std::vector<std::uint32_t>& pgns, const ExportCondition& keeps)
 {
-    return exportWith(document, logger, path, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
+    return exportWith(document, logger, path, keeps, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
 }
 
 } // namespace KelpLib
