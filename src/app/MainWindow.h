@@ -29,7 +29,7 @@ namespace ZrlApp {
 
 class HelpWindow;
 
-class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent = nullptr);
@@ -65,9 +65,6 @@ public:
     // then each shown dock.
     void focusNextPane(bool forward);
 
-    // IZRLDocObs
-    void onElementSelected(KelpLib::ZRLDocIterator element) override;
-
 signals:
     void documentLoaded(ZrlApp::DocumentWindow* window);
 
@@ -101,6 +98,8 @@ private:
     void applyViewToDocuments();
     void selectLook(int command);
     void updateProgress();
+    // Shows the element at line of the document in the details pane.
+    void showElement(DocumentWindow* window, KelpLib::ElementLine line);
     void showHelp();
     void showAbout();
     // The list that has the keyboard focus, else the active document's list.

@@ -1,7 +1,6 @@
 #include "log/ZRLDocParser.h"
 
 #include "common/ILogger.h"
-#include "filter/ZRLDocFilters.h"
 #include "log/BDT_Deserialise.h"
 #include "log/BemDecipher.h"
 #include "log/ClassifyMessage.h"
@@ -214,13 +213,13 @@ void ZRLDocParser::handleSentence(const std::uint8_t* sentence, std::uint32_t le
 
 void ZRLDocParser::notePgn(std::uint32_t pgn)
 {
-    // A log repeats a handful of PGNs: those added lately are not looked up in the filter's
-    // sets again. Nothing else changes the filter while the parse runs.
+    // A log repeats a handful of PGNs: those added lately are not looked up in the document's
+    // set again.
     std::uint32_t& recent = recentPgns[(pgn ^ (pgn >> 8)) % recentPgnSlots];
     if (recent == pgn)
         return;
     recent = pgn;
-    document.filters()->addPgn(pgn);
+    document.notePgn(pgn);
 }
 
 void ZRLDocParser::startRunAfter(std::uint32_t p)

@@ -66,7 +66,7 @@ TEST(RealTraffic, SampleCaptureDecodes)
     std::size_t messages = 0;
     std::size_t catchAll = 0;
     for (std::size_t i = 0; i < capture.document.elementCount(); ++i) {
-        const KelpLib::ZRLElement& element = capture.document.element(i);
+        const KelpLib::ZRLElement& element = capture.document.element(KelpLib::ElementLine(i));
         if (!(element.flags() & KelpLib::ZRLElement::assembledFromCan) && element.bytes().length > 0 &&
             element.bytes().data[0] == 0x95)
             continue; // a frame of a transfer, decoded as the assembled message
