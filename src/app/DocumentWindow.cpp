@@ -3,6 +3,7 @@
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
 #include "app/ListHelpers.h"
+#include "app/ListTools.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
 #include "common/KorvErr.h"
@@ -59,10 +60,12 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(listView);
+    tools = new ListTools(*this);
 }
 
 DocumentWindow::~DocumentWindow()
 {
+    delete tools; // its searches read the document: they end first
     if (loader.joinable())
         loader.join();
 }

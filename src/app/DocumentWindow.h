@@ -25,6 +25,8 @@ class ILogger;
 
 namespace ZrlApp {
 
+class ListTools;
+
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -53,6 +55,8 @@ public:
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filterGrid() const { return filter; }
     QTableView* list() const { return listView; }
     MessageListModel* listModel() const { return model; }
+    // The filter bar, find, go to and field columns of the list.
+    ListTools* listTools() const { return tools; }
 
     // Sets the column widths from the document's columns (characters times the font's
     // average character width).
@@ -110,6 +114,7 @@ private:
     QString errorText;
     QTableView* listView;
     MessageListModel* model;
+    ListTools* tools;
 };
 
 } // namespace ZrlApp

@@ -32,8 +32,6 @@ constexpr std::int32_t bemTargetDetected = -1077;
 constexpr std::uint32_t progressStep = 1u << 20;
 constexpr std::uint32_t readStep = 4u << 20;
 
-std::uint32_t bstPgn(const std::uint8_t* m) { return m[3] + 256u * m[4] + 65536u * m[5]; }
-
 bool isRawByteBinary(std::uint8_t b) { return b > 0x7E || (b < 0x20 && b != 0x0D && b != 0x0A); }
 
 } // namespace
@@ -265,7 +263,7 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
     std::uint32_t pgn = 0;
     const bool carriesN2k = intact && (id == 0x93 || id == 0x94);
     if (carriesN2k) {
-        pgn = bstPgn(message);
+        pgn = bstHeaderPgn(message);
         notePgn(pgn);
     }
 

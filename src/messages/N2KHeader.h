@@ -32,6 +32,10 @@ std::int32_t viewN2KHeader(const std::uint8_t* bytes, std::uint32_t length, std:
 std::int32_t decodeN2KHeader(const ByteBuffer& message, N2KMsg_s& out);
 std::int32_t decodeN2KHeader(const std::uint8_t* bytes, std::uint32_t length, std::uint32_t time, N2KMsg_s& out);
 
+// The PGN of a BST message of id 0x92, 0x93, 0x94 or 0x96 (at least 6 bytes): bytes 3 and 4 and
+// the data-page bits of byte 5. The parser, the PGN filter and the details all read it so.
+std::uint32_t bstHeaderPgn(const std::uint8_t* bytes);
+
 // The PGN of a 29-bit CAN identifier laid out as source, PDU specific, PDU format,
 // data page | priority << 2.
 std::uint32_t canIdPgn(const std::uint8_t* id);

@@ -4,6 +4,7 @@
 #include "log/ZRLDoc.h"
 #include "log/ZRLDocParser.h"
 #include "log/ZRLElement.h"
+#include "messages/N2KMsg.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
@@ -86,6 +87,23 @@ TEST(ZRLDocParser, ExampleStreamOfTheFormat)
     EXPECT_EQ(e.length(), 21u);
     EXPECT_EQ(log.document.pgnsMet(), (std::set<std::uint32_t>{127250}));
     EXPECT_TRUE(log.shown.filters().isPgnEnabled(127250));
+}
+
+TEST(ZRLDocParser, OnlyTheDataPageBitsOfByteFiveBelongToThePgn)
+{
+    // Hostile high bits beside the data page: the filter, the summary and the details must all
+    // name the PGN the header decode reads.
+    Bytes heading = bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1));
+    heading[5] |= 0xFC;
+    ZrlWriter stream;
+    stream.bstFrame(heading);
+    Loaded log(stream);
+    ASSERT_EQ(log.count(), 1u);
+    EXPECT_EQ(log.at(0).pgn(), 127250u);
+    EXPECT_EQ(log.document.pgnsMet(), (std::set<std::uint32_t>{127250}));
+    KelpLib::N2KMsg message;
+    ASSERT_TRUE(log.at(0).n2kMessage(message));
+    EXPECT_EQ(message.pgnNumber(), 127250u);
 }
 
 TEST(ZRLDocParser, ConflictingTimestampIsCountedAndIgnored)
