@@ -108,13 +108,8 @@ std::vector<ZRLDocExport::DecodedBlock> ZRLDocExport::decodedHeader(const std::v
     std::size_t pgnsMet = 0;
     std::uint32_t columns = 0;
     N2KMsg message;
-<<<<<<< HEAD
     for (std::size_t line = 0; line < document.elementCount() && (scanAll || pgnsMet < wanted.size()); ++line) {
-        if (!document.element(ElementLine(line)).n2kMessage(message))
-=======
-    for (std::size_t line = 0; line < document.elementCount() && blocks.size() < wanted.size(); ++line) {
         if (!kept(line) || !document.element(ElementLine(line)).n2kMessage(message))
->>>>>>> main
             continue;
         const auto at = std::lower_bound(wanted.begin(), wanted.end(), message.pgnNumber());
         if (at == wanted.end() || *at != message.pgnNumber())
