@@ -19,9 +19,9 @@ const KelpLib::ZRLDoc& sampleDocument()
         const std::uint8_t frame[] = {0x95, 0x0E, 0x07, 0x00, 0x45, 0x02, 0xFD, 0x0D,
                                       0x03, 0xD0, 0x07, 0xE8, 0x03, 0xFA, 0xFF, 0xFF};
         const std::string_view sentence = "$IIMWV,045.0,R,10.5,N,A*26";
-        made->addElement(time, {KelpLib::VariantN2k, KelpLib::VariantN2k, 66}, wind, sizeof wind);
-        made->addElement(time, {KelpLib::VariantCanFrame, KelpLib::VariantCanFrame, 69}, frame, sizeof frame);
-        made->addElement(time, {KelpLib::VariantN183, KelpLib::VariantN183, 0},
+        made->addElement(time, {KelpLib::MsgVariant::N2k, KelpLib::MsgVariant::N2k, 66}, wind, sizeof wind);
+        made->addElement(time, {KelpLib::MsgVariant::CanFrame, KelpLib::MsgVariant::CanFrame, 69}, frame, sizeof frame);
+        made->addElement(time, {KelpLib::MsgVariant::N183, KelpLib::MsgVariant::N183, 0},
                          reinterpret_cast<const std::uint8_t*>(sentence.data()),
                          static_cast<std::uint32_t>(sentence.size()));
         return made;

@@ -238,7 +238,7 @@ std::vector<std::uint32_t> DocumentWindow::selectedPgns() const
             continue;
         const KelpLib::ZRLElement& element = shownList->element(KelpLib::ShownRow(static_cast<std::uint32_t>(index.row())));
         const KelpLib::MsgVariant variant = element.effectiveVariant();
-        if (variant != KelpLib::VariantN2k && variant != KelpLib::VariantCanFrame)
+        if (variant != KelpLib::MsgVariant::N2k && variant != KelpLib::MsgVariant::CanFrame)
             continue;
         if (std::find(pgns.begin(), pgns.end(), element.pgn()) == pgns.end())
             pgns.push_back(element.pgn());

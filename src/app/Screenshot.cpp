@@ -15,7 +15,7 @@ namespace {
 int firstN2kRow(const KelpLib::ShownList& shown)
 {
     for (std::uint32_t row = 0; row < shown.size(); ++row)
-        if (shown.element(KelpLib::ShownRow(row)).effectiveVariant() == KelpLib::VariantN2k)
+        if (shown.element(KelpLib::ShownRow(row)).effectiveVariant() == KelpLib::MsgVariant::N2k)
             return static_cast<int>(row);
     return shown.empty() ? -1 : 0;
 }

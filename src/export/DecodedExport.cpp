@@ -160,7 +160,7 @@ void ZRLDocExport::writeDecodedLines(std::ostream& file, const std::vector<std::
         if (!kept(line))
             continue;
         const ZRLElement& element = document.element(ElementLine(line));
-        if (element.effectiveVariant() == VariantN183) {
+        if (element.effectiveVariant() == MsgVariant::N183) {
             out.line() += sentenceLine;
             out.endLine();
             continue;

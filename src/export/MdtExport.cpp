@@ -142,22 +142,22 @@ void ZRLDocExport::exportMdt()
     for (std::size_t i = 0; i < document.elementCount(); ++i) {
         const ZRLElement& element = document.element(ElementLine(i));
         const MsgVariant variant = element.effectiveVariant();
-        if (variant != VariantMdtControl && variant != VariantMdtData)
+        if (msgVariantFamily(variant) != MsgFamily::Mdt)
             continue;
         // The BEM message itself, also when it travelled inside a proprietary PGN.
         KorvBuf bytes;
         element.messageBytes(bytes);
         const std::uint8_t* message = bytes.data();
         const std::uint32_t length = bytes.length();
-        if (variant == VariantMdtControl && length > 2 && message[2] == 0) {
+        if (variant == MsgVariant::MdtControl && length > 2 && message[2] == 0) {
             MDTStartRecord_s start;
             if (decodeMdtStart(message, length, start) == 0)
                 mdt.startTransfer(start);
-        } else if (variant == VariantMdtControl && length > 2 && message[2] == 1) {
+        } else if (variant == MsgVariant::MdtControl && length > 2 && message[2] == 1) {
             MDTEndRecord_s end;
             if (decodeMdtEnd(message, length, end) == 0)
                 mdt.endTransfer(end);
-        } else if (variant == VariantMdtData) {
+        } else if (variant == MsgVariant::MdtData) {
             MDTDataRecord_s block;
             if (decodeMdtData(message, length, block) == 0)
                 mdt.addDataBlock(block);

@@ -18,8 +18,8 @@ const char* const n2kHeader = "Line,Time,Type,PGN,Name,Src,Dest,Pri,Size,Data";
 
 bool isExportedN2kMessage(const ZRLElement& element)
 {
-    return element.effectiveVariant() == VariantN2k ||
-           (element.effectiveVariant() == VariantCanFrame && (element.flags() & ZRLElement::canFrameOfAssembly) == 0);
+    return element.effectiveVariant() == MsgVariant::N2k ||
+           (element.effectiveVariant() == MsgVariant::CanFrame && (element.flags() & ZRLElement::canFrameOfAssembly) == 0);
 }
 
 std::string elementTimeText(const ZRLElement& element) { return element.timeText(); }
@@ -116,7 +116,7 @@ void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
         const ZRLElement& element = document.element(ElementLine(line));
         if (isExportedN2kMessage(element)) {
             writeN2kLine(element, line, pgns);
-        } else if (element.effectiveVariant() == VariantN183) {
+        } else if (element.effectiveVariant() == MsgVariant::N183) {
             const std::string sentence(reinterpret_cast<const char*>(element.data()), element.length());
             stream(n183FileKey, ".n183.csv", nullptr) << elementTimeText(element) << ",\"" << sentence << "\"" << lineEnd
                                                       << std::flush;

@@ -55,7 +55,7 @@ void ShownList::build()
 
     std::uint32_t line = 0;
     for (const ZRLElement& e : document_.elements()) {
-        bool pass = e.variant().effective != VariantHidden;
+        bool pass = e.variant().effective != MsgVariant::Hidden;
         if (pass && filtering) {
             const bool pgnPasses = filters_->isPgnEnabled(e.pgn()) || (e.pgn() == 0 && everyPgnEnabled);
             pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&

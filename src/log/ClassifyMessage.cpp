@@ -1,5 +1,6 @@
 #include "log/ClassifyMessage.h"
 
+#include "log/MsgKinds.h"
 #include "log/SixBitArmour.h"
 #include "messages/N2KHeader.h"
 #include "n2k/ReservedFields.h"
@@ -16,18 +17,11 @@ constexpr std::uint32_t bemSentenceMinimum = 12;
 constexpr std::uint32_t bemArmourStart = 11;
 constexpr std::uint32_t bemArmourTail = 3;
 
-// The engineering messages hidden with the reserved fields. Mass data transfers stay: they
-// carry the sampled data that the export writes, and hiding them would lose it.
-bool isReservedVariant(MsgVariant variant)
-{
-    return variant == VariantReboot || (variant >= VariantBemDebug && variant <= VariantBemBootEnciphered);
-}
-
 MsgVariantInfo classifyBst(const std::uint8_t* bytes, std::uint32_t length)
 {
     MsgVariantInfo info;
     if (length == 0)
-        return {VariantBst, VariantBst, 0};
+        return {MsgVariant::Bst, MsgVariant::Bst, 0};
     info.raw = info.effective = bstIdToVariant(bytes[0]);
     const N2KFrameLayout* layout = n2kFrameLayout(bytes[0]);
     if (layout == nullptr || !layout->received)
@@ -44,17 +38,17 @@ MsgVariantInfo classifyBst(const std::uint8_t* bytes, std::uint32_t length)
 
 MsgVariantInfo classifySentence(const std::uint8_t* bytes, std::uint32_t length)
 {
-    MsgVariantInfo info{VariantN183, VariantN183, 0};
+    MsgVariantInfo info{MsgVariant::N183, MsgVariant::N183, 0};
     if (length < bemSentenceMinimum || std::memcmp(bytes, bemSentencePrefix, sizeof bemSentencePrefix - 1) != 0)
         return info;
     std::uint8_t decoded[bemSentenceCapacity];
     const std::int32_t count = decodeBemSentence(bytes, length, decoded, sizeof decoded);
     if (count <= 0) {
-        info.effective = VariantN183BadChar;
+        info.effective = MsgVariant::N183BadChar;
         return info;
     }
     const MsgVariant carried = bstIdToVariant(decoded[0]);
-    info.effective = carried == VariantBemCommand ? VariantBemN183 : carried;
+    info.effective = carried == MsgVariant::BemCommand ? MsgVariant::BemN183 : carried;
     return info;
 }
 
@@ -70,8 +64,10 @@ std::int32_t decodeBemSentence(const std::uint8_t* sentence, std::uint32_t lengt
 MsgVariantInfo classifyMessage(const std::uint8_t* bytes, std::uint32_t length, bool fromBst)
 {
     MsgVariantInfo info = fromBst ? classifyBst(bytes, length) : classifySentence(bytes, length);
-    if (StandardsLib::reservedFieldsHidden.load() && isReservedVariant(info.effective))
-        info.effective = VariantHidden;
+    // Mass data transfers are no engineering messages: they carry the sampled data that the
+    // export writes, and hiding them would lose it.
+    if (StandardsLib::reservedFieldsHidden.load() && msgKind(info.effective, "classifyMessage").engineering)
+        info.effective = MsgVariant::Hidden;
     return info;
 }
 

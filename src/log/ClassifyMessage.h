@@ -9,7 +9,7 @@ namespace KelpLib {
 // Classifies a BST message (fromBst) or an NMEA 0183 sentence. A BEM message carried in
 // PGN 126720 with the maker's code, or in a "!PQRDB" sentence, is classified by its BEM id;
 // with reserved fields hidden the engineering variants (reboot, debug, programming and boot,
-// not the mass data transfers) become VariantHidden.
+// not the mass data transfers) become MsgVariant::Hidden.
 MsgVariantInfo classifyMessage(const std::uint8_t* bytes, std::uint32_t length, bool fromBst);
 
 // The maker's manufacturer code 273 with industry group 4, as the first two data bytes of

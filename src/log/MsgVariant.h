@@ -1,40 +1,60 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 namespace KelpLib {
 
-// The classification of a log element.
-using MsgVariant = std::uint32_t;
-
-enum MsgVariantValue : MsgVariant {
-    VariantUnknown = 0,
-    VariantZrl = 256,
-    VariantN183 = 512,
-    VariantN183ChecksumError = 513,
-    VariantN183Truncated = 514,
-    VariantN183BadChar = 515,
-    VariantBst = 768,
-    VariantReboot = 769,
-    VariantBstControl = 770,
-    VariantBstBad = 771,
-    VariantBstChecksumError = 772,
-    VariantBemCommand = 1024,
-    VariantBemDebug = 1025,
-    VariantBemProgram = 1026,
-    VariantBemBoot = 1027,
-    VariantBemBootEnciphered = 1028,
-    VariantMdtControl = 1029,
-    VariantMdtData = 1030,
-    VariantBemN183 = 1031,
-    VariantN2k = 1280,
-    VariantCanPacket = 1792,
-    VariantCanFrame = 1793,
-    VariantCanOther = 1794,
-    VariantBinary = 1536,
-    VariantAscii = 1537,
-    VariantHidden = 65280,
+// The kind of a log element. The numbers are the kinds' own (exports and logs name them).
+enum class MsgVariant : std::uint16_t {
+    Unknown = 0,
+    Zrl = 256,
+    N183 = 512,
+    N183ChecksumError = 513,
+    N183Truncated = 514,
+    N183BadChar = 515,
+    Bst = 768,
+    Reboot = 769,
+    BstControl = 770,
+    BstBad = 771,
+    BstChecksumError = 772,
+    BemCommand = 1024,
+    BemDebug = 1025,
+    BemProgram = 1026,
+    BemBoot = 1027,
+    BemBootEnciphered = 1028,
+    MdtControl = 1029,
+    MdtData = 1030,
+    BemN183 = 1031,
+    N2k = 1280,
+    Binary = 1536,
+    Ascii = 1537,
+    CanPacket = 1792,
+    CanFrame = 1793,
+    CanOther = 1794,
+    // The message makes no element.
+    Hidden = 65280,
 };
+
+// Every kind, in the order of the kind tables (log/MsgKinds.cpp and the presentation's), which
+// check it at compile time.
+inline constexpr MsgVariant allMsgVariants[] = {
+    MsgVariant::Unknown, MsgVariant::Zrl, MsgVariant::N183, MsgVariant::N183ChecksumError, MsgVariant::N183Truncated,
+    MsgVariant::N183BadChar, MsgVariant::Bst, MsgVariant::Reboot, MsgVariant::BstControl, MsgVariant::BstBad,
+    MsgVariant::BstChecksumError, MsgVariant::BemCommand, MsgVariant::BemDebug, MsgVariant::BemProgram,
+    MsgVariant::BemBoot, MsgVariant::BemBootEnciphered, MsgVariant::MdtControl, MsgVariant::MdtData,
+    MsgVariant::BemN183, MsgVariant::N2k, MsgVariant::Binary, MsgVariant::Ascii, MsgVariant::CanPacket,
+    MsgVariant::CanFrame, MsgVariant::CanOther, MsgVariant::Hidden,
+};
+inline constexpr std::size_t msgVariantCount = std::size(allMsgVariants);
+
+// The position of a kind in allMsgVariants; a number that is no kind raises std::out_of_range
+// naming the lookup.
+std::size_t msgVariantIndex(MsgVariant variant, const char* lookup);
+
+// The kind's number.
+constexpr std::uint32_t msgVariantNumber(MsgVariant variant) { return static_cast<std::uint32_t>(variant); }
 
 // The groups that documents count elements by.
 enum MsgVariantGroup : std::uint32_t {
@@ -48,20 +68,34 @@ enum MsgVariantGroup : std::uint32_t {
     GroupBinary = 7,
 };
 
-// Name, COLORREF colour and group of a variant; a variant not in use (65280 included) raises
-// std::out_of_range naming the lookup.
+// What the bytes of a kind are read as.
+enum class MsgFamily : std::uint8_t {
+    None,     // nothing known
+    Tag,      // a ZRL tag
+    Sentence, // an NMEA 0183 sentence
+    Bst,      // a BST message of no other family
+    Bem,      // a BEM message, also one carried in PGN 126720 or a sentence
+    Mdt,      // a BEM message of a mass data transfer
+    N2k,      // an NMEA 2000 message
+    Can,      // CAN frames
+    Raw,      // bytes outside any frame
+};
+
+// Name, COLORREF colour, group and family of a kind; Hidden, and a number that is no kind,
+// raise std::out_of_range naming the lookup.
 const char* MsgVariantToString(MsgVariant variant);
 std::uint32_t MsgVariantToColour(MsgVariant variant);
 std::uint32_t MsgVariantToGroup(MsgVariant variant);
+MsgFamily msgVariantFamily(MsgVariant variant);
 
-// The variant of a BST message by its id byte.
+// The kind of a BST message by its id byte.
 MsgVariant bstIdToVariant(std::uint8_t id);
 
 // What an element keeps of its classification: the first look at the bytes, the refined
-// variant that lookups, counts and filters use, and the NMEA 2000 source address (else 0).
+// kind that lookups, counts and filters use, and the NMEA 2000 source address (else 0).
 struct MsgVariantInfo {
-    MsgVariant raw = VariantUnknown;
-    MsgVariant effective = VariantUnknown;
+    MsgVariant raw = MsgVariant::Unknown;
+    MsgVariant effective = MsgVariant::Unknown;
     std::uint32_t source = 0;
 };
 

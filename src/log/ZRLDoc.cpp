@@ -91,15 +91,14 @@ void ZRLDoc::clear()
 ZRLElement& ZRLDoc::addElement(const ElementTime& time, const MsgVariantInfo& info, const std::uint8_t* bytes,
                                std::uint32_t length)
 {
-    const std::uint32_t variant = info.effective;
-    switch (MsgVariantToGroup(variant)) {
+    switch (MsgVariantToGroup(info.effective)) {
     case GroupN183: ++n183Count_; break;
     case GroupBst: ++bstCount_; break;
     case GroupN2k: ++n2kCount_; break;
     case GroupCan: ++canCount_; break;
     default: ++otherCount_; break;
     }
-    if (variant == VariantMdtControl || variant == VariantMdtData) ++mdtCount_;
+    if (msgVariantFamily(info.effective) == MsgFamily::Mdt) ++mdtCount_;
     ZRLElement& element = elements_.emplace_back(time, info);
     element.borrowBytes(length, elementBytes_.copy(bytes, length));
     return element;

@@ -125,8 +125,8 @@ void ZRLDocParser::parse()
                 if (state == SentenceComplete || state == SentenceChecksumMismatch || state == SentenceBadCharacter) {
                     const ByteBuffer& body = n183.body();
                     const MsgVariant variant = state == SentenceComplete ? classifyMessage(body.data, body.length, false).effective
-                                               : state == SentenceChecksumMismatch ? VariantN183ChecksumError
-                                                                                   : VariantN183BadChar;
+                                               : state == SentenceChecksumMismatch ? MsgVariant::N183ChecksumError
+                                                                                   : MsgVariant::N183BadChar;
                     handleSentence(body.data, body.length, variant);
                     startRunAfter(p);
                 }
@@ -204,7 +204,7 @@ void ZRLDocParser::handleZrlBody(const std::uint8_t* body, std::uint32_t length)
         return;
     }
     default:
-        append(MsgVariantInfo{VariantZrl, VariantZrl, 0}, body, length);
+        append(MsgVariantInfo{MsgVariant::Zrl, MsgVariant::Zrl, 0}, body, length);
         return;
     }
 }
@@ -236,22 +236,22 @@ void ZRLDocParser::emitRawRun()
 {
     runHasBytes = false;
     clock.advanceSequence();
-    const MsgVariant variant = runIsBinary ? VariantBinary : VariantAscii;
+    const MsgVariant variant = runIsBinary ? MsgVariant::Binary : MsgVariant::Ascii;
     append(MsgVariantInfo{variant, variant, 0}, file.data() + runStart, runEnd - runStart + 1);
 }
 
 void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length, bool checksumOk)
 {
-    MsgVariantInfo variant{VariantBstChecksumError, VariantBstChecksumError, 0};
+    MsgVariantInfo variant{MsgVariant::BstChecksumError, MsgVariant::BstChecksumError, 0};
     if (checksumOk) {
         const std::int32_t check = bstLengthCheck(message, length);
         if (check == 0 || check == bemTargetDetected)
             variant = classifyMessage(message, length, true);
         else
-            variant = MsgVariantInfo{VariantBstBad, VariantBstBad, 0};
+            variant = MsgVariantInfo{MsgVariant::BstBad, MsgVariant::BstBad, 0};
     }
 
-    if (variant.effective == VariantCanFrame) {
+    if (variant.effective == MsgVariant::CanFrame) {
         const std::uint16_t deviceTime = static_cast<std::uint16_t>(message[2] | (message[3] << 8));
         if (clock.hasTime && clock.sequence <= 1) {
             deviceTimeReference = deviceTime;
@@ -260,11 +260,11 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
             clock.offsetMicros = static_cast<std::uint32_t>(static_cast<std::uint16_t>(deviceTime - deviceTimeReference)) * 1000u;
         }
     }
-    if (variant.effective == VariantHidden)
+    if (variant.effective == MsgVariant::Hidden)
         return;
 
     clock.advanceSequence();
-    const bool intact = variant.raw != VariantBstChecksumError && variant.raw != VariantBstBad;
+    const bool intact = variant.raw != MsgVariant::BstChecksumError && variant.raw != MsgVariant::BstBad;
     const std::uint8_t id = length ? message[0] : 0;
     std::uint32_t pgn = 0;
     const N2KFrameLayout* layout = intact ? n2kFrameLayout(id) : nullptr;

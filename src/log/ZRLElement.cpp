@@ -1,9 +1,8 @@
 #include "log/ZRLElement.h"
 
 #include "grid/GridCellTraits.h"
-#include "log/ClassifyMessage.h"
+#include "log/MsgKinds.h"
 #include "messages/KorvBuf.h"
-#include "messages/N2KHeader.h"
 #include "messages/N2KMsg.h"
 
 #include <cstring>
@@ -24,8 +23,7 @@ static_assert(sizeof(ZRLElement) <= 40, "millions of elements: keep the element 
 
 ZRLElement::ZRLElement(const ElementTime& time, const MsgVariantInfo& variant)
     : shownTime(foldedTime(time)), hasTime(time.hasTime), sequence(time.sequence),
-      rawVariantValue(static_cast<std::uint16_t>(variant.raw)),
-      effectiveVariantValue(static_cast<std::uint16_t>(variant.effective)),
+      rawVariantValue(static_cast<std::uint16_t>(variant.raw)), effectiveVariantValue(static_cast<std::uint16_t>(variant.effective)),
       sourceAddress(static_cast<std::uint8_t>(variant.source))
 {
 }
@@ -92,38 +90,15 @@ void ZRLElement::borrowBytes(std::uint32_t count, const std::uint8_t* bytes)
 
 std::string ZRLElement::sourceText() const
 {
-    return rawVariantValue == VariantN2k ? "N2K::" + std::to_string(sourceAddress) : "LOCAL";
+    return rawVariant() == MsgVariant::N2k ? "N2K::" + std::to_string(sourceAddress) : "LOCAL";
 }
 
-void ZRLElement::messageBytes(KorvBuf& out) const
-{
-    const MsgVariant raw = rawVariantValue;
-    const MsgVariant effective = effectiveVariantValue;
-    const ByteBuffer buffer = bytes();
-    const bool bemVariant = effective >= VariantBemCommand && effective <= 1032;
-    if (raw != effective && ((raw == VariantN2k && effective >= VariantBst && effective <= VariantBstChecksumError) || bemVariant)) {
-        if (raw == VariantN183) {
-            std::uint8_t decoded[200];
-            const std::int32_t count = decodeBemSentence(buffer.data, buffer.length, decoded, sizeof decoded);
-            if (count > 0) {
-                out.assign(decoded, static_cast<std::uint32_t>(count - 1));
-                return;
-            }
-        } else {
-            N2KHeaderView header;
-            if (viewN2KHeader(buffer.data, buffer.data ? buffer.length : 0, buffer.time, header) == 0 && header.length >= 2) {
-                out.assign(header.payload + 2, header.length - 2);
-                return;
-            }
-        }
-    }
-    out = buffer;
-}
+void ZRLElement::messageBytes(KorvBuf& out) const { msgKind(effectiveVariant(), "messageBytes").messageBytes(*this, out); }
 
 bool ZRLElement::n2kMessage(N2KMsg& out) const
 {
-    const MsgVariant effective = effectiveVariantValue;
-    if (effective != VariantN2k && !(effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0))
+    const MsgVariant effective = effectiveVariant();
+    if (effective != MsgVariant::N2k && !(effective == MsgVariant::CanFrame && (elementFlags & canFrameOfAssembly) == 0))
         return false;
     out = N2KMsg(bytes());
     return true;

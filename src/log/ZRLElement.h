@@ -54,9 +54,9 @@ public:
     // The element's time as the parser's clock stood, with its offset folded into the base
     // (the element keeps only the time it shows).
     ElementTime time() const;
-    MsgVariantInfo variant() const { return {rawVariantValue, effectiveVariantValue, sourceAddress}; }
-    MsgVariant effectiveVariant() const { return effectiveVariantValue; }
-    MsgVariant rawVariant() const { return rawVariantValue; }
+    MsgVariantInfo variant() const { return {rawVariant(), effectiveVariant(), sourceAddress}; }
+    MsgVariant effectiveVariant() const { return static_cast<MsgVariant>(effectiveVariantValue); }
+    MsgVariant rawVariant() const { return static_cast<MsgVariant>(rawVariantValue); }
 
     std::uint8_t flags() const { return elementFlags; }
     void setFlags(std::uint8_t flags) { elementFlags = flags; }
@@ -65,14 +65,15 @@ public:
 
     std::string timeText() const { return time().text(); }
     std::uint32_t timeColour() const { return time().colour(); }
-    std::string typeText() const { return MsgVariantToString(effectiveVariantValue); }
-    std::uint32_t colour() const { return MsgVariantToColour(effectiveVariantValue); }
-    std::uint32_t group() const { return MsgVariantToGroup(effectiveVariantValue); }
+    std::string typeText() const { return MsgVariantToString(effectiveVariant()); }
+    std::uint32_t colour() const { return MsgVariantToColour(effectiveVariant()); }
+    std::uint32_t group() const { return MsgVariantToGroup(effectiveVariant()); }
     // "N2K::%u" with the source address for NMEA 2000 messages, else "LOCAL".
     std::string sourceText() const;
 
-    // The bytes the message class of the effective variant reads: the BEM message inside
-    // PGN 126720 or inside a "!PQRDB" sentence, else a copy of the element's bytes.
+    // The bytes the message class of the effective kind reads (the kind's row says how): the
+    // BEM message inside PGN 126720 or inside a "!PQRDB" sentence, else a copy of the
+    // element's bytes.
     void messageBytes(KorvBuf& out) const;
 
     // The NMEA 2000 message the element stands for: an N2K element, or a CAN frame that did not
@@ -96,8 +97,8 @@ private:
     std::uint32_t ownsBytes : 1 = 0;
     std::uint32_t hasTime : 1 = 0;
     std::uint16_t sequence = 0;
-    std::uint16_t rawVariantValue = VariantUnknown;
-    std::uint16_t effectiveVariantValue = VariantUnknown;
+    std::uint16_t rawVariantValue = 0;
+    std::uint16_t effectiveVariantValue = 0;
     std::uint8_t sourceAddress = 0;
     std::uint8_t elementFlags = 0;
 };

@@ -58,7 +58,7 @@ bool BST95MsgListViewGridTable::getColumnTraits(const std::string& columnId, Com
 {
     if (columnId == "Timestamp" && element)
         return element->cellColour(columnId, traits);
-    traits.setColour(single ? singleFrameColour : MsgVariantToColour(VariantCanFrame));
+    traits.setColour(single ? singleFrameColour : MsgVariantToColour(MsgVariant::CanFrame));
     return true;
 }
 

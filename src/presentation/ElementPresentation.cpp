@@ -21,65 +21,122 @@ namespace KelpLib {
 
 namespace {
 
-std::string hexOf(const KorvBuf& bytes) { return hexDump(bytes.data(), bytes.length(), nullptr, " "); }
+using DescribeFn = std::string (*)(const ZRLElement& element);
+using GridFn = std::shared_ptr<CommonLib::IGrid> (*)(const ZRLElement& element);
 
-std::string textOf(const KorvBuf& bytes) { return bytesAsText(bytes.data(), bytes.length()); }
+// The presentation's half of a kind's row (log/MsgKinds.cpp holds the rest).
+struct KindPresentation {
+    MsgVariant variant;
+    DescribeFn describe;
+    GridFn grid;
+};
+
+KorvBuf messageBytesOf(const ZRLElement& element)
+{
+    KorvBuf bytes;
+    element.messageBytes(bytes);
+    return bytes;
+}
+
+std::string hexOf(const ZRLElement& element)
+{
+    const KorvBuf bytes = messageBytesOf(element);
+    return hexDump(bytes.data(), bytes.length(), nullptr, " ");
+}
+
+std::string unknownMessage(const ZRLElement&) { return "Unknown Message....!"; }
+
+std::string zrlTagText(const ZRLElement& element)
+{
+    if (element.length() && element.data()[0] == kZrlFileVersionTag)
+        return CommonLib::safeFormat("ZRL File Version %.3f", zrlFileVersion(element.data(), element.length()));
+    return "Unrecognised ZRL Tag type";
+}
+
+std::string sentenceText(const ZRLElement& element) { return bytesAsText(element.data(), element.length()); }
+
+std::string bstText(const ZRLElement& element) { return "Raw Unrecognised BST Data: " + hexOf(element); }
 
 // The summary line of the NMEA 2000 message made from the bytes; a header that does not
 // decode gives the empty message's line (PGN 0, no payload).
-std::string n2kSummaryLine(const KorvBuf& bytes)
+std::string n2kSummaryLine(const ZRLElement& element)
 {
     static const ByteBuffer none;
+    const KorvBuf bytes = messageBytesOf(element);
     return N2KMsg(bytes.buffer() ? *bytes.buffer() : none).summary();
+}
+
+std::string asciiText(const ZRLElement& element)
+{
+    const KorvBuf bytes = messageBytesOf(element);
+    return bytesAsText(bytes.data(), bytes.length());
+}
+
+template <class Adapter>
+std::shared_ptr<CommonLib::IGrid> elementAdapter(const ZRLElement& element)
+{
+    return std::make_shared<Adapter>(messageBytesOf(element), &element);
+}
+
+template <class Adapter>
+std::shared_ptr<CommonLib::IGrid> bytesAdapter(const ZRLElement& element)
+{
+    return std::make_shared<Adapter>(messageBytesOf(element));
+}
+
+using enum MsgVariant;
+constexpr GridFn bytesGrid = bytesAdapter<KorvBufGridAdapter>;
+constexpr GridFn bemGrid = bytesAdapter<BemMsgGridAdapter>;
+
+constexpr KindPresentation kinds[] = {
+    {Unknown, unknownMessage, bytesGrid},
+    {Zrl, zrlTagText, elementAdapter<ZRLElementGridAdapter>},
+    {N183, sentenceText, elementAdapter<N183MsgGridAdapter>},
+    {N183ChecksumError, sentenceText, bytesGrid},
+    {N183Truncated, sentenceText, bytesGrid},
+    {N183BadChar, sentenceText, bytesGrid},
+    {Bst, bstText, bytesGrid},
+    {Reboot, hexOf, bytesGrid},
+    {BstControl, unknownMessage, bytesGrid},
+    {BstBad, unknownMessage, bytesGrid},
+    {BstChecksumError, unknownMessage, bytesGrid},
+    {BemCommand, hexOf, bemGrid},
+    {BemDebug, hexOf, bemGrid},
+    {BemProgram, hexOf, bemGrid},
+    {BemBoot, hexOf, bemGrid},
+    {BemBootEnciphered, hexOf, bemGrid},
+    {MdtControl, unknownMessage, bemGrid},
+    {MdtData, unknownMessage, bemGrid},
+    {BemN183, hexOf, bemGrid},
+    {N2k, n2kSummaryLine, elementAdapter<N2KMsgGridAdapter>},
+    {Binary, hexOf, bytesGrid},
+    {Ascii, asciiText, bytesGrid},
+    {CanPacket, unknownMessage, bytesGrid},
+    {CanFrame, unknownMessage, elementAdapter<BST95MsgGridAdapter>},
+    {CanOther, unknownMessage, bytesGrid},
+    {Hidden, unknownMessage, bytesGrid},
+};
+
+constexpr bool everyKindHasItsRow()
+{
+    if (std::size(kinds) != msgVariantCount)
+        return false;
+    for (std::size_t i = 0; i < msgVariantCount; ++i)
+        if (kinds[i].variant != allMsgVariants[i])
+            return false;
+    return true;
+}
+static_assert(everyKindHasItsRow(), "one row per kind, in the order of allMsgVariants");
+
+const KindPresentation& presentationOf(const ZRLElement& element, const char* lookup)
+{
+    return kinds[msgVariantIndex(element.effectiveVariant(), lookup)];
 }
 
 } // namespace
 
-std::string describeElement(const ZRLElement& element)
-{
-    const MsgVariant effective = element.effectiveVariant();
-    if (effective == VariantZrl) {
-        if (element.length() && element.data()[0] == kZrlFileVersionTag)
-            return CommonLib::safeFormat("ZRL File Version %.3f", zrlFileVersion(element.data(), element.length()));
-        return "Unrecognised ZRL Tag type";
-    }
-    if (effective >= VariantN183 && effective <= VariantN183BadChar)
-        return bytesAsText(element.data(), element.length());
+std::string describeElement(const ZRLElement& element) { return presentationOf(element, "describeElement").describe(element); }
 
-    KorvBuf bytes;
-    element.messageBytes(bytes);
-    switch (effective) {
-    case VariantN2k: return n2kSummaryLine(bytes);
-    case VariantAscii: return textOf(bytes);
-    case VariantReboot:
-    case VariantBemCommand:
-    case VariantBemDebug:
-    case VariantBemProgram:
-    case VariantBemBoot:
-    case VariantBemBootEnciphered:
-    case VariantBemN183:
-    case VariantBinary: return hexOf(bytes);
-    case VariantBst: return "Raw Unrecognised BST Data: " + hexOf(bytes);
-    default: return "Unknown Message....!";
-    }
-}
-
-std::shared_ptr<CommonLib::IGrid> elementGrid(const ZRLElement& element)
-{
-    KorvBuf bytes;
-    element.messageBytes(bytes);
-    const MsgVariant effective = element.effectiveVariant();
-    if (effective == VariantZrl)
-        return std::make_shared<ZRLElementGridAdapter>(bytes, &element);
-    if (effective == VariantN183)
-        return std::make_shared<N183MsgGridAdapter>(bytes, &element);
-    if (effective == VariantN2k)
-        return std::make_shared<N2KMsgGridAdapter>(bytes, &element);
-    if (effective == VariantCanFrame)
-        return std::make_shared<BST95MsgGridAdapter>(bytes, &element);
-    if (effective >= VariantBemCommand && effective <= 1032)
-        return std::make_shared<BemMsgGridAdapter>(bytes);
-    return std::make_shared<KorvBufGridAdapter>(bytes);
-}
+std::shared_ptr<CommonLib::IGrid> elementGrid(const ZRLElement& element) { return presentationOf(element, "elementGrid").grid(element); }
 
 } // namespace KelpLib

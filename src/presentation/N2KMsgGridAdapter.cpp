@@ -32,7 +32,7 @@ bool N2KMsgListViewGridTable::getColumnTraits(const std::string& columnId, Commo
 {
     if (columnId == "Timestamp" && element)
         return element->cellColour(columnId, traits);
-    traits.setColour(MsgVariantToColour(VariantN2k));
+    traits.setColour(MsgVariantToColour(MsgVariant::N2k));
     return true;
 }
 

@@ -48,7 +48,7 @@ const N2KHeaderView* ElementFacts::n2kHeader()
 {
     if (!headerRead_) {
         headerRead_ = true;
-        headerValid_ = element_.effectiveVariant() == VariantN2k &&
+        headerValid_ = element_.effectiveVariant() == MsgVariant::N2k &&
                        viewN2KHeader(element_.data(), element_.length(), 0, header_) == 0;
     }
     return headerValid_ ? &header_ : nullptr;
@@ -58,7 +58,7 @@ std::optional<double> ElementFacts::number(HeaderTerm term)
 {
     if (term == HeaderTerm::Line)
         return double(line_);
-    if (element_.effectiveVariant() == VariantN2k) {
+    if (element_.effectiveVariant() == MsgVariant::N2k) {
         const N2KHeaderView* header = n2kHeader();
         if (header == nullptr)
             return std::nullopt;
@@ -95,9 +95,9 @@ std::optional<std::uint64_t> ElementFacts::fileTime() const
 std::optional<StandardsLib::N2KPayload> ElementFacts::payload()
 {
     const MsgVariant variant = element_.effectiveVariant();
-    const bool loneFrame = variant == VariantCanFrame && (element_.flags() & ZRLElement::canFrameOfAssembly) == 0;
+    const bool loneFrame = variant == MsgVariant::CanFrame && (element_.flags() & ZRLElement::canFrameOfAssembly) == 0;
     N2KHeaderView view;
-    if (variant == VariantN2k) {
+    if (variant == MsgVariant::N2k) {
         if (n2kHeader() == nullptr)
             return std::nullopt;
         view = header_;

@@ -33,8 +33,8 @@ constexpr int loadTimeout = 60000;
 
 bool isN2kMessage(const KelpLib::ZRLElement& element)
 {
-    return element.effectiveVariant() == KelpLib::VariantN2k ||
-        (element.effectiveVariant() == KelpLib::VariantCanFrame &&
+    return element.effectiveVariant() == KelpLib::MsgVariant::N2k ||
+        (element.effectiveVariant() == KelpLib::MsgVariant::CanFrame &&
          !(element.flags() & KelpLib::ZRLElement::canFrameOfAssembly));
 }
 
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(document->makeListMenu(document.get()) == nullptr);
 
         // The file's first row is its file tag: no PGN, no menu.
-        QCOMPARE(document->shown().element(KelpLib::ShownRow(0)).effectiveVariant() == KelpLib::VariantN2k, false);
+        QCOMPARE(document->shown().element(KelpLib::ShownRow(0)).effectiveVariant() == KelpLib::MsgVariant::N2k, false);
         list->selectRow(0);
         QVERIFY(document->selectedPgns().empty());
         QVERIFY(document->makeListMenu(document.get()) == nullptr);
@@ -272,7 +272,7 @@ private slots:
         const KelpLib::ShownList& shown = document->shown();
         for (std::uint32_t row = 0; row < shown.size() && rows.size() < 3; ++row) {
             const auto& element = shown.element(KelpLib::ShownRow(row));
-            if (element.effectiveVariant() != KelpLib::VariantN2k)
+            if (element.effectiveVariant() != KelpLib::MsgVariant::N2k)
                 continue;
             const bool known = std::find(wanted.begin(), wanted.end(), element.pgn()) != wanted.end();
             if ((rows.empty()) || (rows.size() == 1 && !known) || (rows.size() == 2 && element.pgn() == wanted[0])) {

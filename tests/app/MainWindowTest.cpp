@@ -142,7 +142,7 @@ private slots:
         DocumentWindow* document = loadDemo();
         // A file tag, an NMEA 2000 message and an NMEA 0183 sentence each show their own adapter.
         int shown = 0;
-        for (KelpLib::MsgVariant variant : {KelpLib::VariantZrl, KelpLib::VariantN2k, KelpLib::VariantN183}) {
+        for (KelpLib::MsgVariant variant : {KelpLib::MsgVariant::Zrl, KelpLib::MsgVariant::N2k, KelpLib::MsgVariant::N183}) {
             int row = 0;
             while (static_cast<std::size_t>(row) < document->shown().size() &&
                    document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).effectiveVariant() != variant)
@@ -166,7 +166,7 @@ private slots:
             QCOMPARE(fields->columnId(0), table->getColumnId(0));
             QCOMPARE(fields->data(fields->index(0, last)).toString(),
                      QString::fromStdString(table->getCellText(0, table->getColumnId(static_cast<std::uint32_t>(last)))));
-            if (variant == KelpLib::VariantN2k) {
+            if (variant == KelpLib::MsgVariant::N2k) {
                 // Decoded, not raw bytes: the title names the PGN.
                 QString titleText;
                 for (int line = 0; line < titles->rowCount(); ++line)
@@ -272,10 +272,10 @@ private slots:
         // The first NMEA 2000 message is selected and shown in the details pane.
         const int row = document->list()->currentIndex().row();
         QVERIFY(row > 0);
-        QCOMPARE(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).effectiveVariant(), KelpLib::VariantN2k);
+        QCOMPARE(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).effectiveVariant(), KelpLib::MsgVariant::N2k);
         for (int earlier = 0; earlier < row; ++earlier)
             QVERIFY(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(earlier))).effectiveVariant() !=
-                    KelpLib::VariantN2k);
+                    KelpLib::MsgVariant::N2k);
         QVERIFY(window->detailsPane()->fieldsList()->gridModel()->rowCount() > 0);
         const QImage image(png);
         QCOMPARE(image.size(), window->size());

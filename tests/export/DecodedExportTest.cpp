@@ -105,7 +105,7 @@ TEST(DecodedExport, RowsHoldTheDataCellsOfTheFieldsTable)
     for (std::size_t i = 0; i < e.document.elementCount(); ++i, ++row) {
         const KelpLib::ZRLElement& element = e.document.element(KelpLib::ElementLine(i));
         ASSERT_LT(row, lines.size());
-        if (element.effectiveVariant() == KelpLib::VariantN183)
+        if (element.effectiveVariant() == KelpLib::MsgVariant::N183)
             continue;
         KelpLib::N2KMsg message;
         ASSERT_TRUE(element.n2kMessage(message));
@@ -178,7 +178,7 @@ TEST(DecodedExport, ZeroLengthMessageEndsWithItsLength)
     const std::uint8_t empty[] = {0x93, 0x0B, 0x06, 0x00, 0xEA, 0x00, 0xFF, 0x23, 0, 0, 0, 0, 0x00};
     KelpLib::ElementTime time;
     time.applyTimestamp(noon);
-    e.document.addElement(time, KelpLib::MsgVariantInfo{KelpLib::VariantN2k, KelpLib::VariantN2k, 35}, empty,
+    e.document.addElement(time, KelpLib::MsgVariantInfo{KelpLib::MsgVariant::N2k, KelpLib::MsgVariant::N2k, 35}, empty,
                           sizeof empty);
     e.exportDecoded("z.csv", {59904});
     const auto lines = crlfLines(e.file("z.n2kdecoded.csv"));
@@ -200,7 +200,7 @@ TEST(DecodedExport, SingleCanFramesCountAssemblyFramesDoNot)
     for (std::size_t i = 0; i < e.document.elementCount(); ++i) {
         const KelpLib::ZRLElement& element = e.document.element(KelpLib::ElementLine(i));
         frames += (element.flags() & KelpLib::ZRLElement::canFrameOfAssembly) != 0;
-        assembled += element.effectiveVariant() == KelpLib::VariantN2k;
+        assembled += element.effectiveVariant() == KelpLib::MsgVariant::N2k;
     }
     ASSERT_GT(frames, 1u);
     ASSERT_EQ(assembled, 1u);
@@ -229,7 +229,7 @@ TEST(DecodedExport, DemoLogHasEveryMessageOfTheChosenPgnsOnce)
     std::map<std::uint32_t, std::uint32_t> fieldsOfFirst;
     for (std::size_t i = 0; i < e.document.elementCount(); ++i) {
         const KelpLib::ZRLElement& element = e.document.element(KelpLib::ElementLine(i));
-        sentences += element.effectiveVariant() == KelpLib::VariantN183;
+        sentences += element.effectiveVariant() == KelpLib::MsgVariant::N183;
         KelpLib::N2KMsg message;
         if (!element.n2kMessage(message))
             continue;

@@ -52,25 +52,27 @@ protected:
 
 TEST(MsgVariant, TablesAndBstIds)
 {
-    EXPECT_STREQ(MsgVariantToString(1028), "BEMBOOT");
-    EXPECT_STREQ(MsgVariantToString(772), "!BSTXC");
-    EXPECT_EQ(MsgVariantToColour(256), 0x13458Bu);
-    EXPECT_EQ(MsgVariantToColour(1029), 0xFF0000u);
-    EXPECT_EQ(MsgVariantToGroup(1537), 6u);
-    EXPECT_EQ(MsgVariantToGroup(1536), 7u);
-    EXPECT_EQ(MsgVariantToGroup(1793), 5u);
-    EXPECT_EQ(MsgVariantToGroup(1030), 3u);
-    EXPECT_EQ(bstIdToVariant(0x92), 1280u);
-    EXPECT_EQ(bstIdToVariant(0x97), 768u);
-    EXPECT_EQ(bstIdToVariant(0xD0), 1280u);
-    EXPECT_EQ(bstIdToVariant(0xA8), 1028u);
-    EXPECT_EQ(bstIdToVariant(0xC0), 1030u);
-    EXPECT_EQ(bstIdToVariant(0x11), 769u);
+    EXPECT_STREQ(MsgVariantToString(MsgVariant::BemBootEnciphered), "BEMBOOT");
+    EXPECT_STREQ(MsgVariantToString(MsgVariant::BstChecksumError), "!BSTXC");
+    EXPECT_EQ(MsgVariantToColour(MsgVariant::Zrl), 0x13458Bu);
+    EXPECT_EQ(MsgVariantToColour(MsgVariant::MdtControl), 0xFF0000u);
+    EXPECT_EQ(MsgVariantToGroup(MsgVariant::Ascii), 6u);
+    EXPECT_EQ(MsgVariantToGroup(MsgVariant::Binary), 7u);
+    EXPECT_EQ(MsgVariantToGroup(MsgVariant::CanFrame), 5u);
+    EXPECT_EQ(MsgVariantToGroup(MsgVariant::MdtData), 3u);
+    EXPECT_EQ(bstIdToVariant(0x92), MsgVariant::N2k);
+    EXPECT_EQ(bstIdToVariant(0x97), MsgVariant::Bst);
+    EXPECT_EQ(bstIdToVariant(0xD0), MsgVariant::N2k);
+    EXPECT_EQ(bstIdToVariant(0xA8), MsgVariant::BemBootEnciphered);
+    EXPECT_EQ(bstIdToVariant(0xC0), MsgVariant::MdtData);
+    EXPECT_EQ(bstIdToVariant(0x11), MsgVariant::Reboot);
 
+    // The BEM kinds end at 1031: 1032 is no kind.
     for (auto lookup : {+[](MsgVariant v) { MsgVariantToGroup(v); }, +[](MsgVariant v) { MsgVariantToColour(v); }})
-        EXPECT_THROW(lookup(65280), std::out_of_range);
+        for (MsgVariant v : {MsgVariant::Hidden, static_cast<MsgVariant>(1032)})
+            EXPECT_THROW(lookup(v), std::out_of_range);
     try {
-        MsgVariantToString(65280);
+        MsgVariantToString(MsgVariant::Hidden);
         FAIL();
     } catch (const std::out_of_range& e) {
         EXPECT_STREQ(e.what(), "MsgVariantToString unrecognised variant");
@@ -95,42 +97,42 @@ TEST_F(ReservedHidden, BemInsideProprietaryPgn)
 {
     const Bytes message = ZrlTest::bst93(7, 126720, 255, 35, 0, {0x11, 0x99, 0xA2, 0x01, 0x00});
     MsgVariantInfo info = classifyBytes(message);
-    EXPECT_EQ(info.raw, 1280u);
-    EXPECT_EQ(info.effective, 1025u);
+    EXPECT_EQ(info.raw, MsgVariant::N2k);
+    EXPECT_EQ(info.effective, MsgVariant::BemDebug);
     EXPECT_EQ(info.source, 35u);
     EXPECT_EQ(MsgVariantToGroup(info.effective), 3u);
     EXPECT_EQ(MsgVariantToColour(info.effective), 0x008000u);
 
     StandardsLib::reservedFieldsHidden = true;
-    EXPECT_EQ(classifyBytes(message).effective, 65280u);
-    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0x11, {})).effective, 65280u);
-    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA0, {})).effective, 1024u);
-    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA8, {})).effective, 65280u);
-    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA9, {})).effective, 1029u) << "transfers keep their sampled data";
-    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xC0, {})).effective, 1030u);
+    EXPECT_EQ(classifyBytes(message).effective, MsgVariant::Hidden);
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0x11, {})).effective, MsgVariant::Hidden);
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA0, {})).effective, MsgVariant::BemCommand);
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA8, {})).effective, MsgVariant::Hidden);
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xA9, {})).effective, MsgVariant::MdtControl) << "transfers keep their sampled data";
+    EXPECT_EQ(classifyBytes(ZrlTest::bstMessage(0xC0, {})).effective, MsgVariant::MdtData);
 }
 
 TEST_F(ReservedHidden, OtherManufacturersAndPlainMessages)
 {
-    EXPECT_EQ(classifyBytes(ZrlTest::bst93(7, 126720, 255, 35, 0, {0x12, 0x99, 0xA2})).effective, 1280u);
+    EXPECT_EQ(classifyBytes(ZrlTest::bst93(7, 126720, 255, 35, 0, {0x12, 0x99, 0xA2})).effective, MsgVariant::N2k);
     const MsgVariantInfo heading = classifyBytes(ZrlTest::bst93(2, 127250, 255, 9, 0, Bytes(8, 0)));
-    EXPECT_EQ(heading.effective, 1280u);
+    EXPECT_EQ(heading.effective, MsgVariant::N2k);
     EXPECT_EQ(heading.source, 9u);
     EXPECT_EQ(classifyBytes(ZrlTest::bst94(2, 127250, 255, Bytes(8, 0))).source, 255u);
-    EXPECT_EQ(classifyBytes(ZrlTest::bst95(0, {}, Bytes(8, 0))).effective, 1793u);
-    EXPECT_EQ(classifyBytes({0x93, 0x01, 0x00}).effective, 1280u) << "an undecodable header keeps the id's variant";
-    EXPECT_EQ(classifyBytes({}).effective, 768u);
+    EXPECT_EQ(classifyBytes(ZrlTest::bst95(0, {}, Bytes(8, 0))).effective, MsgVariant::CanFrame);
+    EXPECT_EQ(classifyBytes({0x93, 0x01, 0x00}).effective, MsgVariant::N2k) << "an undecodable header keeps the id's variant";
+    EXPECT_EQ(classifyBytes({}).effective, MsgVariant::Bst);
 }
 
 TEST_F(ReservedHidden, Sentences)
 {
-    EXPECT_EQ(classifyText("$GPGGA,1,2,3").effective, 512u);
+    EXPECT_EQ(classifyText("$GPGGA,1,2,3").effective, MsgVariant::N183);
     const std::string bemCommand = "!PQRDB,1,1," + armour({0xA0, 0x02, 0x01, 0x02}) + ",0*";
     MsgVariantInfo info = classifyText(bemCommand);
-    EXPECT_EQ(info.raw, 512u);
-    EXPECT_EQ(info.effective, 1031u);
-    EXPECT_EQ(classifyText("!PQRDB,1,1," + armour({0xA9, 0x00, 0x01}) + ",0*").effective, 1029u);
-    EXPECT_EQ(classifyText("!PQRDB,1,1,").effective, 512u) << "too short to be a BEM sentence";
-    EXPECT_EQ(classifyText("!PQRDB,1,1,0*").effective, 515u) << "too short to carry a message";
-    EXPECT_EQ(classifyText("!PQRDB,1,1," + std::string(300, 'w') + ",0*").effective, 515u) << "more than 200 bytes";
+    EXPECT_EQ(info.raw, MsgVariant::N183);
+    EXPECT_EQ(info.effective, MsgVariant::BemN183);
+    EXPECT_EQ(classifyText("!PQRDB,1,1," + armour({0xA9, 0x00, 0x01}) + ",0*").effective, MsgVariant::MdtControl);
+    EXPECT_EQ(classifyText("!PQRDB,1,1,").effective, MsgVariant::N183) << "too short to be a BEM sentence";
+    EXPECT_EQ(classifyText("!PQRDB,1,1,0*").effective, MsgVariant::N183BadChar) << "too short to carry a message";
+    EXPECT_EQ(classifyText("!PQRDB,1,1," + std::string(300, 'w') + ",0*").effective, MsgVariant::N183BadChar) << "more than 200 bytes";
 }

@@ -67,7 +67,7 @@ std::vector<LoadedElement> loadElements(const std::string& path)
     return elements;
 }
 
-bool isRawRun(const LoadedElement& e) { return e.variant == KelpLib::VariantAscii || e.variant == KelpLib::VariantBinary; }
+bool isRawRun(const LoadedElement& e) { return e.variant == KelpLib::MsgVariant::Ascii || e.variant == KelpLib::MsgVariant::Binary; }
 
 // The bytes of elements [from, to), which must all be raw runs, joined in order.
 Bytes rawRunBytes(const std::vector<LoadedElement>& elements, std::size_t from, std::size_t to)
@@ -210,7 +210,7 @@ TEST(MalformedInput, FramesAtAndJustOverTheirSizeLimits)
             if (n == kind.limit) {
                 ASSERT_EQ(loaded.size(), 2u) << kind.name;
                 EXPECT_EQ(loaded[0].bytes.size(), n) << kind.name;
-                EXPECT_NE(loaded[0].variant, KelpLib::VariantAscii) << kind.name;
+                EXPECT_NE(loaded[0].variant, KelpLib::MsgVariant::Ascii) << kind.name;
                 continue;
             }
             EXPECT_EQ(rawRunBytes(loaded, 0, loaded.size() - 1), Bytes(log.bytes().begin(), log.bytes().begin() + static_cast<std::ptrdiff_t>(frameBytes)))

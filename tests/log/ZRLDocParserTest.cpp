@@ -18,6 +18,7 @@
 
 using namespace ZrlTest;
 using KelpLib::ZRLDoc;
+using KelpLib::MsgVariant;
 using KelpLib::ZRLElement;
 
 namespace {
@@ -51,7 +52,7 @@ struct Loaded {
     {
         std::vector<std::uint32_t> out;
         for (std::size_t i = 0; i < count(); ++i)
-            out.push_back(at(i).effectiveVariant());
+            out.push_back(KelpLib::msgVariantNumber(at(i).effectiveVariant()));
         return out;
     }
 };
@@ -79,7 +80,7 @@ TEST(ZRLDocParser, ExampleStreamOfTheFormat)
     Loaded log(stream);
     ASSERT_EQ(log.count(), 1u);
     const ZRLElement& e = log.at(0);
-    EXPECT_EQ(e.effectiveVariant(), 1280u);
+    EXPECT_EQ(e.effectiveVariant(), MsgVariant::N2k);
     EXPECT_EQ(e.timeText(), "12:00:00.000");
     EXPECT_EQ(e.timeColour(), 0x008000u);
     EXPECT_EQ(e.pgn(), 127250u);
@@ -126,11 +127,11 @@ TEST(ZRLDocParser, EscapesAndTagKinds)
     stream.version(1000).tag(0x44, {0x1B, 0x02}).bstFrame(bstMessage(0x97, {0x10, 0x10}));
     Loaded log(stream);
     ASSERT_EQ(log.count(), 3u);
-    EXPECT_EQ(log.at(0).effectiveVariant(), 256u);
+    EXPECT_EQ(log.at(0).effectiveVariant(), MsgVariant::Zrl);
     EXPECT_EQ(bytesOf(log.at(0)), (Bytes{0x01, 0xE8, 0x03, 0x00, 0x00}));
     EXPECT_EQ(bytesOf(log.at(1)), (Bytes{0x44, 0x1B, 0x02})) << "ESC ESC is one ESC";
     EXPECT_EQ(bytesOf(log.at(2)), (Bytes{0x97, 0x02, 0x10, 0x10})) << "DLE DLE is one DLE, checksum removed";
-    EXPECT_EQ(log.at(2).effectiveVariant(), 768u);
+    EXPECT_EQ(log.at(2).effectiveVariant(), MsgVariant::Bst);
 }
 
 TEST(ZRLDocParser, RawRunsBetweenFrames)
@@ -270,12 +271,12 @@ TEST(ZRLDocParser, FastPacketAssemblyInsideAFile)
     Loaded log(stream);
     ASSERT_EQ(log.count(), frames.size() + 1);
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        EXPECT_EQ(log.at(i).effectiveVariant(), 1793u);
+        EXPECT_EQ(log.at(i).effectiveVariant(), MsgVariant::CanFrame);
         EXPECT_EQ(log.at(i).flags(), ZRLElement::canFrameOfAssembly);
         EXPECT_EQ(log.at(i).pgn(), 129029u);
     }
     const ZRLElement& assembled = log.at(frames.size());
-    EXPECT_EQ(assembled.effectiveVariant(), 1280u);
+    EXPECT_EQ(assembled.effectiveVariant(), MsgVariant::N2k);
     EXPECT_EQ(assembled.flags(), ZRLElement::assembledFromCan);
     EXPECT_EQ(assembled.pgn(), 129029u);
     ASSERT_EQ(assembled.length(), data.size() + 13);

@@ -160,7 +160,7 @@ TEST(ZRLDoc, RunsAndFramesAcrossTheReadStepsKeepTheirBytes)
     std::size_t frames = 0;
     for (std::size_t i = 1; i < document.elementCount(); ++i) {
         const auto& e = document.element(KelpLib::ElementLine(i));
-        if (e.effectiveVariant() == KelpLib::VariantN2k) {
+        if (e.effectiveVariant() == KelpLib::MsgVariant::N2k) {
             ++frames;
             ASSERT_TRUE(std::equal(heading.begin(), heading.end(), e.data()) && e.length() == heading.size()) << i;
         } else {

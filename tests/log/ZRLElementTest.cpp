@@ -61,18 +61,18 @@ TEST(ZRLElement, KeepsTheTimeItShows)
     for (const ElementTime& clock : {clockAt(noon, 0), clockAt(noon, 2, true, 250000), clockAt(0, 7, false),
                                      clockAt(noon, 65535, true, 0xFFFFFFFFu),
                                      clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000)}) { // base + offset overflows
-        const ZRLElement element(clock, MsgVariantInfo{1280, 1280, 35});
+        const ZRLElement element(clock, MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
         EXPECT_EQ(element.timeText(), clock.text());
         EXPECT_EQ(element.timeColour(), clock.colour());
         EXPECT_EQ(element.time().sequence, clock.sequence);
         EXPECT_EQ(element.time().hasTime, clock.hasTime);
     }
-    EXPECT_EQ(ZRLElement(clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000), VariantN2k).timeText(), "Time Error");
+    EXPECT_EQ(ZRLElement(clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000), MsgVariant::N2k).timeText(), "Time Error");
 }
 
 TEST(ZRLElement, BytesTypeAndSource)
 {
-    ZRLElement element(clockAt(0, 0), MsgVariantInfo{1280, 1280, 35});
+    ZRLElement element(clockAt(0, 0), MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
     const std::uint8_t bytes[] = {0x93, 0x01, 0x02};
     element.setBytes(3, bytes);
     EXPECT_EQ(element.length(), 3u);
@@ -91,9 +91,9 @@ TEST(ZRLElement, BytesTypeAndSource)
     EXPECT_EQ(element.length(), 1u);
     EXPECT_EQ(element.byteAt(1), 0);
 
-    ZRLElement bem(clockAt(0, 0), 1025);
+    ZRLElement bem(clockAt(0, 0), MsgVariant::BemDebug);
     EXPECT_EQ(bem.sourceText(), "LOCAL");
-    EXPECT_EQ(bem.rawVariant(), 1025u);
+    EXPECT_EQ(bem.rawVariant(), MsgVariant::BemDebug);
     EXPECT_EQ(bem.pgn(), 0u);
     bem.setPgn(0xFFFFFFFF);
     EXPECT_EQ(bem.pgn(), 0x1FFFFFFFu);
@@ -101,7 +101,7 @@ TEST(ZRLElement, BytesTypeAndSource)
 
 TEST(ZRLElement, TimestampCellTakesTheTimeColour)
 {
-    ZRLElement element(clockAt(0, 0, false), 512);
+    ZRLElement element(clockAt(0, 0, false), MsgVariant::N183);
     CommonLib::GridCellTraits cell;
     EXPECT_TRUE(element.cellColour("Timestamp", cell));
     std::uint32_t colour = 0;
@@ -116,7 +116,7 @@ TEST(ZRLElement, TimestampCellTakesTheTimeColour)
 TEST(ZRLElement, N2kMessageOfN2kElementsAndUnassembledCanFrames)
 {
     const ZrlTest::Bytes heading = ZrlTest::bst93(2, 127250, 255, 35, 10000, ZrlTest::Bytes(8, 0x11));
-    ZRLElement n2k(clockAt(0, 0), MsgVariantInfo{1280, 1280, 35});
+    ZRLElement n2k(clockAt(0, 0), MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
     n2k.setBytes(static_cast<std::uint32_t>(heading.size()), heading.data());
     N2KMsg message;
     ASSERT_TRUE(n2k.n2kMessage(message));
@@ -127,7 +127,7 @@ TEST(ZRLElement, N2kMessageOfN2kElementsAndUnassembledCanFrames)
     EXPECT_EQ(message.payloadLength(), 8u);
 
     const ZrlTest::Bytes frame = ZrlTest::bst95(500, ZrlTest::CanId{3, 127488, 0x0C, 255}, ZrlTest::Bytes(8, 0x22));
-    ZRLElement single(clockAt(0, 0), 1793);
+    ZRLElement single(clockAt(0, 0), MsgVariant::CanFrame);
     single.setBytes(static_cast<std::uint32_t>(frame.size()), frame.data());
     N2KMsg fromFrame;
     ASSERT_TRUE(single.n2kMessage(fromFrame));
@@ -143,11 +143,11 @@ TEST(ZRLElement, N2kMessageOfN2kElementsAndUnassembledCanFrames)
     single.setFlags(ZRLElement::assembledFromCan);
     EXPECT_TRUE(single.n2kMessage(untouched)) << "only the assembly flag counts";
 
-    ZRLElement bem(clockAt(0, 0), MsgVariantInfo{1280, 1025, 35});
+    ZRLElement bem(clockAt(0, 0), MsgVariantInfo{MsgVariant::N2k, MsgVariant::BemDebug, 35});
     bem.setBytes(static_cast<std::uint32_t>(heading.size()), heading.data());
     EXPECT_FALSE(bem.n2kMessage(untouched)) << "a BEM message inside PGN 126720 is not shown as NMEA 2000";
-    ZRLElement sentence(clockAt(0, 0), 512);
+    ZRLElement sentence(clockAt(0, 0), MsgVariant::N183);
     EXPECT_FALSE(sentence.n2kMessage(untouched));
-    ZRLElement canPacket(clockAt(0, 0), 1792);
+    ZRLElement canPacket(clockAt(0, 0), MsgVariant::CanPacket);
     EXPECT_FALSE(canPacket.n2kMessage(untouched));
 }

@@ -104,7 +104,7 @@ TEST(BST95MsgGridAdapter, FastPacketFrameShowsItsBytes)
     EXPECT_EQ(list->getCellText(0, "Type"), "FAST");
     EXPECT_EQ(list->getCellText(0, "Name"), "GNSS Position Data");
     EXPECT_EQ(list->getCellText(0, "Timestamp"), "23:59:58:000");
-    EXPECT_EQ(colourOf(*list, "Timestamp"), MsgVariantToColour(VariantCanFrame));
+    EXPECT_EQ(colourOf(*list, "Timestamp"), MsgVariantToColour(MsgVariant::CanFrame));
 
     const auto title = adapter->findTable("title");
     EXPECT_EQ(title->getCellText(3, ""), "Fast-Packet, Timestamp 40000 milliseconds");
@@ -143,7 +143,7 @@ TEST(BST95MsgGridAdapter, ElementDecidesTheTimestampColour)
 {
     ElementTime untimed;
     untimed.hasTime = false;
-    ZRLElement element(untimed, VariantCanFrame);
+    ZRLElement element(untimed, MsgVariant::CanFrame);
     const auto adapter = adapterOf(engineFrame(), 0, &element);
     const auto list = adapter->findTable("list");
     EXPECT_EQ(colourOf(*list, "Timestamp"), 0x0000FFu);

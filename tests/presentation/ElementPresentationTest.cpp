@@ -53,46 +53,46 @@ Bytes bemInProprietaryPgn() { return ZrlTest::bst93(7, 126720, 255, 35, 0, {0x3B
 
 TEST(ElementDescribe, FileTags)
 {
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x01, 0xE8, 0x03, 0x00, 0x00})), "ZRL File Version 1.000");
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x01, 0xD2, 0x04, 0x00, 0x00})), "ZRL File Version 1.234");
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x01, 0x10, 0x27})), "ZRL File Version 10.000")
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Zrl, Bytes{0x01, 0xE8, 0x03, 0x00, 0x00})), "ZRL File Version 1.000");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Zrl, Bytes{0x01, 0xD2, 0x04, 0x00, 0x00})), "ZRL File Version 1.234");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Zrl, Bytes{0x01, 0x10, 0x27})), "ZRL File Version 10.000")
         << "a short body reads its missing bytes as 0";
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x05, 0x01, 0x02})), "Unrecognised ZRL Tag type");
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{})), "Unrecognised ZRL Tag type");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Zrl, Bytes{0x05, 0x01, 0x02})), "Unrecognised ZRL Tag type");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Zrl, Bytes{})), "Unrecognised ZRL Tag type");
 }
 
 TEST(ElementDescribe, TextsAndHexByVariant)
 {
     const std::string gga = "$GPGGA,1,2,3*7F";
-    for (MsgVariant variant : {512u, 513u, 514u, 515u})
-        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, gga)), gga) << variant;
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantAscii, std::string("free text"))), "free text");
+    for (MsgVariant variant : {MsgVariant::N183, MsgVariant::N183ChecksumError, MsgVariant::N183Truncated, MsgVariant::N183BadChar})
+        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, gga)), gga) << msgVariantNumber(variant);
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Ascii, std::string("free text"))), "free text");
 
     const Bytes bytes{0x00, 0x1F, 0xAB};
-    for (MsgVariant variant : {769u, 1024u, 1027u, 1028u, 1031u, 1536u})
-        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, bytes)), "00 1F AB") << variant;
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantBinary, Bytes{})), "None") << "an element without bytes has no storage";
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantBst, Bytes{0x01, 0x02})), "Raw Unrecognised BST Data: 01 02");
+    for (MsgVariant variant : {MsgVariant::Reboot, MsgVariant::BemCommand, MsgVariant::BemBoot, MsgVariant::BemBootEnciphered, MsgVariant::BemN183, MsgVariant::Binary})
+        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, bytes)), "00 1F AB") << msgVariantNumber(variant);
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Binary, Bytes{})), "None") << "an element without bytes has no storage";
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::Bst, Bytes{0x01, 0x02})), "Raw Unrecognised BST Data: 01 02");
 
-    for (MsgVariant variant : {0u, 770u, 771u, 772u, 1029u, 1030u, 1792u, 1793u, 1794u, 65280u})
-        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, bytes)), "Unknown Message....!") << variant;
+    for (MsgVariant variant : {MsgVariant::Unknown, MsgVariant::BstControl, MsgVariant::BstBad, MsgVariant::BstChecksumError, MsgVariant::MdtControl, MsgVariant::MdtData, MsgVariant::CanPacket, MsgVariant::CanFrame, MsgVariant::CanOther, MsgVariant::Hidden})
+        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, bytes)), "Unknown Message....!") << msgVariantNumber(variant);
 }
 
 TEST(ElementDescribe, NmeaTwoThousandSummaryLine)
 {
     const Bytes message = ZrlTest::bst93(2, 127250, 255, 35, 0, {1, 2, 3, 4, 5, 6, 7, 8});
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantN2k, message)),
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::N2k, message)),
               "PGN 127250/0x1F112, Src: 35, Dst: 255, Pri: 2, Size: 8,  Data: 01 02 03 04 05 06 07 08");
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantN2k, ZrlTest::bst93(6, 59904, 12, 3, 0, {0x00, 0xEE, 0x00}))),
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::N2k, ZrlTest::bst93(6, 59904, 12, 3, 0, {0x00, 0xEE, 0x00}))),
               "PGN  59904/0x0EA00, Src: 3, Dst: 12, Pri: 6, Size: 3,  Data: 00 EE 00");
-    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantN2k, Bytes{0x93, 0x40, 0x02})),
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(MsgVariant::N2k, Bytes{0x93, 0x40, 0x02})),
               "PGN      0/0x00000, Src: 0, Dst: 255, Pri: 0, Size: 0,  Data: <Zero size array>")
         << "a header that does not decode is the empty message";
 }
 
 TEST(ElementMessageBytes, BemInsideProprietaryPgn)
 {
-    const auto bem = elementOf(MsgVariantInfo{VariantN2k, VariantBemDebug, 35}, bemInProprietaryPgn());
+    const auto bem = elementOf(MsgVariantInfo{MsgVariant::N2k, MsgVariant::BemDebug, 35}, bemInProprietaryPgn());
     KorvBuf bytes;
     bem->messageBytes(bytes);
     ASSERT_EQ(bytes.length(), 3u) << "the NMEA 2000 data from data byte 2 on";
@@ -100,17 +100,17 @@ TEST(ElementMessageBytes, BemInsideProprietaryPgn)
     EXPECT_EQ(KelpLib::describeElement(*bem), "A1 02 03");
 
     // Without a variant change the element's own bytes are the message.
-    const auto n2k = elementOf(VariantN2k, bemInProprietaryPgn());
+    const auto n2k = elementOf(MsgVariant::N2k, bemInProprietaryPgn());
     n2k->messageBytes(bytes);
     EXPECT_EQ(bytes.length(), bemInProprietaryPgn().size());
     // A header that does not decode falls back to the element's bytes.
-    const auto broken = elementOf(MsgVariantInfo{VariantN2k, VariantBemDebug, 0}, Bytes{0x93, 0x40});
+    const auto broken = elementOf(MsgVariantInfo{MsgVariant::N2k, MsgVariant::BemDebug, 0}, Bytes{0x93, 0x40});
     EXPECT_EQ(KelpLib::describeElement(*broken), "93 40");
 }
 
 TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
 {
-    const auto tag = elementOf(VariantZrl, Bytes{0x01, 0xE8, 0x03, 0x00, 0x00});
+    const auto tag = elementOf(MsgVariant::Zrl, Bytes{0x01, 0xE8, 0x03, 0x00, 0x00});
     const auto tagGrid = KelpLib::elementGrid(*tag);
     ASSERT_TRUE(tagGrid);
     EXPECT_EQ(tagGrid->getName(), "ZRL Element");
@@ -118,7 +118,7 @@ TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
     EXPECT_EQ(tagGrid->findTable("list")->getCellText(0, "Data"), "v1.000");
     EXPECT_EQ(tagGrid->shared_from_this(), tagGrid);
 
-    const auto sentence = elementOf(VariantN183, std::string("$GPGGA,1,2,3*7F"));
+    const auto sentence = elementOf(MsgVariant::N183, std::string("$GPGGA,1,2,3*7F"));
     const auto sentenceGrid = KelpLib::elementGrid(*sentence);
     EXPECT_EQ(sentenceGrid->getName(), "NMEA 0183 Message");
     EXPECT_EQ(std::dynamic_pointer_cast<N183MsgGridAdapter>(sentenceGrid)->element(), sentence.get());
@@ -126,17 +126,17 @@ TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
     EXPECT_EQ(sentenceGrid->findTable("list")->getCellText(0, "Formatter"), "GGA");
 
     // Sentences that failed their checks, raw runs and the unclassified are shown as bytes.
-    for (MsgVariant variant : {0u, 513u, 514u, 515u, 768u, 769u, 770u, 1536u, 1537u, 1792u, 1794u, 65280u}) {
+    for (MsgVariant variant : {MsgVariant::Unknown, MsgVariant::N183ChecksumError, MsgVariant::N183Truncated, MsgVariant::N183BadChar, MsgVariant::Bst, MsgVariant::Reboot, MsgVariant::BstControl, MsgVariant::Binary, MsgVariant::Ascii, MsgVariant::CanPacket, MsgVariant::CanOther, MsgVariant::Hidden}) {
         const auto element = elementOf(variant, std::string("$GPGGA,1"));
         const auto grid = KelpLib::elementGrid(*element);
-        EXPECT_EQ(grid->getName(), "KorvBuf") << variant;
-        EXPECT_EQ(grid->findTable("list")->getCellText(0, "Size"), "8") << variant;
+        EXPECT_EQ(grid->getName(), "KorvBuf") << msgVariantNumber(variant);
+        EXPECT_EQ(grid->findTable("list")->getCellText(0, "Size"), "8") << msgVariantNumber(variant);
     }
 }
 
 TEST(ElementGridAdapter, NmeaMessagesAndCanFrames)
 {
-    const auto heading = elementOf(MsgVariantInfo{VariantN2k, VariantN2k, 35},
+    const auto heading = elementOf(MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35},
                                    ZrlTest::bst93(2, 127250, 255, 35, 0, ZrlTest::pgn127250(1, 0.1, 0, 0, 1)));
     const auto grid = KelpLib::elementGrid(*heading);
     ASSERT_TRUE(grid);
@@ -149,14 +149,14 @@ TEST(ElementGridAdapter, NmeaMessagesAndCanFrames)
     EXPECT_EQ(grid->findTable("fields")->getRowCount(), 6u);
     EXPECT_EQ(grid->findTable("fields")->getCellText(1, "Data"), "0.1000");
 
-    const auto single = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{2, 127488, 0x0C, 255},
+    const auto single = elementOf(MsgVariant::CanFrame, ZrlTest::bst95(7, ZrlTest::CanId{2, 127488, 0x0C, 255},
                                                                   ZrlTest::pgn127488(0, 800, 0, 0)));
     const auto singleGrid = KelpLib::elementGrid(*single);
     EXPECT_EQ(singleGrid->getName(), "NMEA 2000 Single-packet message");
     EXPECT_EQ(std::dynamic_pointer_cast<BST95MsgGridAdapter>(singleGrid)->n2kAdapter()->element(), single.get());
     EXPECT_EQ(singleGrid->findTable("fields")->getCellText(0, "Name"), "Instance");
 
-    const auto fast = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{3, 129029, 0x11, 255}, Bytes(8, 0x40)));
+    const auto fast = elementOf(MsgVariant::CanFrame, ZrlTest::bst95(7, ZrlTest::CanId{3, 129029, 0x11, 255}, Bytes(8, 0x40)));
     const auto fastGrid = KelpLib::elementGrid(*fast);
     EXPECT_EQ(fastGrid->getName(), "NMEA 2000 Fast-packet message");
     EXPECT_EQ(fastGrid->findTable("fields")->getCellText(0, "Hex"), "40");
@@ -164,17 +164,16 @@ TEST(ElementGridAdapter, NmeaMessagesAndCanFrames)
 
 TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
 {
-    for (MsgVariant variant : {0u, 256u, 512u, 513u, 768u, 769u, 772u, 1024u, 1025u, 1028u, 1031u, 1032u, 1280u, 1536u, 1537u,
-                               1792u, 1793u, 1794u, 65280u}) {
+    for (MsgVariant variant : {MsgVariant::Unknown, MsgVariant::Zrl, MsgVariant::N183, MsgVariant::N183ChecksumError, MsgVariant::Bst, MsgVariant::Reboot, MsgVariant::BstChecksumError, MsgVariant::BemCommand, MsgVariant::BemDebug, MsgVariant::BemBootEnciphered, MsgVariant::BemN183, MsgVariant::N2k, MsgVariant::Binary, MsgVariant::Ascii, MsgVariant::CanPacket, MsgVariant::CanFrame, MsgVariant::CanOther, MsgVariant::Hidden}) {
         for (const Bytes& bytes : {Bytes{}, Bytes{0x93}, bemInProprietaryPgn()}) {
             // Adapters may point at their element: it is kept while the tables are asked.
-            const auto element = elementOf(MsgVariantInfo{VariantN2k, variant, 35}, bytes);
+            const auto element = elementOf(MsgVariantInfo{MsgVariant::N2k, variant, 35}, bytes);
             const auto grid = KelpLib::elementGrid(*element);
-            ASSERT_TRUE(grid) << variant;
-            ASSERT_EQ(grid->getTableCount(), 3u) << variant;
-            EXPECT_EQ(grid->getTable(0)->getName(), "list") << variant;
-            EXPECT_EQ(grid->getTable(1)->getName(), "title") << variant;
-            EXPECT_EQ(grid->getTable(2)->getName(), "fields") << variant;
+            ASSERT_TRUE(grid) << msgVariantNumber(variant);
+            ASSERT_EQ(grid->getTableCount(), 3u) << msgVariantNumber(variant);
+            EXPECT_EQ(grid->getTable(0)->getName(), "list") << msgVariantNumber(variant);
+            EXPECT_EQ(grid->getTable(1)->getName(), "title") << msgVariantNumber(variant);
+            EXPECT_EQ(grid->getTable(2)->getName(), "fields") << msgVariantNumber(variant);
             // Every cell of every table, and one row and column beyond, answer without fault.
             for (std::uint32_t index = 0; index < 3; ++index) {
                 const auto table = grid->getTable(index);
@@ -191,7 +190,7 @@ TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
 
 TEST(ElementGridAdapter, TablesKeepTheirCopyWhenTheElementChanges)
 {
-    auto element = elementOf(VariantBinary, Bytes{0x10, 0x20});
+    auto element = elementOf(MsgVariant::Binary, Bytes{0x10, 0x20});
     const auto grid = KelpLib::elementGrid(*element);
     const Bytes other{0xFF, 0xFF, 0xFF};
     element->setBytes(3, other.data());

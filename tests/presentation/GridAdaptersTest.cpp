@@ -201,7 +201,7 @@ TEST(ZRLElementGridAdapter, FileVersionTag)
 
 TEST(ZRLElementGridAdapter, OtherTagsAndNoBytes)
 {
-    const ZRLElement element(noonClock(), VariantZrl);
+    const ZRLElement element(noonClock(), MsgVariant::Zrl);
     auto grid = std::make_shared<ZRLElementGridAdapter>(bytesOf({0x05, 0xAB}), &element);
     EXPECT_EQ(grid->element(), &element);
     const auto list = grid->findTable("list");
@@ -219,7 +219,7 @@ TEST(ZRLElementGridAdapter, OtherTagsAndNoBytes)
 
 TEST(N183MsgGridAdapter, TablesOfASentence)
 {
-    const ZRLElement element(noonClock(), VariantN183);
+    const ZRLElement element(noonClock(), MsgVariant::N183);
     auto grid = std::make_shared<N183MsgGridAdapter>(textOf("$SDDPT,12.4,0.5,100*5C"), &element);
     EXPECT_EQ(grid->getName(), "NMEA 0183 Message");
     expectTables(*grid, "N183 Message", "N183 Message", "N183 message fields");

@@ -89,11 +89,11 @@ TEST(N2KMsgGridAdapter, ListColumnColours)
     CommonLib::GridCellTraits stamp;
     EXPECT_TRUE(alone->findTable("list")->getColumnTraits("Timestamp", stamp));
     ASSERT_TRUE(stamp.getColour(colour));
-    EXPECT_EQ(colour, MsgVariantToColour(VariantN2k));
+    EXPECT_EQ(colour, MsgVariantToColour(MsgVariant::N2k));
 
     ElementTime untimed;
     untimed.hasTime = false;
-    ZRLElement element(untimed, VariantN2k);
+    ZRLElement element(untimed, MsgVariant::N2k);
     const auto withElement = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude), &element);
     EXPECT_EQ(withElement->element(), &element);
     CommonLib::GridCellTraits elementStamp;
@@ -104,7 +104,7 @@ TEST(N2KMsgGridAdapter, ListColumnColours)
     CommonLib::GridCellTraits other;
     EXPECT_TRUE(withElement->findTable("list")->getColumnTraits("PGN", other));
     ASSERT_TRUE(other.getColour(colour));
-    EXPECT_EQ(colour, MsgVariantToColour(VariantN2k));
+    EXPECT_EQ(colour, MsgVariantToColour(MsgVariant::N2k));
 }
 
 TEST(N2KMsgGridAdapter, TitleRows)

@@ -1,0 +1,113 @@
+#include "log/MsgKinds.h"
+
+#include "log/ElementListText.h"
+#include "log/MessageBytes.h"
+
+#include <stdexcept>
+
+namespace KelpLib {
+
+namespace {
+
+using enum MsgVariant;
+constexpr std::array<std::uint8_t, 6> none{};
+
+// Constant data: nothing to fill at run time, so concurrent first use is safe.
+constexpr MsgKind kinds[] = {
+    // kind, name, colour, group, family, BST ids, engineering, list text, message bytes
+    {Unknown, "UNKNOWN", 0x00FFFF, GroupUnknown, MsgFamily::None, none, false, rawListText, ownMessageBytes},
+    {Zrl, "ZRL", 0x13458B, GroupZrl, MsgFamily::Tag, none, false, rawListText, ownMessageBytes},
+    {N183, "N183", 0x000000, GroupN183, MsgFamily::Sentence, none, false, sentenceListText, ownMessageBytes},
+    {N183ChecksumError, "N183XC", 0x0000FF, GroupN183, MsgFamily::Sentence, none, false, sentenceListText, ownMessageBytes},
+    {N183Truncated, "N183Trunc", 0x0000FF, GroupN183, MsgFamily::Sentence, none, false, sentenceListText, ownMessageBytes},
+    {N183BadChar, "N183BadChar", 0x0000FF, GroupN183, MsgFamily::Sentence, none, false, sentenceListText, ownMessageBytes},
+    {Bst, "BST", 0x6030B0, GroupBst, MsgFamily::Bst, none, false, rawListText, n2kCarriedMessageBytes},
+    {Reboot, "REBOOT", 0xA000A0, GroupBst, MsgFamily::Bst, {0x11}, true, rawListText, n2kCarriedMessageBytes},
+    {BstControl, "BSTCTRL", 0x000000, GroupBst, MsgFamily::Bst, none, false, rawListText, n2kCarriedMessageBytes},
+    {BstBad, "BSTBAD", 0x0000FF, GroupBst, MsgFamily::Bst, none, false, rawListText, n2kCarriedMessageBytes},
+    {BstChecksumError, "!BSTXC", 0x0000FF, GroupBst, MsgFamily::Bst, none, false, rawListText, n2kCarriedMessageBytes},
+    {BemCommand, "BEMCMD", 0x008000, GroupBst, MsgFamily::Bem, {0xA0, 0xA1}, false, bemListText, bemMessageBytes},
+    {BemDebug, "BEMDBG", 0x008000, GroupBst, MsgFamily::Bem, {0xA2}, true, bemListText, bemMessageBytes},
+    {BemProgram, "BEMPRG", 0x008000, GroupBst, MsgFamily::Bem, {0xA3, 0xA4}, true, bemListText, bemMessageBytes},
+    {BemBoot, "BEMBOOT", 0x008000, GroupBst, MsgFamily::Bem, {0xA5, 0xA6}, true, bemListText, bemMessageBytes},
+    {BemBootEnciphered, "BEMBOOT", 0x008000, GroupBst, MsgFamily::Bem, {0xA7, 0xA8}, true, bemListText, bemMessageBytes},
+    {MdtControl, "MDTCTL", 0xFF0000, GroupBst, MsgFamily::Mdt, {0xA9}, false, bemListText, bemMessageBytes},
+    {MdtData, "MDTDATA", 0x800000, GroupBst, MsgFamily::Mdt, {0xC0}, false, bemListText, bemMessageBytes},
+    {BemN183, "BEMN183", 0xA000A0, GroupBst, MsgFamily::Bem, none, false, bemListText, bemMessageBytes},
+    {N2k, "N2K", 0x000000, GroupN2k, MsgFamily::N2k, {0x90, 0x91, 0x92, 0x93, 0x94, 0xD0}, false, n2kListText, ownMessageBytes},
+    {Binary, "BINARY", 0xD30094, GroupBinary, MsgFamily::Raw, none, false, rawListText, ownMessageBytes},
+    {Ascii, "ASCII", 0xD30094, GroupAscii, MsgFamily::Raw, none, false, rawListText, ownMessageBytes},
+    {CanPacket, "CANPACKET", 0x008CFF, GroupCan, MsgFamily::Can, {0x96}, false, rawListText, ownMessageBytes},
+    // A single CAN frame reads like a message in the list.
+    {CanFrame, "CANPACKET", 0x008CFF, GroupCan, MsgFamily::Can, {0x95}, false, n2kListText, ownMessageBytes},
+    {CanOther, "CANPACKET", 0x008CFF, GroupCan, MsgFamily::Can, none, false, rawListText, ownMessageBytes},
+    {Hidden, nullptr, 0, GroupUnknown, MsgFamily::None, none, false, rawListText, ownMessageBytes},
+};
+
+constexpr bool everyKindHasItsRow()
+{
+    if (std::size(kinds) != msgVariantCount)
+        return false;
+    for (std::size_t i = 0; i < msgVariantCount; ++i)
+        if (kinds[i].variant != allMsgVariants[i])
+            return false;
+    return true;
+}
+static_assert(everyKindHasItsRow(), "one row per kind, in the order of allMsgVariants");
+static_assert(allMsgVariants[msgVariantCount - 1] == Hidden, "Hidden, outside the index by number, is the last kind");
+
+// Every element looks its kind up: an index by number below 2048, made at compile time (the
+// numbers of all kinds but Hidden lie there).
+constexpr std::size_t indexedNumbers = 2048;
+constexpr std::array<std::int8_t, indexedNumbers> rowByNumber = [] {
+    std::array<std::int8_t, indexedNumbers> rows{};
+    rows.fill(-1);
+    for (std::size_t i = 0; i < msgVariantCount; ++i)
+        if (msgVariantNumber(allMsgVariants[i]) < indexedNumbers)
+            rows[msgVariantNumber(allMsgVariants[i])] = static_cast<std::int8_t>(i);
+    return rows;
+}();
+
+constexpr std::array<MsgVariant, 256> kindByBstId = [] {
+    std::array<MsgVariant, 256> byId{};
+    byId.fill(Bst);
+    for (const MsgKind& kind : kinds)
+        for (std::uint8_t id : kind.bstIds)
+            if (id != 0)
+                byId[id] = kind.variant;
+    return byId;
+}();
+
+const MsgKind& namedKind(MsgVariant variant, const char* lookup)
+{
+    const MsgKind& kind = msgKind(variant, lookup);
+    if (kind.name == nullptr)
+        throw std::out_of_range(std::string(lookup) + " unrecognised variant");
+    return kind;
+}
+
+} // namespace
+
+std::size_t msgVariantIndex(MsgVariant variant, const char* lookup)
+{
+    const std::uint32_t number = msgVariantNumber(variant);
+    if (variant == Hidden)
+        return msgVariantCount - 1;
+    if (number >= indexedNumbers || rowByNumber[number] < 0)
+        throw std::out_of_range(std::string(lookup) + " unrecognised variant");
+    return static_cast<std::size_t>(rowByNumber[number]);
+}
+
+const MsgKind& msgKind(MsgVariant variant, const char* lookup) { return kinds[msgVariantIndex(variant, lookup)]; }
+
+const char* MsgVariantToString(MsgVariant variant) { return namedKind(variant, "MsgVariantToString").name; }
+
+std::uint32_t MsgVariantToColour(MsgVariant variant) { return namedKind(variant, "MsgVariantToColour").colour; }
+
+std::uint32_t MsgVariantToGroup(MsgVariant variant) { return namedKind(variant, "MsgVariantToGroup").group; }
+
+MsgFamily msgVariantFamily(MsgVariant variant) { return msgKind(variant, "msgVariantFamily").family; }
+
+MsgVariant bstIdToVariant(std::uint8_t id) { return kindByBstId[id]; }
+
+} // namespace KelpLib
