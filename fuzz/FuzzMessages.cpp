@@ -33,9 +33,6 @@ std::size_t renderAll(const KelpLib::IGridRender& render)
     return characters;
 }
 
-constexpr KelpLib::MsgVariant variants[] = {256, 512, 768, 770, 1024, 1025, 1026, 1029, 1030, 1031,
-                                            1280, 1536, 1537, 1792, 1793, 1794};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -48,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     characters += renderAll(KelpLib::N2KMsg(view));
     characters += renderAll(KelpLib::BSTMsg(view));
     characters += renderAll(KelpLib::N183Msg(view));
-    for (KelpLib::MsgVariant variant : variants) {
-        KelpLib::ZRLElement element(KelpLib::ElementTime{}, KelpLib::MsgVariantInfo{1280, variant, 0});
+    for (KelpLib::MsgVariant variant : KelpLib::allMsgVariants) {
+        KelpLib::ZRLElement element(KelpLib::ElementTime{}, KelpLib::MsgVariantInfo{KelpLib::MsgVariant::N2k, variant, 0});
         element.setBytes(static_cast<std::uint32_t>(bytes.size()), bytes.data());
         characters += renderElement(element);
     }
