@@ -1,12 +1,11 @@
 // Every message class and every grid adapter on arbitrary element bytes: the bytes are given
-// to an element of each variant (whose factory picks the adapter), and to the NMEA 2000, BST
-// and NMEA 0183 message classes directly, and every text they render is asked for.
+// to an element of each kind (whose row picks the adapter), and to the BST and NMEA 0183
+// message classes directly, and every text they render is asked for.
 #include "log/ZRLElement.h"
 #include "messages/BSTMsg.h"
 #include "common/ByteBuffer.h"
 #include "messages/IGridRender.h"
 #include "messages/N183Msg.h"
-#include "messages/N2KMsg.h"
 #include "support/RenderElement.h"
 
 #include <cstdint>
@@ -42,7 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KelpLib::ByteBuffer view;
     KelpLib::wrap(view, bytes.data(), static_cast<std::int64_t>(bytes.size()));
     std::size_t characters = 0;
-    characters += renderAll(KelpLib::N2KMsg(view));
     characters += renderAll(KelpLib::BSTMsg(view));
     characters += renderAll(KelpLib::N183Msg(view));
     for (KelpLib::MsgVariant variant : KelpLib::allMsgVariants) {

@@ -35,10 +35,10 @@ ZRLDoc::ZRLDoc()
 {
     clear();
     kind_ = kMixed;
-    addColumn("Line", 6, 0);
-    addColumn("Timestamp", 12, 1);
-    addColumn("Type", 10, 2);
-    addColumn("Data", 60, 9);
+    addColumn("Line", 6, ListColumnLine);
+    addColumn("Timestamp", 12, ListColumnTimestamp);
+    addColumn("Type", 10, ListColumnType);
+    addColumn("Data", 60, ListColumnData);
 }
 
 ZRLDoc::~ZRLDoc()
@@ -108,9 +108,9 @@ void ZRLDoc::resetColumns()
 {
     columns_.clear();
     nextColumn_ = 0;
-    addColumn("Line", 6, 0);
-    addColumn("Timestamp", 12, 1);
-    addColumn("Type", 10, 2);
+    addColumn("Line", 6, ListColumnLine);
+    addColumn("Timestamp", 12, ListColumnTimestamp);
+    addColumn("Type", 10, ListColumnType);
 }
 
 void ZRLDoc::addColumn(const char* name, std::uint32_t width, std::uint32_t id)
@@ -130,9 +130,10 @@ struct ColumnSpec {
 
 // The columns of the kinds whose message class has no column set of its own, after Line,
 // Timestamp and Type; NMEA 2000, sentence and BST documents take their message class's set.
-constexpr ColumnSpec canColumns[] = {{"PGN", 8, 10}, {"Name", 20, 5}, {"Src", 5, 11}, {"Dest", 5, 12},
-                                     {"Pri", 4, 13}, {"Size", 5, 8},  {"Data", 60, 9}};
-constexpr ColumnSpec mixedColumns[] = {{"Data", 60, 9}};
+constexpr ColumnSpec canColumns[] = {{"PGN", 8, ListColumnPgn},  {"Name", 20, ListColumnName}, {"Src", 5, ListColumnSrc},
+                                     {"Dest", 5, ListColumnDest}, {"Pri", 4, ListColumnPri},    {"Size", 5, ListColumnSize},
+                                     {"Data", 60, ListColumnData}};
+constexpr ColumnSpec mixedColumns[] = {{"Data", 60, ListColumnData}};
 
 } // namespace
 

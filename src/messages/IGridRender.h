@@ -5,13 +5,6 @@
 
 namespace KelpLib {
 
-// Carried by every renderer; nothing in the core reads it.
-struct RenderBaseProps {
-    std::uint16_t value = 0;
-    std::string first;
-    std::string second;
-};
-
 // A message as a details view: a few title rows above a table of rows and named columns.
 class IGridRender {
 public:
@@ -23,8 +16,6 @@ public:
     virtual std::string columnName(std::uint32_t column) const = 0;
     virtual std::string cellText(std::uint32_t row, const std::string& columnName) const = 0;
     virtual ~IGridRender() = default;
-
-    RenderBaseProps renderProps;
 };
 
 } // namespace KelpLib

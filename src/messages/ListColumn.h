@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace KelpLib {
 
@@ -22,6 +24,10 @@ enum ListColumnId : std::uint32_t {
     ListColumnDest = 12,
     ListColumnPri = 13,
 };
+
+// The id of the column of that name ("Line", "Timestamp", "PGN", ...), if any: each id has
+// one name in every list.
+std::optional<ListColumnId> listColumnIdNamed(std::string_view name);
 
 // One column of a document's message list.
 struct ListColumn {

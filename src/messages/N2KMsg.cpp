@@ -1,6 +1,5 @@
 #include "messages/N2KMsg.h"
 
-
 #include "common/SafeFormat.h"
 #include "common/ByteFormat.h"
 #include "messages/KorvBuf.h"
@@ -24,6 +23,17 @@ constexpr std::size_t fieldListReserve = 30;
 // Room of the re-encoded BST message: id, length, 6 header bytes and the largest payload.
 constexpr std::uint32_t rawCapacity = 232;
 
+// "%6d", or "0x%05X" in hex.
+std::string pgnText(std::uint32_t pgn, bool hex)
+{
+    return hex ? safeFormat("0x%05X", pgn) : safeFormat("%6d", static_cast<int>(pgn));
+}
+
+std::string payloadHex(const N2KMsg_s& message)
+{
+    return hexDump(message.data, message.length <= N2KMsg_s::maxPayload ? message.length : N2KMsg_s::maxPayload, nullptr, " ");
+}
+
 } // namespace
 
 N2KMsg::N2KMsg() { payloadView.data = data; }
@@ -40,7 +50,7 @@ N2KMsg::N2KMsg(const ByteBuffer& message)
 }
 
 N2KMsg::N2KMsg(const N2KMsg& other)
-    : N2KMsg_s(), IGridRender(other), IListRender(other), StandardsLib::IMessage(other)
+    : N2KMsg_s(), IListRender(other), StandardsLib::IMessage(other)
 {
     payloadView.data = data;
     copyHeader(other);
@@ -50,7 +60,6 @@ N2KMsg& N2KMsg::operator=(const N2KMsg& other)
 {
     if (this == &other)
         return *this;
-    renderProps = other.renderProps;
     // The old entries point at this payload, which is about to change: they go first.
     dropFields();
     copyHeader(other);
@@ -128,29 +137,12 @@ void N2KMsg::listColumns(std::vector<ListColumn>& out)
     out.insert(out.end(), std::begin(columns), std::end(columns));
 }
 
-std::string N2KMsg::pgnText(std::uint32_t pgn, bool hex)
-{
-    return hex ? safeFormat("0x%05X", pgn) : safeFormat("%6d", static_cast<int>(pgn));
-}
-
-std::string N2KMsg::byteText(std::uint32_t value, bool hex)
-{
-    return hex ? safeFormat("0x%02X", value) : std::to_string(value);
-}
-
-std::string N2KMsg::payloadText(const N2KMsg_s& message, bool hex, bool commaSeparated)
-{
-    const char* separator = commaSeparated ? "," : " ";
-    const std::uint32_t count = message.length <= maxPayload ? message.length : maxPayload;
-    return hex ? hexDump(message.data, count, nullptr, separator) : decimalList(message.data, count, nullptr, separator);
-}
-
 std::string N2KMsg::summary(const N2KMsg_s& message)
 {
     return "PGN " + pgnText(message.pgn, false) + "/" + pgnText(message.pgn, true) + ", " + "Src: " +
            std::to_string(message.source) + ", " + "Dst: " + std::to_string(message.destination) + ", " +
            "Pri: " + std::to_string(message.priority) + ", " + "Size: " + std::to_string(message.length) + ", " +
-           " Data: " + payloadText(message, true, false);
+           " Data: " + payloadHex(message);
 }
 
 std::string N2KMsg::listText(const N2KMsg_s& message, const ListColumn& column)
@@ -161,12 +153,12 @@ std::string N2KMsg::listText(const N2KMsg_s& message, const ListColumn& column)
     case ListColumnName:
         return StandardsLib::pgnNameText(StandardsLib::N2KPayload{
             message.pgn, message.length <= maxPayload ? message.length : maxPayload, message.data});
-    case ListColumnSize: return byteText(message.length, false);
-    case ListColumnData: return payloadText(message, true, false);
+    case ListColumnSize: return std::to_string(message.length);
+    case ListColumnData: return payloadHex(message);
     case ListColumnPgn: return pgnText(message.pgn, false);
-    case ListColumnSrc: return byteText(message.source, false);
-    case ListColumnDest: return byteText(message.destination, false);
-    case ListColumnPri: return byteText(message.priority, false);
+    case ListColumnSrc: return std::to_string(message.source);
+    case ListColumnDest: return std::to_string(message.destination);
+    case ListColumnPri: return std::to_string(message.priority);
     default: return {};
     }
 }
@@ -201,50 +193,6 @@ std::shared_ptr<KorvBuf> N2KMsg::raw() const
     out->append(header, sizeof header);
     out->append(data, length);
     return out;
-}
-
-std::uint32_t N2KMsg::titleRowCount() const { return 4; }
-
-std::string N2KMsg::titleRow(std::uint32_t row) const
-{
-    switch (row) {
-    case 0: return safeFormat("PGN %u (%05X)", pgn, pgn);
-    case 1: return pgnName();
-    case 2:
-        if (destination < globalAddress)
-            return safeFormat("Source address %u to %u, at priority %u", source, destination, priority);
-        return safeFormat("Source address %u to Global, at priority %u", source, priority);
-    case 3: return safeFormat("Number of fields = %u", rowCount());
-    default: return "Bad row";
-    }
-}
-
-std::uint32_t N2KMsg::rowCount() const { return fieldCount(); }
-
-std::uint32_t N2KMsg::columnCount() const { return 4; }
-
-std::string N2KMsg::rowHeader(std::uint32_t row) const { return fieldRowHeader(row); }
-
-std::string N2KMsg::columnName(std::uint32_t column) const
-{
-    static const char* const names[] = {"Fld", "Name", "Value", "Units"};
-    return column < 4 ? names[column] : "None";
-}
-
-std::string N2KMsg::cellText(std::uint32_t row, const std::string& column) const
-{
-    if (row >= rowCount())
-        return "Row Out Of Range";
-    const StandardsLib::N2KFieldInfo& field = fields[row];
-    if (column == "Fld")
-        return field.ordinalText();
-    if (column == "Name")
-        return field.name();
-    if (column == "Value")
-        return field.valueText(false);
-    if (column == "Units")
-        return field.unitsShown() ? std::string() : field.unitsText(false);
-    return "Column Out Of Range";
 }
 
 } // namespace KelpLib

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/ByteBuffer.h"
-#include "messages/IGridRender.h"
 #include "messages/IListRender.h"
 #include "messages/IMessage.h"
 #include "messages/ListColumn.h"
@@ -18,13 +17,13 @@
 namespace KelpLib {
 
 // One NMEA 2000 message: the header and payload decoded from a BST message, and on demand the
-// list of its fields laid over the payload against the PGN database. It renders itself as
-// title rows and a field table, as list cells, as a key text, as a re-encoded BST message and
-// through a grid adapter made once and then shared.
+// list of its fields laid over the payload against the PGN database. It renders itself as list
+// cells, a summary line, a key text and a re-encoded BST message; the details pane shows it
+// through presentation/N2KMsgGridAdapter.
 //
 // The field entries point at this object's own payload view, so a copy never takes them over:
 // it starts without a field list and builds its own when asked. Moving is copying.
-class N2KMsg : public N2KMsg_s, public IGridRender, public IListRender, public StandardsLib::IMessage {
+class N2KMsg : public N2KMsg_s, public IListRender, public StandardsLib::IMessage {
 public:
     N2KMsg();
     // Decodes the header; a message that does not decode is invalid, with time and length 0.
@@ -53,18 +52,6 @@ public:
     // Appends the list columns of a log in which NMEA 2000 messages predominate.
     static void listColumns(std::vector<ListColumn>& out);
 
-    // Header formatters: hex "0x%05X" / "0x%02X", else "%6d" for the PGN and "%u" for the rest.
-    static std::string pgnText(std::uint32_t pgn, bool hex);
-    static std::string byteText(std::uint32_t value, bool hex);
-    // The payload as a hex dump (hex) or a decimal list, separated by "," or " ".
-    static std::string payloadText(const N2KMsg_s& message, bool hex, bool commaSeparated);
-    std::string pgnText(bool hex) const { return pgnText(pgn, hex); }
-    std::string sourceText(bool hex) const { return byteText(source, hex); }
-    std::string destinationText(bool hex) const { return byteText(destination, hex); }
-    std::string priorityText(bool hex) const { return byteText(priority, hex); }
-    std::string lengthText(bool hex) const { return byteText(length, hex); }
-    std::string payloadText(bool hex, bool commaSeparated) const { return payloadText(*this, hex, commaSeparated); }
-
     // The one-line description of the message in the log element's description.
     static std::string summary(const N2KMsg_s& message);
     std::string summary() const { return summary(*this); }
@@ -79,15 +66,6 @@ public:
     std::string key() const override;
     // The message re-encoded as a BST 0x94 message with a source byte after the destination.
     std::shared_ptr<KorvBuf> raw() const override;
-
-    // IGridRender
-    std::uint32_t titleRowCount() const override;
-    std::string titleRow(std::uint32_t row) const override;
-    std::uint32_t rowCount() const override;
-    std::uint32_t columnCount() const override;
-    std::string rowHeader(std::uint32_t row) const override;
-    std::string columnName(std::uint32_t column) const override;
-    std::string cellText(std::uint32_t row, const std::string& columnName) const override;
 
     // IListRender
     std::string listText(const ListColumn& column) const override;

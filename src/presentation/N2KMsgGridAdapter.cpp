@@ -36,25 +36,13 @@ bool N2KMsgListViewGridTable::getColumnTraits(const std::string& columnId, Commo
     return true;
 }
 
+// The cells of the message list, and the message's own time word as Timestamp.
 std::string N2KMsgListViewGridTable::columnText(const std::string& columnId) const
 {
-    if (columnId == "PGN")
-        return message->pgnText(false);
-    if (columnId == "Src")
-        return message->sourceText(false);
-    if (columnId == "Dest")
-        return message->destinationText(false);
-    if (columnId == "Name")
-        return message->pgnName();
     if (columnId == "Timestamp")
         return timeOfDayText(message->timeWord());
-    if (columnId == "Pri")
-        return message->priorityText(false);
-    if (columnId == "Size")
-        return message->lengthText(false);
-    if (columnId == "Data")
-        return message->payloadText(true, false);
-    return {};
+    const std::optional<ListColumnId> id = listColumnIdNamed(columnId);
+    return id ? N2KMsg::listText(*message, ListColumn{columnId, 0, *id, true}) : std::string();
 }
 
 N2KMsgTitleGridTable::N2KMsgTitleGridTable(const N2KMsg* message) : TitleGridTable("N2K Message", 3), message(message) {}

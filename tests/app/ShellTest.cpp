@@ -103,11 +103,9 @@ private slots:
     void everyTextColourReadsOnEveryStyle()
     {
         std::vector<std::uint32_t> colours{0x0000FF, 0x008000, 0x00C0C0}; // the timestamp's three
-        for (KelpLib::MsgVariant variant = 0; variant < 2048; ++variant)
-            try {
+        for (KelpLib::MsgVariant variant : KelpLib::allMsgVariants)
+            if (variant != KelpLib::MsgVariant::Hidden)
                 colours.push_back(KelpLib::MsgVariantToColour(variant));
-            } catch (const std::out_of_range&) {
-            }
         for (std::int32_t code : {-1, 0, 10, 11, 12, 13, 14, 15, 99})
             colours.push_back(CommonLib::logRowColour(code));
         for (const ZrlApp::VisualStyle& style : ZrlApp::visualStyles()) {

@@ -35,11 +35,12 @@ Bytes heading93()
 
 ListColumn column(std::uint32_t id) { return ListColumn{"", 0, id, true}; }
 
-std::vector<std::string> ordinals(const N2KMsg& message)
+// The fields' names, in order.
+std::vector<std::string> fieldNames(const N2KMsg& message)
 {
     std::vector<std::string> out;
-    for (std::uint32_t row = 0; row < message.rowCount(); ++row)
-        out.push_back(message.cellText(row, "Fld"));
+    for (std::uint32_t row = 0; row < message.fieldCount(); ++row)
+        out.push_back(message.fieldInfo(row)->name());
     return out;
 }
 
@@ -61,21 +62,6 @@ TEST(N2KMsg, DecodesTheBst93Header)
     EXPECT_EQ(message.payload()[1], 0xE8);
 }
 
-TEST(N2KMsg, TitleRows)
-{
-    const N2KMsg message = messageOf(heading93());
-    EXPECT_EQ(message.titleRowCount(), 4u);
-    EXPECT_EQ(message.columnCount(), 4u);
-    EXPECT_EQ(message.titleRow(0), "PGN 127250 (1F112)");
-    EXPECT_EQ(message.titleRow(1), "Vessel Heading");
-    EXPECT_EQ(message.titleRow(2), "Source address 35 to Global, at priority 2");
-    EXPECT_EQ(message.titleRow(4), "Bad row");
-
-    const N2KMsg addressed = messageOf(ZrlTest::bst93(6, 59904, 254, 7, 0, {0x00, 0xEE, 0x00}));
-    EXPECT_EQ(addressed.titleRow(0), "PGN 59904 (0EA00)");
-    EXPECT_EQ(addressed.titleRow(2), "Source address 7 to 254, at priority 6") << "254 is below 255";
-}
-
 TEST(N2KMsg, UndecodableMessagesAreInvalidAndStillRender)
 {
     Bytes bytes = heading93();
@@ -87,8 +73,6 @@ TEST(N2KMsg, UndecodableMessagesAreInvalidAndStillRender)
     EXPECT_EQ(unknownId.payloadLength(), 0u);
     EXPECT_EQ(unknownId.fieldCount(), 0u);
     EXPECT_EQ(unknownId.fieldInfo(0), nullptr);
-    EXPECT_EQ(unknownId.titleRow(3), "Number of fields = 0");
-    EXPECT_EQ(unknownId.cellText(0, "Fld"), "Row Out Of Range");
     EXPECT_EQ(unknownId.listText(column(ListColumnData)), "<Zero size array>");
 
     bytes = heading93();
@@ -100,7 +84,7 @@ TEST(N2KMsg, UndecodableMessagesAreInvalidAndStillRender)
 
     const N2KMsg empty = messageOf({});
     EXPECT_FALSE(empty.valid());
-    EXPECT_EQ(empty.rowCount(), 0u);
+    EXPECT_EQ(empty.fieldCount(), 0u);
 
     const N2KMsg byDefault;
     EXPECT_FALSE(byDefault.valid());
@@ -113,28 +97,8 @@ TEST(N2KMsg, UnknownPgnHasNoFieldsAndAFallbackName)
     const N2KMsg unknown = messageOf(ZrlTest::bst93(3, 126989, 255, 1, 0, Bytes(8, 0)));
     ASSERT_EQ(unknown.definition(), nullptr) << "PGN 126989 is in no definition's range";
     EXPECT_EQ(unknown.pgnName(), "Unknown PGN (126989)");
-    EXPECT_EQ(unknown.titleRow(1), "Unknown PGN (126989)");
     EXPECT_EQ(unknown.fieldCount(), 0u);
     EXPECT_EQ(unknown.key(), "p126989_i000_s01_dFF");
-}
-
-TEST(N2KMsg, HeaderFormatters)
-{
-    const N2KMsg message = messageOf(ZrlTest::bst93(2, 0x1F112, 0x0A, 0xC3, 0, {0x01, 0x02, 0xFF}));
-    EXPECT_EQ(message.pgnText(true), "0x1F112");
-    EXPECT_EQ(message.pgnText(false), "127250");
-    EXPECT_EQ(N2KMsg::pgnText(59904, false), " 59904") << "right-aligned in 6";
-    EXPECT_EQ(N2KMsg::pgnText(0x100, true), "0x00100");
-    EXPECT_EQ(message.sourceText(true), "0xC3");
-    EXPECT_EQ(message.sourceText(false), "195");
-    EXPECT_EQ(message.destinationText(true), "0x0A");
-    EXPECT_EQ(message.destinationText(false), "10");
-    EXPECT_EQ(message.priorityText(true), "0x02");
-    EXPECT_EQ(message.lengthText(false), "3");
-    EXPECT_EQ(message.payloadText(true, false), "01 02 FF");
-    EXPECT_EQ(message.payloadText(true, true), "01,02,FF");
-    EXPECT_EQ(message.payloadText(false, false), "1 2 255 ");
-    EXPECT_EQ(message.payloadText(false, true), "1,2,255,");
 }
 
 TEST(N2KMsg, SummaryLine)
@@ -224,86 +188,34 @@ TEST(N2KMsg, RawIsTheBst94LayoutWithASourceByte)
     EXPECT_EQ(ofInvalid->data()[1], 7);
 }
 
-TEST(N2KMsg, RowAndColumnNames)
-{
-    const N2KMsg message = messageOf(heading93());
-    EXPECT_EQ(message.rowHeader(0), "field = 0");
-    EXPECT_EQ(message.rowHeader(12), "field = 12");
-    EXPECT_EQ(message.columnName(0), "Fld");
-    EXPECT_EQ(message.columnName(1), "Name");
-    EXPECT_EQ(message.columnName(2), "Value");
-    EXPECT_EQ(message.columnName(3), "Units");
-    EXPECT_EQ(message.columnName(4), "None");
-}
-
-// ----- Field-list tests: these need the field walk.
-
-TEST(N2KMsgFields, FieldTableOfVesselHeading)
-{
-    const N2KMsg message = messageOf(heading93());
-    ASSERT_EQ(message.fieldCount(), 6u);
-    EXPECT_EQ(message.rowCount(), 6u);
-    EXPECT_EQ(message.titleRow(3), "Number of fields = 6");
-    EXPECT_EQ(message.cellText(0, "Fld"), "1");
-    EXPECT_EQ(message.cellText(5, "Fld"), "6");
-    EXPECT_EQ(message.cellText(0, "Name"), "Sequence ID");
-    EXPECT_EQ(message.cellText(1, "Name"), "Heading Sensor Reading");
-    EXPECT_EQ(message.cellText(1, "Value"), "0.1000") << "the plain value, not the converted one";
-    EXPECT_EQ(message.cellText(1, "Units"), "Radian");
-    EXPECT_EQ(message.cellText(2, "Value"), "Data not available");
-    EXPECT_EQ(message.cellText(4, "Value"), "1 (Magnetic)");
-    EXPECT_EQ(message.cellText(4, "Units"), "");
-    EXPECT_EQ(message.cellText(6, "Fld"), "Row Out Of Range");
-    EXPECT_EQ(message.cellText(0, "fld"), "Column Out Of Range") << "names compare exactly";
-    EXPECT_EQ(message.cellText(0, "Field"), "Column Out Of Range");
-    EXPECT_EQ(message.fieldInfo(6), nullptr);
-    ASSERT_NE(message.fieldInfo(5), nullptr);
-    EXPECT_EQ(message.fieldInfo(5)->ordinal(), 6u);
-}
-
-TEST(N2KMsgFields, UnitsColumnIsEmptyWhileUnitsAreShown)
-{
-    const N2KMsg message = messageOf(heading93());
-    ASSERT_GT(message.fieldCount(), 1u);
-    auto* field = const_cast<StandardsLib::N2KFieldInfo*>(message.fieldInfo(1));
-    const std::string units = field->unitsText(false);
-    field->setUnitsShown(true);
-    EXPECT_EQ(message.cellText(1, "Units"), "");
-    field->setUnitsShown(false);
-    EXPECT_EQ(message.cellText(1, "Units"), units);
-}
-
 TEST(N2KMsgFields, PgnListRepeatsItsPgnFieldInThreeByteSteps)
 {
     // 126464 declares no repeating group: field 1 repeats until the payload ends.
     const Bytes payload = {0x00, 0x00, 0xEE, 0x00, 0x12, 0xF1, 0x01, 0x15, 0xF8, 0x01};
     const N2KMsg message = messageOf(ZrlTest::bst93(6, 126464, 255, 9, 0, payload));
     ASSERT_EQ(message.payloadLength(), 10u);
-    EXPECT_EQ(ordinals(message), (std::vector<std::string>{"1", "2", "3", "4"}));
-    EXPECT_EQ(message.cellText(0, "Name"), "Function Code");
-    for (std::uint32_t row = 1; row < 4; ++row)
-        EXPECT_EQ(message.cellText(row, "Name"), "PGN") << row;
+    EXPECT_EQ(fieldNames(message), (std::vector<std::string>{"Function Code", "PGN", "PGN", "PGN"}));
 }
 
 TEST(N2KMsgFields, RepeatCountZeroEndsTheListAtTheGroup)
 {
     // 129540: the group (fields 4 to 10) repeats "Sats in View" (field 3) times.
     const N2KMsg none = messageOf(ZrlTest::bst93(6, 129540, 255, 9, 0, {0x01, 0xFC, 0x00}));
-    EXPECT_EQ(ordinals(none), (std::vector<std::string>{"1", "2", "3", "4"}));
-    EXPECT_EQ(none.cellText(3, "Name"), "Sats in View");
+    ASSERT_EQ(none.fieldCount(), 4u);
+    EXPECT_EQ(fieldNames(none)[3], "Sats in View");
 
     Bytes one = {0x01, 0xFC, 0x01};
     one.resize(3 + 12, 0x10);
     const N2KMsg single = messageOf(ZrlTest::bst93(6, 129540, 255, 9, 0, one));
     EXPECT_EQ(single.fieldCount(), 4u + 7u);
-    EXPECT_EQ(single.cellText(4, "Name"), "PRN (Sat ID)");
+    EXPECT_EQ(fieldNames(single)[4], "PRN (Sat ID)");
 }
 
 TEST(N2KMsgFields, CopiesBuildTheirOwnFieldList)
 {
     auto original = std::make_unique<N2KMsg>(messageOf(heading93()));
     ASSERT_EQ(original->fieldCount(), 6u);
-    const std::string value = original->cellText(1, "Value");
+    const std::string value = original->fieldInfo(1)->valueText(false);
 
     N2KMsg copy(*original);
     N2KMsg assigned;
@@ -312,14 +224,14 @@ TEST(N2KMsgFields, CopiesBuildTheirOwnFieldList)
     original.reset(); // a shared list would now point at freed memory
 
     ASSERT_EQ(copy.fieldCount(), 6u);
-    EXPECT_EQ(copy.cellText(1, "Value"), value);
+    EXPECT_EQ(copy.fieldInfo(1)->valueText(false), value);
     ASSERT_EQ(assigned.fieldCount(), 6u);
-    EXPECT_EQ(assigned.cellText(1, "Value"), value);
+    EXPECT_EQ(assigned.fieldInfo(1)->valueText(false), value);
 
     // Assigning over a message with a built list replaces the list with one of the new PGN.
     assigned = messageOf(ZrlTest::bst93(6, 129540, 255, 9, 0, {0x01, 0xFC, 0x00}));
     EXPECT_EQ(assigned.fieldCount(), 4u);
-    EXPECT_EQ(assigned.titleRow(1), "GNSS Sats in View");
+    EXPECT_EQ(assigned.pgnName(), "GNSS Sats in View");
     assigned = assigned;
     EXPECT_EQ(assigned.fieldCount(), 4u);
 
@@ -330,5 +242,5 @@ TEST(N2KMsgFields, CopiesBuildTheirOwnFieldList)
         messages.back().fieldCount();
     }
     for (const N2KMsg& message : messages)
-        EXPECT_EQ(message.cellText(1, "Value"), value);
+        EXPECT_EQ(message.fieldInfo(1)->valueText(false), value);
 }
