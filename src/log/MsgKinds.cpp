@@ -12,8 +12,10 @@ namespace {
 using enum MsgVariant;
 constexpr std::array<std::uint8_t, 6> none{};
 
+} // namespace
+
 // Constant data: nothing to fill at run time, so concurrent first use is safe.
-constexpr MsgKind kinds[] = {
+constexpr MsgKind msgKinds[msgVariantCount] = {
     // kind, name, colour, group, family, BST ids, engineering, list text, message bytes
     {Unknown, "UNKNOWN", 0x00FFFF, GroupUnknown, MsgFamily::None, none, false, rawListText, ownMessageBytes},
     {Zrl, "ZRL", 0x13458B, GroupZrl, MsgFamily::Tag, none, false, rawListText, ownMessageBytes},
@@ -44,34 +46,23 @@ constexpr MsgKind kinds[] = {
     {Hidden, nullptr, 0, GroupUnknown, MsgFamily::None, none, false, rawListText, ownMessageBytes},
 };
 
+namespace {
+
 constexpr bool everyKindHasItsRow()
 {
-    if (std::size(kinds) != msgVariantCount)
+    if (std::size(msgKinds) != msgVariantCount)
         return false;
     for (std::size_t i = 0; i < msgVariantCount; ++i)
-        if (kinds[i].variant != allMsgVariants[i])
+        if (msgKinds[i].variant != allMsgVariants[i])
             return false;
     return true;
 }
 static_assert(everyKindHasItsRow(), "one row per kind, in the order of allMsgVariants");
-static_assert(allMsgVariants[msgVariantCount - 1] == Hidden, "Hidden, outside the index by number, is the last kind");
-
-// Every element looks its kind up: an index by number below 2048, made at compile time (the
-// numbers of all kinds but Hidden lie there).
-constexpr std::size_t indexedNumbers = 2048;
-constexpr std::array<std::int8_t, indexedNumbers> rowByNumber = [] {
-    std::array<std::int8_t, indexedNumbers> rows{};
-    rows.fill(-1);
-    for (std::size_t i = 0; i < msgVariantCount; ++i)
-        if (msgVariantNumber(allMsgVariants[i]) < indexedNumbers)
-            rows[msgVariantNumber(allMsgVariants[i])] = static_cast<std::int8_t>(i);
-    return rows;
-}();
 
 constexpr std::array<MsgVariant, 256> kindByBstId = [] {
     std::array<MsgVariant, 256> byId{};
     byId.fill(Bst);
-    for (const MsgKind& kind : kinds)
+    for (const MsgKind& kind : msgKinds)
         for (std::uint8_t id : kind.bstIds)
             if (id != 0)
                 byId[id] = kind.variant;
@@ -82,23 +73,13 @@ const MsgKind& namedKind(MsgVariant variant, const char* lookup)
 {
     const MsgKind& kind = msgKind(variant, lookup);
     if (kind.name == nullptr)
-        throw std::out_of_range(std::string(lookup) + " unrecognised variant");
+        kindIndex::unrecognised(lookup);
     return kind;
 }
 
 } // namespace
 
-std::size_t msgVariantIndex(MsgVariant variant, const char* lookup)
-{
-    const std::uint32_t number = msgVariantNumber(variant);
-    if (variant == Hidden)
-        return msgVariantCount - 1;
-    if (number >= indexedNumbers || rowByNumber[number] < 0)
-        throw std::out_of_range(std::string(lookup) + " unrecognised variant");
-    return static_cast<std::size_t>(rowByNumber[number]);
-}
-
-const MsgKind& msgKind(MsgVariant variant, const char* lookup) { return kinds[msgVariantIndex(variant, lookup)]; }
+void kindIndex::unrecognised(const char* lookup) { throw std::out_of_range(std::string(lookup) + " unrecognised variant"); }
 
 const char* MsgVariantToString(MsgVariant variant) { return namedKind(variant, "MsgVariantToString").name; }
 

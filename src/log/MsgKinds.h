@@ -30,7 +30,13 @@ struct MsgKind {
     MessageBytesFn messageBytes;
 };
 
+// The rows, in the order of allMsgVariants.
+extern const MsgKind msgKinds[msgVariantCount];
+
 // The row of a kind; a number that is no kind raises std::out_of_range naming the lookup.
-const MsgKind& msgKind(MsgVariant variant, const char* lookup = "msgKind");
+inline const MsgKind& msgKind(MsgVariant variant, const char* lookup = "msgKind")
+{
+    return msgKinds[msgVariantIndex(variant, lookup)];
+}
 
 } // namespace KelpLib

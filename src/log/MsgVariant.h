@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -49,12 +50,40 @@ inline constexpr MsgVariant allMsgVariants[] = {
 };
 inline constexpr std::size_t msgVariantCount = std::size(allMsgVariants);
 
-// The position of a kind in allMsgVariants; a number that is no kind raises std::out_of_range
-// naming the lookup.
-std::size_t msgVariantIndex(MsgVariant variant, const char* lookup);
-
 // The kind's number.
 constexpr std::uint32_t msgVariantNumber(MsgVariant variant) { return static_cast<std::uint32_t>(variant); }
+
+namespace kindIndex {
+
+// Every element looks its kind up: an index by number below 2048, made at compile time (the
+// numbers of all kinds but Hidden lie there).
+inline constexpr std::uint32_t indexedNumbers = 2048;
+inline constexpr std::array<std::int8_t, indexedNumbers> rowByNumber = [] {
+    std::array<std::int8_t, indexedNumbers> rows{};
+    rows.fill(-1);
+    for (std::size_t i = 0; i < msgVariantCount; ++i)
+        if (msgVariantNumber(allMsgVariants[i]) < indexedNumbers)
+            rows[msgVariantNumber(allMsgVariants[i])] = static_cast<std::int8_t>(i);
+    return rows;
+}();
+static_assert(allMsgVariants[msgVariantCount - 1] == MsgVariant::Hidden, "Hidden, beyond the index, is the last kind");
+
+// Raises std::out_of_range: "<lookup> unrecognised variant".
+[[noreturn]] void unrecognised(const char* lookup);
+
+} // namespace kindIndex
+
+// The position of a kind in allMsgVariants; a number that is no kind raises std::out_of_range
+// naming the lookup.
+inline std::size_t msgVariantIndex(MsgVariant variant, const char* lookup)
+{
+    const std::uint32_t number = msgVariantNumber(variant);
+    if (number < kindIndex::indexedNumbers && kindIndex::rowByNumber[number] >= 0)
+        return static_cast<std::size_t>(kindIndex::rowByNumber[number]);
+    if (variant == MsgVariant::Hidden)
+        return msgVariantCount - 1;
+    kindIndex::unrecognised(lookup);
+}
 
 // The groups that documents count elements by.
 enum MsgVariantGroup : std::uint32_t {

@@ -2,7 +2,7 @@
 
 #include "common/ILogger.h"
 #include "common/NullLogger.h"
-#include "log/MsgVariant.h"
+#include "log/MsgKinds.h"
 #include "log/ZRLDocParser.h"
 #include "messages/BSTMsg.h"
 #include "messages/N183Msg.h"
@@ -91,14 +91,15 @@ void ZRLDoc::clear()
 ZRLElement& ZRLDoc::addElement(const ElementTime& time, const MsgVariantInfo& info, const std::uint8_t* bytes,
                                std::uint32_t length)
 {
-    switch (MsgVariantToGroup(info.effective)) {
+    const MsgKind& kind = msgKind(info.effective, "addElement");
+    switch (kind.group) {
     case GroupN183: ++n183Count_; break;
     case GroupBst: ++bstCount_; break;
     case GroupN2k: ++n2kCount_; break;
     case GroupCan: ++canCount_; break;
     default: ++otherCount_; break;
     }
-    if (msgVariantFamily(info.effective) == MsgFamily::Mdt) ++mdtCount_;
+    if (kind.family == MsgFamily::Mdt) ++mdtCount_;
     ZRLElement& element = elements_.emplace_back(time, info);
     element.borrowBytes(length, elementBytes_.copy(bytes, length));
     return element;

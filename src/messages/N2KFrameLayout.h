@@ -2,7 +2,9 @@
 // Where each BST message that carries NMEA 2000 keeps its length, header fields and payload:
 // the one description the parser's length check, PGN step and classification and the header
 // decode all read.
+#include <array>
 #include <cstdint>
+#include <iterator>
 
 namespace KelpLib {
 
@@ -42,7 +44,36 @@ struct N2KFrameLayout {
     bool received;
 };
 
+namespace frameLayouts {
+
+using enum N2KLengthField;
+using enum N2KAddressing;
+using enum N2KStreamCheck;
+
+inline constexpr N2KFrameLayout rows[] = {
+    // id   offset length field  at max  addressing      src time stream check  received
+    {0x92, 9, Byte, 8, 224, BstHeader, 7, 0, PayloadByte, false},
+    {0x93, 13, Byte, 12, 224, BstHeader, 7, 8, PayloadByte, true},
+    {0x94, 8, Byte, 7, 224, BstHeader, 0, 0, PayloadByte, true},
+    {0x95, 8, FrameRest, 0, 8, CanId, 4, 0, FramePayload, false},
+    {0x96, 8, Byte, 7, 8, BstHeader, 0, 0, TotalLength, false},
+    {0xD0, 13, DeclaredWord, 0, 224, AssembledCanId, 4, 9, TotalLength, false},
+};
+
+// Every message looks its id up, several times: the layout by id byte, made at compile time.
+inline constexpr std::array<const N2KFrameLayout*, 256> byId = [] {
+    std::array<const N2KFrameLayout*, 256> layouts{};
+    for (const N2KFrameLayout& row : rows)
+        layouts[row.id] = &row;
+    return layouts;
+}();
+
+} // namespace frameLayouts
+
 // The layout of a BST id, or nullptr for an id that carries no NMEA 2000 header.
-const N2KFrameLayout* n2kFrameLayout(std::uint8_t id);
+inline const N2KFrameLayout* n2kFrameLayout(std::uint8_t id)
+{
+    return frameLayouts::byId[id];
+}
 
 } // namespace KelpLib

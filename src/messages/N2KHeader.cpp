@@ -12,16 +12,6 @@ std::uint8_t canDestination(const std::uint8_t* b) { return b[6] < 240 ? b[5] : 
 
 } // namespace
 
-std::uint32_t bstHeaderPgn(const std::uint8_t* b)
-{
-    return b[3] + b[4] * 256u + (b[5] & 3u) * 65536u;
-}
-
-std::uint32_t canIdPgn(const std::uint8_t* id)
-{
-    return (id[3] & 3u) * 65536u + id[2] * 256u + (id[2] >= 240 ? id[1] : 0u);
-}
-
 std::int32_t decodeN2KHeader(const ByteBuffer& message, N2KMsg_s& out)
 {
     return decodeN2KHeader(message.data, message.data ? message.length : 0, message.time, out);
@@ -43,11 +33,6 @@ std::int32_t decodeN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32
     return 0;
 }
 
-std::uint32_t n2kFramePgn(const N2KFrameLayout& layout, const std::uint8_t* b)
-{
-    return layout.addressing == N2KAddressing::BstHeader ? bstHeaderPgn(b) : canIdPgn(b + 4);
-}
-
 std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t t, N2KHeaderView& out)
 {
     const N2KFrameLayout* layout = b && n ? n2kFrameLayout(b[0]) : nullptr;
@@ -58,24 +43,19 @@ std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t
         return bstWrongLength;
     const bool lengthMatches = b[1] + 2u == n;
     std::uint32_t length = 0;
-    switch (layout->lengthField) {
-    case N2KLengthField::Byte:
+    if (layout->lengthField == N2KLengthField::Byte) {
         length = b[layout->lengthByte];
         if (length > layout->maxPayload || !lengthMatches)
             return bstWrongLength;
-        break;
-    case N2KLengthField::FrameRest:
+    } else if (layout->lengthField == N2KLengthField::FrameRest) {
         length = n - offset;
         if (length > layout->maxPayload || !lengthMatches)
             return bstWrongLength;
-        break;
-    case N2KLengthField::DeclaredWord: {
+    } else {
         const std::uint32_t declared = b[1] | b[2] << 8;
         if (declared < offset || declared - offset > layout->maxPayload)
             return bstWrongLength;
         length = declared - offset;
-        break;
-    }
     }
     // The data-length bytes are not covered by the total-length checks: never read past the message.
     if (offset + length > n)

@@ -27,20 +27,27 @@ struct N2KHeaderView {
 // On failure nothing is written.
 std::int32_t viewN2KHeader(const std::uint8_t* bytes, std::uint32_t length, std::uint32_t time, N2KHeaderView& out);
 
-// Decodes the NMEA 2000 header and payload of a BST message of an id with an N2KFrameLayout. Returns 0, bstWrongLength or bstUnknownCommand; on failure nothing is written.
+// Decodes the NMEA 2000 header and payload of a BST message of an id with an N2KFrameLayout.
+// Returns 0, bstWrongLength or bstUnknownCommand; on failure nothing is written.
 // A declared payload that would reach past the buffer is refused as a wrong length.
 std::int32_t decodeN2KHeader(const ByteBuffer& message, N2KMsg_s& out);
 std::int32_t decodeN2KHeader(const std::uint8_t* bytes, std::uint32_t length, std::uint32_t time, N2KMsg_s& out);
 
 // The PGN of a BST message of id 0x92, 0x93, 0x94 or 0x96 (at least 6 bytes): bytes 3 and 4 and
 // the data-page bits of byte 5. The parser, the PGN filter and the details all read it so.
-std::uint32_t bstHeaderPgn(const std::uint8_t* bytes);
-
-// The PGN of a message of the layout: from the BST header or from the CAN identifier.
-std::uint32_t n2kFramePgn(const N2KFrameLayout& layout, const std::uint8_t* bytes);
+inline std::uint32_t bstHeaderPgn(const std::uint8_t* b) { return b[3] + b[4] * 256u + (b[5] & 3u) * 65536u; }
 
 // The PGN of a 29-bit CAN identifier laid out as source, PDU specific, PDU format,
 // data page | priority << 2.
-std::uint32_t canIdPgn(const std::uint8_t* id);
+inline std::uint32_t canIdPgn(const std::uint8_t* id)
+{
+    return (id[3] & 3u) * 65536u + id[2] * 256u + (id[2] >= 240 ? id[1] : 0u);
+}
+
+// The PGN of a message of the layout: from the BST header or from the CAN identifier.
+inline std::uint32_t n2kFramePgn(const N2KFrameLayout& layout, const std::uint8_t* b)
+{
+    return layout.addressing == N2KAddressing::BstHeader ? bstHeaderPgn(b) : canIdPgn(b + 4);
+}
 
 } // namespace KelpLib
