@@ -2,6 +2,7 @@
 #include "n2k/PgnLookup.h"
 #include "n2k/PgnName.h"
 #include "n2k/PgnTransport.h"
+#include "support/N2kPayloads.h"
 
 #include <gtest/gtest.h>
 
@@ -80,12 +81,7 @@ std::string selected(std::uint32_t pgn, const std::vector<std::uint8_t>& data)
 // standard row when none does, else the catch-all row covering the PGN.
 TEST(PgnDatabaseLookup, DefinitionSelectedByMatchFields)
 {
-    // Manufacturer code (11 bits) and industry group (3 bits at bit 13) lead a proprietary payload.
-    const auto maker = [](std::uint16_t code, std::uint8_t group, std::vector<std::uint8_t> rest) {
-        std::vector<std::uint8_t> data = {std::uint8_t(code & 0xFF), std::uint8_t((code >> 8) | 0x18 | (group << 5))};
-        data.insert(data.end(), rest.begin(), rest.end());
-        return data;
-    };
+    const auto maker = ZrlTest::proprietaryPayload;
     const struct {
         std::uint32_t pgn;
         std::vector<std::uint8_t> data;
