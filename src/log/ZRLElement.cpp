@@ -95,10 +95,15 @@ std::string ZRLElement::sourceText() const
 
 void ZRLElement::messageBytes(KorvBuf& out) const { msgKind(effectiveVariant(), "messageBytes").messageBytes(*this, out); }
 
-bool ZRLElement::n2kMessage(N2KMsg& out) const
+bool ZRLElement::standsForN2kMessage() const
 {
     const MsgVariant effective = effectiveVariant();
-    if (effective != MsgVariant::N2k && !(effective == MsgVariant::CanFrame && (elementFlags & canFrameOfAssembly) == 0))
+    return effective == MsgVariant::N2k || (effective == MsgVariant::CanFrame && (elementFlags & canFrameOfAssembly) == 0);
+}
+
+bool ZRLElement::n2kMessage(N2KMsg& out) const
+{
+    if (!standsForN2kMessage())
         return false;
     out = N2KMsg(bytes());
     return true;
