@@ -46,6 +46,18 @@ int decimalDigits(std::uint64_t v)
     return digits;
 }
 
+// 10^n as an unsigned 128-bit integer, which holds up to 10^38.
+constexpr int maxWideDecades = 38;
+unsigned __int128 wideTen(int n)
+{
+    if (n <= maxDecadeStep)
+        return static_cast<std::uint64_t>(powersOfTen[n]);
+    unsigned __int128 power = static_cast<std::uint64_t>(powersOfTen[maxDecadeStep]);
+    for (; n > maxDecadeStep; --n)
+        power *= 10;
+    return power;
+}
+
 } // namespace
 
 void rescale(DecimalValue& value, int newExponent)
@@ -180,10 +192,10 @@ std::string numberText(const DecimalValue& value, int decimals)
     else if (value.multiplier <= -2)
         denominator = magnitudeOf(value.multiplier);
     const int shift = value.exponent + decimals;
-    if (std::abs(shift) > maxDecadeStep)
+    if (std::abs(shift) > maxWideDecades)
         return fieldStatusText(StatusOverflow);
-    const auto decades = static_cast<std::uint64_t>(powersOfTen[std::abs(shift)]);
-    if (__builtin_mul_overflow(shift > 0 ? numerator : denominator, decades, shift > 0 ? &numerator : &denominator))
+    if (__builtin_mul_overflow(shift > 0 ? numerator : denominator, wideTen(std::abs(shift)),
+                               shift > 0 ? &numerator : &denominator))
         return fieldStatusText(StatusOverflow);
     unsigned __int128 quotient = numerator / denominator;
     const unsigned __int128 twiceRemainder = (numerator % denominator) * 2;

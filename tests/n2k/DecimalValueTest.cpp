@@ -84,7 +84,8 @@ TEST(NumberText, Cases)
         {LLONG_MAX, -18, 1, -1, "9.223372036854775807"},
         {1, -16, 1, 0, "0"},
         {LLONG_MAX, 0, 1, 2, "Overflow Error"},   // rescaling would not fit
-        {1, -20, 1, 0, "Overflow Error"},         // 20 decades is beyond the table
+        {1, -39, 1, 0, "Overflow Error"},         // 39 decades is beyond 128 bits
+        {0, -21, 1, 4, "0.0000"},                 // 17 decades
         {LLONG_MAX / 2, 0, 4, -1, "18446744073709551612"},  // the magnitude still fits
         {LLONG_MAX, 0, 4, -1, "Overflow Error"},
         {255, 0, 4096, -1, "1044480"},                    // wide multipliers and divisors
