@@ -4,6 +4,7 @@
 #include "log/BDT_Deserialise.h"
 #include "log/BemDecipher.h"
 #include "log/ClassifyMessage.h"
+#include "log/ElementDefinition.h"
 #include "log/MemFile.h"
 #include "log/N183_Deserialise.h"
 #include "log/ZRLDoc.h"
@@ -226,6 +227,27 @@ void ZRLDocParser::notePgn(std::uint32_t pgn)
     document.notePgn(pgn);
 }
 
+void ZRLDocParser::noteDefinition(const ZRLElement& element)
+{
+    // Most messages are of a PGN whose definition their payload does not choose and which was
+    // noted already: the PGN the element carries settles those without reading the header.
+    // (Elements that carry no PGN read it.)
+    const std::uint32_t carried = element.pgn();
+    if (carried != 0 && fixedPgns[(carried ^ (carried >> 8)) % fixedPgns.size()] == carried)
+        return;
+    StandardsLib::N2KPayload payload;
+    if (!elementPayload(element, payload))
+        return;
+    const StandardsLib::PgnDefinitionKey key = definitions.keyFor(payload);
+    StandardsLib::PgnDefinitionKey& noted = notedDefinitions[(key.pgn ^ (key.pgn >> 8) ^ (key.row * 7u)) % notedDefinitions.size()];
+    if (noted == key)
+        return;
+    noted = key;
+    document.noteDefinition(key);
+    if (!StandardsLib::payloadSelectsDefinition(payload.pgn))
+        fixedPgns[(payload.pgn ^ (payload.pgn >> 8)) % fixedPgns.size()] = payload.pgn;
+}
+
 void ZRLDocParser::startRunAfter(std::uint32_t p)
 {
     runStart = runEnd = p + 1;
@@ -288,6 +310,7 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
     // A lone CAN frame: its identifier names the PGN, and it may belong to a fast packet.
     if (layout && layout->addressing == N2KAddressing::CanId)
         fastPacketStep(element, message, length);
+    noteDefinition(element);
 }
 
 void ZRLDocParser::fastPacketStep(ZRLElement& canElement, const std::uint8_t* message, std::uint32_t length)
@@ -308,6 +331,7 @@ void ZRLDocParser::fastPacketStep(ZRLElement& canElement, const std::uint8_t* me
         ZRLElement& assembled = append(classifyMessage(complete.data, complete.length, true), complete.data, complete.length);
         assembled.setFlags(ZRLElement::assembledFromCan);
         assembled.setPgn(pgn);
+        noteDefinition(assembled);
     }
 }
 

@@ -120,10 +120,15 @@ void ZRLElement::messageBytes(KorvBuf& out) const
     out = buffer;
 }
 
-bool ZRLElement::n2kMessage(N2KMsg& out) const
+bool ZRLElement::standsForN2kMessage() const
 {
     const MsgVariant effective = effectiveVariantValue;
-    if (effective != VariantN2k && !(effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0))
+    return effective == VariantN2k || (effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0);
+}
+
+bool ZRLElement::n2kMessage(N2KMsg& out) const
+{
+    if (!standsForN2kMessage())
         return false;
     out = N2KMsg(bytes());
     return true;

@@ -79,6 +79,8 @@ public:
     // go into a fast-packet assembly (its single frame is the whole message). False otherwise,
     // leaving out untouched.
     bool n2kMessage(N2KMsg& out) const;
+    // True for the elements n2kMessage decodes.
+    bool standsForN2kMessage() const;
 
     // An element with no bytes and no time.
     static const ZRLElement& empty();

@@ -1,5 +1,6 @@
 #include "support/N2kPayloads.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ZrlTest {
@@ -141,6 +142,15 @@ Bytes pgn126996(std::uint16_t n2kVersion, std::uint16_t productCode, const std::
         .u8(certificationLevel)
         .u8(loadEquivalency)
         .done();
+}
+
+Bytes proprietaryPayload(std::uint16_t manufacturer, std::uint8_t industryGroup, const Bytes& rest)
+{
+    Bytes data(2 + rest.size());
+    data[0] = std::uint8_t(manufacturer & 0xFF);
+    data[1] = std::uint8_t((manufacturer >> 8) | 0x18 | (industryGroup << 5));
+    std::copy(rest.begin(), rest.end(), data.begin() + 2);
+    return data;
 }
 
 }  // namespace ZrlTest
