@@ -284,7 +284,8 @@ TEST(DecodedExport, AlmanacValuesAtTheirTrueResolution)
                         "-0.000000000011,11,");
     KelpLib::N2KMsg message;
     ASSERT_TRUE(e.document.element(KelpLib::ElementLine(0)).n2kMessage(message));
-    auto fields = KelpLib::N2KMsgGridAdapter(message).findTable("fields");
+    KelpLib::N2KMsgGridAdapter adapter(message);
+    auto fields = adapter.findTable("fields");
     ASSERT_TRUE(fields);
     EXPECT_EQ(fields->getCellText(4, "Data"), "405504");
 }
