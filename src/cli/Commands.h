@@ -1,5 +1,6 @@
 #pragma once
 // The commands of zrltool. Each prints to standard output and returns the exit status.
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@ public:
     std::string positional(const char* what);
     // The value of "--name N" as an unsigned number, or fallback when absent.
     unsigned long number(const char* name, unsigned long fallback);
+    // The value of "--name TEXT", or nothing when absent.
+    std::optional<std::string> text(const char* name);
     // Every value of a repeated "--name N" option.
     std::vector<unsigned long> numbers(const char* name);
     // Whether "--name" is present.
@@ -44,5 +47,7 @@ int join(Arguments& args);
 int exportCsv(Arguments& args);
 int details(Arguments& args);
 int pgns(Arguments& args);
+int series(Arguments& args);
+int track(Arguments& args);
 
 }  // namespace ZrlTool

@@ -120,13 +120,23 @@ void ZRLElement::messageBytes(KorvBuf& out) const
     out = buffer;
 }
 
-bool ZRLElement::n2kMessage(N2KMsg& out) const
+bool ZRLElement::standsForN2kMessage() const
 {
     const MsgVariant effective = effectiveVariantValue;
-    if (effective != VariantN2k && !(effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0))
+    return effective == VariantN2k || (effective == VariantCanFrame && (elementFlags & canFrameOfAssembly) == 0);
+}
+
+bool ZRLElement::n2kMessage(N2KMsg& out) const
+{
+    if (!standsForN2kMessage())
         return false;
     out = N2KMsg(bytes());
     return true;
+}
+
+bool ZRLElement::n2kHeader(N2KHeaderView& out) const
+{
+    return standsForN2kMessage() && viewN2KHeader(byteData, byteCount, 0, out) == 0;
 }
 
 const ZRLElement& ZRLElement::empty()

@@ -17,6 +17,7 @@ namespace KelpLib {
 
 class KorvBuf;
 class N2KMsg;
+struct N2KHeaderView;
 
 // One item of a log: the parser's clock when it was made, its classification and a private
 // copy of its bytes. It does not change once the parser has finished with it.
@@ -79,6 +80,9 @@ public:
     // go into a fast-packet assembly (its single frame is the whole message). False otherwise,
     // leaving out untouched.
     bool n2kMessage(N2KMsg& out) const;
+    // The same message's header and payload, viewed in place: false for elements that stand for
+    // no NMEA 2000 message and for a header that does not decode.
+    bool n2kHeader(N2KHeaderView& out) const;
 
     // A one-line text of the content, by the effective variant (ElementPresentation.cpp).
     std::string describe() const;
@@ -92,6 +96,7 @@ public:
 
 private:
     void releaseOwnBytes();
+    bool standsForN2kMessage() const;
 
     // A log holds millions of elements: the layout is kept to 40 bytes (variants fit 16 bits, a
     // source address 8, the time one 64-bit FILETIME), and the bytes usually live in the
