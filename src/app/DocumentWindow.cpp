@@ -1,5 +1,6 @@
 #include "app/DocumentWindow.h"
 
+#include "app/AnalysisTabs.h"
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
 #include "app/SummaryDialog.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,7 +26,8 @@ const QString caption = QStringLiteral("ZRL Reader 2");
 DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::ILogger> logger,
                                const KelpLib::ViewSettings& view, QWidget* parent)
     : QWidget(parent), filePath(path), document(std::make_unique<KelpLib::ZRLDoc>()),
-      listView(new QTableView(this)), model(new MessageListModel(*document, this))
+      listView(new QTableView(this)), model(new MessageListModel(*document, this)),
+      splitter(new QSplitter(Qt::Vertical, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QFileInfo(path).fileName());
@@ -53,11 +56,14 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
             });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(listView);
+    splitter->addWidget(listView);
+    layout->addWidget(splitter);
 }
 
 DocumentWindow::~DocumentWindow()
 {
+    // Its worker reads the document.
+    delete analysis;
     if (loader.joinable())
         loader.join();
 }
@@ -118,6 +124,16 @@ void DocumentWindow::refreshShown()
         return;
     document->refreshShown();
     model->reset();
+}
+
+AnalysisTabs* DocumentWindow::analysisTabs()
+{
+    if (analysis == nullptr) {
+        analysis = new AnalysisTabs(*this, splitter);
+        splitter->addWidget(analysis);
+        splitter->setSizes({height() / 2, height() / 2});
+    }
+    return analysis;
 }
 
 void DocumentWindow::onRowSelected(int row)

@@ -16,12 +16,15 @@
 #include <vector>
 
 class QMenu;
+class QSplitter;
 
 namespace CommonLib {
 class ILogger;
 }
 
 namespace ZrlApp {
+
+class AnalysisTabs;
 
 class DocumentWindow : public QWidget {
     Q_OBJECT
@@ -46,6 +49,8 @@ public:
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filterGrid() const { return filter; }
     QTableView* list() const { return listView; }
     MessageListModel* listModel() const { return model; }
+    // The "Plot" and "Track" tabs below the list, made on first use; only after the load.
+    AnalysisTabs* analysisTabs();
 
     // Applies the view switches and shows what now passes the filter.
     void applyViewSettings(const KelpLib::ViewSettings& view);
@@ -91,6 +96,8 @@ private:
     bool loaded = false;
     QTableView* listView;
     MessageListModel* model;
+    QSplitter* splitter;
+    AnalysisTabs* analysis = nullptr;
 };
 
 } // namespace ZrlApp

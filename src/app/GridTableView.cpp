@@ -65,12 +65,15 @@ void GridTableView::contextMenuEvent(QContextMenuEvent* event)
 {
     std::vector<CommonLib::GridMenuItem> items;
     model_->table()->getContextMenuItems(items);
-    if (items.empty())
-        return;
     QMenu menu(this);
+    if (menuExtension)
+        menuExtension(menu, indexAt(viewport()->mapFromGlobal(event->globalPos())));
     for (const auto& item : items)
         menu.addAction(QString::fromStdString(item.text))->setData(item.commandId);
-    if (QAction* chosen = menu.exec(event->globalPos()))
+    if (menu.isEmpty())
+        return;
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen != nullptr && chosen->data().isValid())
         runCommand(chosen->data().toInt());
 }
 

@@ -5,6 +5,10 @@
 
 #include <QTableView>
 
+#include <functional>
+
+class QMenu;
+
 namespace ZrlApp {
 
 class GridTableView : public QTableView {
@@ -16,6 +20,11 @@ public:
     void bindTable(std::shared_ptr<CommonLib::IGridTable> table);
 
     static QString emptyText() { return QStringLiteral("There are no items to show in this view."); }
+
+    // Adds entries of the caller's own to the right-click menu of the row under the pointer
+    // (an invalid index off the rows); entries with their own action handlers run them.
+    using MenuExtension = std::function<void(QMenu& menu, const QModelIndex& index)>;
+    void setMenuExtension(MenuExtension extension) { menuExtension = std::move(extension); }
 
     // Runs a context-menu command as the right-click menu does (export and mail are the
     // list's own; the others go to the table).
@@ -35,6 +44,7 @@ private:
     void mailTable();
 
     GridTableModel* model_;
+    MenuExtension menuExtension;
 };
 
 } // namespace ZrlApp

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/AnalysisTabs.h"
+#include "app/PlotFieldMenu.h"
 #include "app/UserMessages.h"
 #include "app/VisualStyles.h"
 #include "common/KorvErr.h"
@@ -85,6 +87,7 @@ void MainWindow::createPanes()
     makeDock(this, QStringLiteral("Output"), outputList, Qt::BottomDockWidgetArea);
 
     details = new DetailsPane(this);
+    plotMenu = new PlotFieldMenu(*details->fieldsList());
     makeDock(this, QStringLiteral("Message Details"), details, Qt::RightDockWidgetArea);
 
     filterList = new GridTableView(this);
@@ -166,6 +169,11 @@ void MainWindow::createViewMenu()
         view.toggleHideAssembled();
         applyViewToDocuments();
     });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Track"), this, [this] {
+            if (DocumentWindow* document = activeDocument(); document != nullptr && document->isLoaded())
+                document->analysisTabs()->showTrack();
+        })->setStatusTip(QStringLiteral("Show the vessel's track from the positions of the active document"));
 }
 
 void MainWindow::createHelpMenu()
@@ -198,6 +206,7 @@ DocumentWindow* MainWindow::openFile(const QString& path)
         if (detailsSource == source) {
             details->showGrid(nullptr);
             detailsSource = nullptr;
+            plotMenu->setShown(nullptr, nullptr);
         }
     });
     sub->showMaximized();
@@ -343,6 +352,11 @@ void MainWindow::onElementSelected(KelpLib::ZRLDocIterator element)
     // The element's adapter refers to the element: it is dropped when its document closes.
     details->showGrid(element->gridAdapter());
     detailsSource = element.document();
+    DocumentWindow* owner = nullptr;
+    for (DocumentWindow* document : documents())
+        if (&document->doc() == element.document())
+            owner = document;
+    plotMenu->setShown(&*element, owner);
 }
 
 void MainWindow::showHelp()

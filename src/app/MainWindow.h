@@ -25,6 +25,8 @@ class Logger;
 
 namespace ZrlApp {
 
+class PlotFieldMenu;
+
 class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
     Q_OBJECT
 public:
@@ -44,6 +46,7 @@ public:
     QAction* hideFastCanAction() const { return hideFramesAction; }
     QAction* hideReassembledAction() const { return hideAssembledAction; }
     DetailsPane* detailsPane() const { return details; }
+    PlotFieldMenu* plotFieldMenu() const { return plotMenu; }
     GridTableView* filterPane() const { return filterList; }
     GridTableView* outputPane() const { return outputList; }
     std::shared_ptr<CommonLib::Logger> logger() const { return log; }
@@ -89,6 +92,7 @@ private:
     QMdiArea* mdi;
     GridTableView* outputList = nullptr;
     DetailsPane* details = nullptr;
+    PlotFieldMenu* plotMenu = nullptr;
     // The document whose element the details pane shows.
     const KelpLib::ZRLDoc* detailsSource = nullptr;
     GridTableView* filterList = nullptr;
