@@ -28,5 +28,5 @@ if [ -n "${PLOT:-}" ]; then
   for plot in "${plots[@]}"; do args+=(--plot "$plot"); done
 fi
 [ -n "${TRACK:-}" ] && args+=(--track)
-timeout 120 xvfb-run -a -s "-screen 0 1400x900x24" "$viewer" "${args[@]}" "$log"
+timeout 120 xvfb-run -a -s "-screen 0 1920x1080x24" "$viewer" "${args[@]}" "$log"
 echo "Wrote $out"
