@@ -265,7 +265,7 @@ private slots:
     void screenshotSelectsAMessageAndWritesTheWindow()
     {
         const QString png = folder->filePath("shot.png");
-        ZrlApp::screenshotAfterLoad(*window, {png, -1});
+        ZrlApp::screenshotAfterLoad(*window, {png, -1, {}, false});
         DocumentWindow* document = loadDemo();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(png), 10000);
         // The first NMEA 2000 message is selected and shown in the details pane.

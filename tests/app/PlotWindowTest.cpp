@@ -8,6 +8,7 @@
 
 #include <qcustomplot.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
@@ -123,7 +124,9 @@ private slots:
 
     void trackKeepsTrueDistancesAndSelectsTheNearestFix()
     {
-        document->analysisTabs()->showTrack();
+        QAction* command = window->command("track"); // View > Track
+        QCOMPARE(command->text(), QStringLiteral("Track"));
+        command->trigger();
         ZrlApp::TrackView* track = document->analysisTabs()->trackView();
         QTRY_COMPARE_WITH_TIMEOUT(track->track().size(), std::size_t(2400), timeout);
         const auto* plot = track->plotWidget();
