@@ -1,7 +1,7 @@
 // Loads a generated 256 MiB log through ZRLDoc::open and reports the throughput, the element
 // rate and the peak resident memory relative to the file size.
 #include "log/ZRLDoc.h"
-#include "support/BusyNetworkLog.h"
+#include "support/GeneratedLog.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>

@@ -3,7 +3,7 @@
 #include "analysis/SeriesExtraction.h"
 #include "analysis/TrackExtraction.h"
 #include "log/ZRLDoc.h"
-#include "support/BusyNetworkLog.h"
+#include "support/GeneratedLog.h"
 
 #include <benchmark/benchmark.h>
 

@@ -14,6 +14,11 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A usage error whose message is said alone, without the usage text (a filter's syntax error).
+struct PlainUsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // The words after the command, with the option parsing every command shares.
 class Arguments {
 public:
@@ -27,6 +32,8 @@ public:
     std::optional<std::string> text(const char* name);
     // Every value of a repeated "--name N" option.
     std::vector<unsigned long> numbers(const char* name);
+    // The value of "--name TEXT", or nothing when absent.
+    std::optional<std::string> text(const char* name);
     // Whether "--name" is present.
     bool flag(const char* name);
     // The remaining positional words.
