@@ -38,20 +38,6 @@ unsigned long Arguments::number(const char* name, unsigned long fallback)
     return all.empty() ? fallback : all.front();
 }
 
-std::optional<std::string> Arguments::text(const char* name)
-{
-    const std::string option = std::string("--") + name;
-    std::optional<std::string> value;
-    for (std::size_t i = 0; i < words_.size(); ++i) {
-        if (used_[i] || words_[i] != option) continue;
-        if (i + 1 >= words_.size()) throw UsageError(option + " needs a value");
-        if (value) throw UsageError(option + " given more than once");
-        used_[i] = used_[i + 1] = true;
-        value = words_[++i];
-    }
-    return value;
-}
-
 std::vector<unsigned long> Arguments::numbers(const char* name)
 {
     std::vector<unsigned long> values;

@@ -28,8 +28,6 @@ public:
     std::string positional(const char* what);
     // The value of "--name N" as an unsigned number, or fallback when absent.
     unsigned long number(const char* name, unsigned long fallback);
-    // The value of "--name TEXT", or nothing when absent.
-    std::optional<std::string> text(const char* name);
     // Every value of a repeated "--name N" option.
     std::vector<unsigned long> numbers(const char* name);
     // The value of "--name TEXT", or nothing when absent.
