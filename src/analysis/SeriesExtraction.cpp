@@ -38,7 +38,7 @@ bool walkElements(const KelpLib::ZRLDoc& document, const WalkControl& control, V
             if (control.progress)
                 control.progress(line, total);
         }
-        visit(line, document.element(line));
+        visit(line, document.element(KelpLib::ElementLine(std::uint32_t(line))));
     }
     if (control.progress)
         control.progress(total, total);
@@ -127,7 +127,7 @@ std::string SeriesExtractor::unit(const KelpLib::ZRLDoc& document) const
     const auto& field = std::get<N183NumericField>(m_field);
     ParsedSentenceElement sentence;
     for (std::size_t line = 0; line < document.elementCount(); ++line)
-        if (parseSentenceElement(document.element(line), m_spec.formatter, sentence))
+        if (parseSentenceElement(document.element(KelpLib::ElementLine(std::uint32_t(line))), m_spec.formatter, sentence))
             return field.unitName(sentence.view);
     return field.unitName(KelpLib::N183SentenceView{});
 }

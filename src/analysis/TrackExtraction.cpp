@@ -94,7 +94,7 @@ bool extractTrack(const KelpLib::ZRLDoc& document, std::vector<TrackPoint>& poin
             if (control.progress)
                 control.progress(line, total);
         }
-        const KelpLib::ZRLElement& element = document.element(line);
+        const KelpLib::ZRLElement& element = document.element(KelpLib::ElementLine(std::uint32_t(line)));
         if (!keptByViewSwitches(element, viewFlags))
             continue;
         std::optional<double> latitude, longitude;

@@ -65,7 +65,7 @@ void AnalysisTabs::showTrack()
 {
     auto points = std::make_shared<std::vector<ZrlAnalysis::TrackPoint>>();
     const KelpLib::ZRLDoc& document = owner.doc();
-    const std::uint32_t flags = document.filters() ? document.filters()->viewSettings().getFlags() : 1;
+    const std::uint32_t flags = owner.shown().filters().viewSettings().getFlags();
     setCurrentWidget(track);
     worker->start(
         QStringLiteral("Track"),
@@ -80,33 +80,15 @@ void AnalysisTabs::showTrack()
         });
 }
 
-void AnalysisTabs::selectLine(std::uint32_t line)
-{
-    const KelpLib::ZRLDoc& document = owner.doc();
-    const std::size_t shown = document.shownCount();
-    if (shown == 0)
-        return;
-    // The shown lines ascend: the first at or after `line`, else the last.
-    std::size_t low = 0, high = shown;
-    while (low < high) {
-        const std::size_t middle = (low + high) / 2;
-        if (document.shownLine(middle) < line)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    const int row = int(std::min(low, shown - 1));
-    owner.list()->selectRow(row);
-    owner.list()->scrollTo(owner.list()->model()->index(row, 0), QAbstractItemView::PositionAtCenter);
-}
+void AnalysisTabs::selectLine(std::uint32_t line) { owner.selectNearest(KelpLib::ElementLine(line)); }
 
 void AnalysisTabs::markSelection(int row)
 {
-    const KelpLib::ZRLDoc& document = owner.doc();
-    if (row < 0 || std::size_t(row) >= document.shownCount() || plot->seriesCount() == 0)
+    const KelpLib::ShownList& shown = owner.shown();
+    if (row < 0 || std::size_t(row) >= shown.size() || plot->seriesCount() == 0)
         return;
-    plot->markLine(std::uint32_t(document.shownLine(std::size_t(row))),
-                   ZrlAnalysis::elementSeconds(document.shownElement(std::size_t(row))));
+    const KelpLib::ElementLine line = shown.line(KelpLib::ShownRow(std::uint32_t(row)));
+    plot->markLine(line.value, ZrlAnalysis::elementSeconds(owner.doc().element(line)));
 }
 
 } // namespace ZrlApp

@@ -30,7 +30,7 @@ namespace ZrlApp {
 class HelpWindow;
 class PlotFieldMenu;
 
-class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent = nullptr);
@@ -67,9 +67,6 @@ public:
     // then each shown dock.
     void focusNextPane(bool forward);
 
-    // IZRLDocObs
-    void onElementSelected(KelpLib::ZRLDocIterator element) override;
-
 signals:
     void documentLoaded(ZrlApp::DocumentWindow* window);
 
@@ -103,6 +100,8 @@ private:
     void applyViewToDocuments();
     void selectLook(int command);
     void updateProgress();
+    // Shows the element at line of the document in the details pane.
+    void showElement(DocumentWindow* window, KelpLib::ElementLine line);
     void showHelp();
     void showAbout();
     // The list that has the keyboard focus, else the active document's list.

@@ -65,8 +65,7 @@ bool PlotFieldMenu::plotField(int row, const std::string& columnId)
     if (element == nullptr || document == nullptr || !document->isLoaded() || row < 0)
         return false;
     const std::string name = fields.gridModel()->table()->getCellText(std::uint32_t(row), "Name");
-    const auto filters = document->doc().filters();
-    const auto spec = seriesSpecFor(*element, name, columnId, filters ? filters->viewSettings().getFlags() : 1);
+    const auto spec = seriesSpecFor(*element, name, columnId, document->shown().filters().viewSettings().getFlags());
     return spec && document->analysisTabs()->addSeries(*spec);
 }
 

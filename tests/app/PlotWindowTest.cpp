@@ -28,12 +28,19 @@ const QString demoPath = QStringLiteral(ZRL_SOURCE_DIR "/samples/demo.zrl");
 constexpr int timeout = 60000;
 
 // The row of the first shown element of the PGN.
-int firstRowOf(const KelpLib::ZRLDoc& document, std::uint32_t pgn)
+int firstRowOf(const KelpLib::ShownList& shown, std::uint32_t pgn)
 {
-    for (std::size_t row = 0; row < document.shownCount(); ++row)
-        if (document.shownElement(row).pgn() == pgn && document.shownElement(row).effectiveVariant() == KelpLib::VariantN2k)
+    for (std::uint32_t row = 0; row < shown.size(); ++row)
+        if (shown.element(KelpLib::ShownRow(row)).pgn() == pgn &&
+            shown.element(KelpLib::ShownRow(row)).effectiveVariant() == KelpLib::VariantN2k)
             return int(row);
     return -1;
+}
+
+// The line of the list's current row.
+std::uint32_t currentLine(const DocumentWindow& document)
+{
+    return document.shown().line(KelpLib::ShownRow(std::uint32_t(document.list()->currentIndex().row()))).value;
 }
 
 // The details row whose "Name" is `name`.
@@ -64,7 +71,7 @@ private slots:
 
     void seriesFromTheDetailsPaneSelectsTheClickedMessage()
     {
-        const int headingRow = firstRowOf(document->doc(), 127250);
+        const int headingRow = firstRowOf(document->shown(), 127250);
         QVERIFY(headingRow >= 0);
         document->list()->selectRow(headingRow);
         ZrlApp::GridTableView& fields = *window->detailsPane()->fieldsList();
@@ -101,7 +108,7 @@ private slots:
         const std::uint32_t line = plot->seriesPoints(0)[hit->index].line;
         QCOMPARE(plot->seriesPoints(0)[hit->index].time, target.time);
         QTest::mouseClick(plot->plotWidget(), Qt::LeftButton, Qt::NoModifier, at);
-        QTRY_COMPARE(std::uint32_t(document->doc().shownLine(std::size_t(document->list()->currentIndex().row()))), line);
+        QTRY_COMPARE(currentLine(*document), line);
         QVERIFY(plot->readoutText().contains(QStringLiteral(" Radian \u00B7 Vessel Heading")));
 
         // The list's selection is ringed on the plot.
@@ -140,7 +147,7 @@ private slots:
 
         const std::size_t last = track->track().size() - 1;
         QTest::mouseClick(track->plotWidget(), Qt::LeftButton, Qt::NoModifier, track->pointPosition(last));
-        const std::uint32_t line = std::uint32_t(document->doc().shownLine(std::size_t(document->list()->currentIndex().row())));
+        const std::uint32_t line = currentLine(*document);
         const auto nearest = track->nearest(track->pointPosition(last));
         QCOMPARE(line, track->track()[*nearest].line);
     }
