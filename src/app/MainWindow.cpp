@@ -558,7 +558,7 @@ void MainWindow::showElement(DocumentWindow* window, KelpLib::ElementLine line)
     // The element's adapter refers to the element: it is dropped when its document closes.
     details->showGrid(KelpLib::elementGrid(window->doc().element(line)));
     detailsSource = &window->doc();
-    plotMenu->setShown(&window->doc().element(line.value), window);
+    plotMenu->setShown(&window->doc().element(line), window);
 }
 
 void MainWindow::showHelp()
