@@ -4,6 +4,7 @@
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
 #include "app/ListHelpers.h"
+#include "app/ListTools.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
 #include "common/KorvErr.h"
@@ -63,11 +64,13 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
     layout->setContentsMargins(0, 0, 0, 0);
     splitter->addWidget(listView);
     layout->addWidget(splitter);
+    tools = new ListTools(*this);
 }
 
 DocumentWindow::~DocumentWindow()
 {
-    // Its worker reads the document.
+    delete tools; // its searches read the document: they end first
+    // The analysis worker reads the document too.
     delete analysis;
     if (loader.joinable())
         loader.join();

@@ -27,6 +27,7 @@ class ILogger;
 namespace ZrlApp {
 
 class AnalysisTabs;
+class ListTools;
 
 class DocumentWindow : public QWidget {
     Q_OBJECT
@@ -58,6 +59,8 @@ public:
     MessageListModel* listModel() const { return model; }
     // The "Plot" and "Track" tabs below the list, made on first use; only after the load.
     AnalysisTabs* analysisTabs();
+    // The filter bar, find, go to and field columns of the list.
+    ListTools* listTools() const { return tools; }
 
     // Sets the column widths from the document's columns (characters times the font's
     // average character width).
@@ -117,6 +120,7 @@ private:
     MessageListModel* model;
     QSplitter* splitter;
     AnalysisTabs* analysis = nullptr;
+    ListTools* tools;
 };
 
 } // namespace ZrlApp

@@ -142,10 +142,11 @@ void GridTableView::contextMenuEvent(QContextMenuEvent* event)
         menuExtension(menu, sorted->mapToSource(indexAt(viewport()->mapFromGlobal(event->globalPos()))));
     for (const auto& item : items)
         menu.addAction(QString::fromStdString(item.text))->setData(item.commandId);
+    emit menuRequested(&menu, indexAt(viewport()->mapFromGlobal(event->globalPos())));
     if (menu.isEmpty())
         return;
-    QAction* chosen = menu.exec(event->globalPos());
-    if (chosen != nullptr && chosen->data().isValid())
+    // Actions others added carry no command id and run on their own.
+    if (QAction* chosen = menu.exec(event->globalPos()); chosen && chosen->data().isValid())
         runCommand(chosen->data().toInt());
 }
 

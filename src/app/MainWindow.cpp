@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/ListTools.h"
+
 #include "app/AboutDialog.h"
 #include "app/AnalysisTabs.h"
 #include "app/ColumnLayout.h"
@@ -192,6 +194,11 @@ void MainWindow::createPanes()
     new ColumnLayout(details->titleList(), *appSettings, QStringLiteral("details-title"));
     new ColumnLayout(details->fieldsList(), *appSettings, QStringLiteral("details-fields"));
     plotMenu = new PlotFieldMenu(*details->fieldsList());
+    // "Add as column" on a decoded field, for the active document's list.
+    connect(details->fieldsList(), &GridTableView::menuRequested, this, [this](QMenu* menu, const QModelIndex& index) {
+        if (DocumentWindow* document = activeDocument(); document && document->isLoaded())
+            document->listTools()->offerFieldColumn(*menu, *details->fieldsList(), index);
+    });
     makeDock(this, QStringLiteral("Message Details"), details, Qt::RightDockWidgetArea);
 
     filterList = new GridTableView(this);

@@ -15,7 +15,7 @@ const char* const kUsage =
     "  list FILE [--view-flags N] [--filter EXPR]\n"
     "                                  print the message list (header line, one line per shown element);\n"
     "                                  with --filter, only the elements the display filter EXPR keeps\n"
-    "  export FILE OUT.csv [--decoded] [--pgn N]...\n"
+    "  export FILE OUT.csv [--decoded] [--pgn N]... [--filter EXPR]\n"
     "                                  raw CSV export: FILE's NMEA 2000 messages of the PGNs given\n"
     "                                  (all by default) to OUT.n2k.csv, its sentences to OUT.n183.csv;\n"
     "                                  with --decoded, one column per decoded field to\n"

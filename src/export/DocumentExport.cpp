@@ -12,13 +12,15 @@ namespace {
 // The frame of both exports: the opening log line, the path's base, the exporter's run and
 // the closing log lines.
 template <typename Run>
-void exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path, Run run)
+void exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
+                const ExportCondition& keeps, Run run)
 {
     logger.logCode(0, "Exporting %d messages", static_cast<int>(document.elementCount()));
     std::vector<std::string> written;
     std::string base;
     if (ZRLDocExport::csvBase(path, base)) {
         ZRLDocExport exporter(document, base, exportPgnName);
+        exporter.setCondition(keeps);
         run(exporter);
         written = exporter.getWrittenFiles();
     }
@@ -31,15 +33,15 @@ void exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::s
 } // namespace
 
 void exportCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
-               const std::vector<std::uint32_t>& pgns)
+               const std::vector<std::uint32_t>& pgns, const ExportCondition& keeps)
 {
-    exportWith(document, logger, path, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
+    exportWith(document, logger, path, keeps, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
 }
 
 void exportDecodedCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
-                      const std::vector<std::uint32_t>& pgns)
+                      const std::vector<std::uint32_t>& pgns, const ExportCondition& keeps)
 {
-    exportWith(document, logger, path, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
+    exportWith(document, logger, path, keeps, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
 }
 
 } // namespace KelpLib

@@ -33,6 +33,10 @@ public:
 
     static constexpr std::uint32_t maxSamplesPerRow = 10000;
 
+    // Exports only the elements whose line the condition keeps (a display filter); every
+    // element without one.
+    void setCondition(std::function<bool(std::size_t line)> keeps) { condition = std::move(keeps); }
+
     // NMEA 2000 messages of the PGNs given (all when the list is empty), every valid sentence
     // and, when the document holds MDT messages, one row per completed sampled-data transfer.
     void exportRaw(const std::vector<std::uint32_t>& pgns);
@@ -66,7 +70,10 @@ private:
     };
     std::vector<DecodedBlock> decodedHeader(const std::vector<std::uint32_t>& pgns, std::string& header) const;
 
+    bool kept(std::size_t line) const { return !condition || condition(line); }
+
     const ZRLDoc& document;
+    std::function<bool(std::size_t line)> condition;
     std::string base;
     PgnNameLookup pgnName;
     std::map<std::uint32_t, std::unique_ptr<std::ofstream>> streams;

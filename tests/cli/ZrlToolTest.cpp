@@ -388,3 +388,23 @@ TEST(ZrlTool, ListWithAFilterKeepsItsElementsAndRefusesABadOne)
         EXPECT_EQ(bad.out, "");
     }
 }
+
+TEST(ZrlToolExport, AFilterNarrowsRawAndDecodedExports)
+{
+    const std::string log = smallLog();
+    const std::string dir = scratchDir();
+    const ToolRun raw = zrltool("export " + log + " " + dir + "/f.csv --filter 'pgn == 127250'");
+    EXPECT_EQ(raw.status, 0) << raw.err;
+    EXPECT_EQ(raw.out, "Exporting 4 messages\nExported to " + dir + "/f.n2k.csv\n") << "no sentence kept";
+    EXPECT_EQ(lineCount(fileText(dir + "/f.n2k.csv")), 2u);
+
+    const ToolRun decoded = zrltool("export --decoded " + log + " " + dir + "/g.csv --filter 'type == \"N183\"'");
+    EXPECT_EQ(decoded.status, 0) << decoded.err;
+    const std::string text = fileText(dir + "/g.n2kdecoded.csv");
+    EXPECT_EQ(lineCount(text), 2u) << "the fixed header and the one sentence line";
+    EXPECT_EQ(text.find("Latitude"), std::string::npos) << "no kept message, no field block";
+
+    const ToolRun bad = zrltool("export " + log + " " + dir + "/h.csv --filter 'src >'");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "filter: expected a value after \">\" at column 6\n");
+}
