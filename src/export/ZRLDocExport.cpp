@@ -99,7 +99,7 @@ void ZRLDocExport::writeN2kLine(const ZRLElement& element, std::size_t line, con
         message = N2KMsg_s{};
     if (!pgns.empty() && std::find(pgns.begin(), pgns.end(), message.pgn) == pgns.end())
         return;
-    const std::string name = pgnName ? pgnName(message.pgn) : std::string();
+    const std::string name = pgnName ? pgnName(message.pgn, message.data, message.length) : std::string();
     std::string text;
     appendN2kColumns(text, element, line, message, name);
     for (std::uint32_t i = 0; i < message.length; ++i) {

@@ -23,7 +23,7 @@ struct N2KMsg_s;
 // ends with CR LF.
 class ZRLDocExport : private IMDT_ContainerObserver_s {
 public:
-    using PgnNameLookup = std::function<std::string(std::uint32_t pgn)>;
+    using PgnNameLookup = std::function<std::string(std::uint32_t pgn, const std::uint8_t* data, std::uint32_t length)>;
 
     static constexpr std::uint32_t n2kFileKey = 0x10000;
     static constexpr std::uint32_t n183FileKey = 0x10001;
@@ -42,8 +42,9 @@ public:
     void exportRaw(const std::vector<std::uint32_t>& pgns);
 
     // One line per NMEA 2000 message of the PGNs given, each field's value in a column of its
-    // own: the PGNs' field blocks lie side by side, in the order each PGN is first met. The
-    // file, base + ".n2kdecoded.csv", is written even when the list is empty.
+    // own: one field block per PGN definition met (a proprietary PGN's manufacturer definitions
+    // each have their own), side by side in the order each is first met; the Name column names
+    // the definition. The file, base + ".n2kdecoded.csv", is written even when the list is empty.
     void exportDecoded(const std::vector<std::uint32_t>& pgns);
 
     const std::vector<std::string>& getWrittenFiles() const { return writtenFiles; }
@@ -62,12 +63,13 @@ private:
     std::ofstream& stream(std::uint32_t key, const std::string& suffix, const char* header);
     void writeN2kLine(const ZRLElement& element, std::size_t line, const std::vector<std::uint32_t>& pgns);
 
-    // One PGN of the decoded file: where its field block starts and the name written.
+    // One PGN definition of the decoded file: where its field block starts and the name written.
     struct DecodedBlock {
-        std::uint32_t pgn;
-        std::uint32_t offset;
+        std::uint32_t offset = 0;
         std::string name;
+        bool met = false;
     };
+    // The blocks, indexed by PGN table row (the last entry: messages without a definition).
     std::vector<DecodedBlock> decodedHeader(const std::vector<std::uint32_t>& pgns, std::string& header) const;
 
     bool kept(std::size_t line) const { return !condition || condition(line); }
