@@ -1,6 +1,7 @@
 #include "analysis/N2kNumericField.h"
 
 #include "n2k/FieldExtract.h"
+#include "n2k/FieldSentinel.h"
 #include "n2k/LibN2K.h"
 #include "n2k/N2KFieldInfo.h"
 #include "n2k/N2KFieldWalk.h"
@@ -30,17 +31,6 @@ bool isSignedType(std::uint32_t type)
 }
 
 bool isVoyageDistance(const LibN2KDD_s& dd) { return std::strcmp(dd.name, "Distance, voyage") == 0; }
-
-// Raw values at the top of a field's range that stand for no value: three for fields of 8 bits
-// or more, two for 4 to 7 bits, one for 2 or 3 bits, none for a single bit.
-std::uint64_t reservedTopValues(std::uint32_t width)
-{
-    if (width >= 8)
-        return 3;
-    if (width >= 4)
-        return 2;
-    return width >= 2 ? 1 : 0;
-}
 
 // The "User Data" column's value in terms of the "Data" column's: value x scale + offset, shown
 // with `decimals` decimals (-1: the value's own).
