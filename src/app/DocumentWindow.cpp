@@ -7,6 +7,7 @@
 #include "app/ListTools.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
+#include "app/WriteFailure.h"
 #include "common/KorvErr.h"
 #include "export/DocumentExport.h"
 #include "log/PgnSummary.h"
@@ -213,11 +214,15 @@ void DocumentWindow::exportChosen(bool decoded)
     if (path.isEmpty())
         return;
     // The filter may have changed while the file dialog was open.
-    const std::vector<std::uint32_t> pgns = shownList->filters().enabledPgnList();
-    if (decoded)
-        KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns);
-    else
-        KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
+    runExport(decoded, path, shownList->filters().enabledPgnList());
+}
+
+void DocumentWindow::runExport(bool decoded, const QString& path, const std::vector<std::uint32_t>& pgns)
+{
+    const KelpLib::ExportOutcome outcome =
+        decoded ? KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns)
+                : KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
+    reportExportFailures(this, outcome);
 }
 
 void DocumentWindow::chooseAndSaveAs()
@@ -233,7 +238,7 @@ bool DocumentWindow::saveAs(const QString& path)
 {
     if (!loaded || !path.endsWith(QStringLiteral(".csv")))
         return false;
-    KelpLib::exportCsv(*document, *document->logger(), path.toStdString());
+    runExport(false, path, {});
     return true;
 }
 
@@ -285,10 +290,7 @@ void DocumentWindow::exportSelectedPgns(ListCommand command)
     const QString path = chooseCsvFile(this, filePath);
     if (path.isEmpty())
         return;
-    if (command == exportPgnsDecodedCommand)
-        KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns);
-    else
-        KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
+    runExport(command == exportPgnsDecodedCommand, path, pgns);
 }
 
 } // namespace ZrlApp

@@ -105,6 +105,9 @@ signals:
 private:
     void onLoadEnded(LoadOutcome outcome);
     void onRowSelected(int row);
+    // Runs the raw or decoded export; a file it could not write is said in a message box (the
+    // export itself logs it).
+    void runExport(bool decoded, const QString& path, const std::vector<std::uint32_t>& pgns);
     void showListMenu(const QPoint& position);
 
     QString filePath;

@@ -21,6 +21,7 @@ int exportCsv(Arguments& args)
     const LoadedLog log = loadLog(path);
     const std::size_t before = log.logger->getRowCount();
     std::vector<std::uint32_t> pgns(given.begin(), given.end());
+    KelpLib::ExportOutcome outcome;
     KelpLib::ExportCondition keeps;
     if (filter)
         keeps = [&](std::size_t line) { return filter->keeps(*log.document, line); };
@@ -28,13 +29,18 @@ int exportCsv(Arguments& args)
         // As the Export dialog does: without a choice, the PGNs the filter shows.
         if (pgns.empty())
             pgns = log.shown->filters().enabledPgnList();
-        KelpLib::exportDecodedCsv(*log.document, *log.logger, out, pgns, keeps);
+        outcome = KelpLib::exportDecodedCsv(*log.document, *log.logger, out, pgns, keeps);
     } else {
-        KelpLib::exportCsv(*log.document, *log.logger, out, pgns, keeps);
+        outcome = KelpLib::exportCsv(*log.document, *log.logger, out, pgns, keeps);
     }
     for (std::size_t row = before; row < log.logger->getRowCount(); ++row)
         std::printf("%s\n", log.logger->getCellText(static_cast<std::uint32_t>(row), "Result").c_str());
-    return 0;
+    // A file that could not be written, or a name the export refuses, is a failure.
+    for (const KelpLib::ExportFailure& failure : outcome.failures)
+        std::fprintf(stderr, "zrltool: %s\n", KelpLib::writeFailureText(failure.path, failure.reason).c_str());
+    if (outcome.aborted)
+        std::fprintf(stderr, "zrltool: export aborted: \"%s\" does not end in .csv\n", out.c_str());
+    return outcome.succeeded() ? 0 : kLoadError;
 }
 
 } // namespace ZrlTool

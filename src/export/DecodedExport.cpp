@@ -27,7 +27,7 @@ constexpr std::size_t outputBlock = 1u << 20;
 
 class LineWriter {
 public:
-    explicit LineWriter(std::ofstream& file) : file(file) { text.reserve(outputBlock + (outputBlock >> 2)); }
+    explicit LineWriter(std::ostream& file) : file(file) { text.reserve(outputBlock + (outputBlock >> 2)); }
     ~LineWriter() { flush(); }
 
     std::string& line() { return text; }
@@ -45,7 +45,7 @@ public:
     }
 
 private:
-    std::ofstream& file;
+    std::ostream& file;
     std::string text;
 };
 
@@ -138,10 +138,14 @@ std::vector<ZRLDocExport::DecodedBlock> ZRLDocExport::decodedHeader(const std::v
 
 void ZRLDocExport::exportDecoded(const std::vector<std::uint32_t>& pgns)
 {
-    const std::string name = base + ".n2kdecoded.csv";
-    // Binary, so that the CR LF line ends are written as they are.
-    std::ofstream file(name, std::ios::out | std::ios::trunc | std::ios::binary);
-    writtenFiles.push_back(name);
+    ExportFile file(base + ".n2kdecoded.csv");
+    writtenFiles.push_back(file.path());
+    writeDecodedLines(file, pgns);
+    finishFile(file);
+}
+
+void ZRLDocExport::writeDecodedLines(std::ostream& file, const std::vector<std::uint32_t>& pgns)
+{
     LineWriter out(file);
 
     std::string& row = out.line();

@@ -38,14 +38,13 @@ ZRLDocExport::ZRLDocExport(const ZRLDoc& document, std::string base, PgnNameLook
 {
 }
 
-std::ofstream& ZRLDocExport::stream(std::uint32_t key, const std::string& suffix, const char* header)
+std::ostream& ZRLDocExport::stream(std::uint32_t key, const std::string& suffix, const char* header)
 {
     auto found = streams.find(key);
     if (found != streams.end())
         return *found->second;
     const std::string name = base + suffix;
-    // Binary, so that the CR LF line ends are written as they are.
-    auto file = std::make_unique<std::ofstream>(name, std::ios::out | std::ios::trunc | std::ios::binary);
+    auto file = std::make_unique<ExportFile>(name);
     writtenFiles.push_back(name);
     if (header)
         *file << header << lineEnd << std::flush;
@@ -123,9 +122,24 @@ void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
                                                       << std::flush;
         }
     }
-    streams.clear();
+    closeStreams();
     if (document.mdtCount() > 0)
         exportMdt();
+}
+
+void ZRLDocExport::finishFile(ExportFile& file)
+{
+    if (file.finish())
+        return;
+    failures.push_back({file.path(), file.failure()});
+    writtenFiles.erase(std::remove(writtenFiles.begin(), writtenFiles.end(), file.path()), writtenFiles.end());
+}
+
+void ZRLDocExport::closeStreams()
+{
+    for (auto& [key, file] : streams)
+        finishFile(*file);
+    streams.clear();
 }
 
 } // namespace KelpLib

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/ExportFile.h"
 #include "log/MDT_Container.h"
 
 #include <cstdint>
@@ -47,7 +48,10 @@ public:
     // the definition. The file, base + ".n2kdecoded.csv", is written even when the list is empty.
     void exportDecoded(const std::vector<std::uint32_t>& pgns);
 
+    // The files written completely; those that could not be created or completely written
+    // are in getFailures() instead, and removed.
     const std::vector<std::string>& getWrittenFiles() const { return writtenFiles; }
+    const std::vector<ExportFailure>& getFailures() const { return failures; }
 
     // The path without its ".csv" extension (compared case-sensitively); false for any other.
     static bool csvBase(const std::string& path, std::string& base);
@@ -57,10 +61,14 @@ private:
     void onTransferStart(std::uint8_t) override {}
     void onTransferComplete(std::uint8_t transferId) override;
     void exportMdt();
-    std::ofstream& mdtStream(std::uint32_t key);
+    std::ostream& mdtStream(std::uint32_t key);
     void writeMdtRow(const MDT_Deserialiser& transfer);
 
-    std::ofstream& stream(std::uint32_t key, const std::string& suffix, const char* header);
+    std::ostream& stream(std::uint32_t key, const std::string& suffix, const char* header);
+    // Closes the file and moves it from the written files to the failures when it failed.
+    void finishFile(ExportFile& file);
+    void closeStreams();
+    void writeDecodedLines(std::ostream& file, const std::vector<std::uint32_t>& pgns);
     void writeN2kLine(const ZRLElement& element, std::size_t line, const std::vector<std::uint32_t>& pgns);
 
     // One PGN definition of the decoded file: where its field block starts and the name written.
@@ -78,8 +86,9 @@ private:
     std::function<bool(std::size_t line)> condition;
     std::string base;
     PgnNameLookup pgnName;
-    std::map<std::uint32_t, std::unique_ptr<std::ofstream>> streams;
+    std::map<std::uint32_t, std::unique_ptr<ExportFile>> streams;
     std::vector<std::string> writtenFiles;
+    std::vector<ExportFailure> failures;
     MDT_Container mdt;
     std::uint32_t mdtLine = 0;
 };
