@@ -1,47 +1,17 @@
-// Loads a generated 256 MiB log through ZRLDoc::open and reports the throughput, the element
-// rate and the peak resident memory relative to the file size.
+// Loads the generated 256 MiB log of a busy network (support/GeneratedLog.h) through
+// ZRLDoc::open and reports the throughput, the element rate and the peak resident memory
+// relative to the file size.
 #include "log/ZRLDoc.h"
 #include "support/GeneratedLog.h"
-#include "support/N2kPayloads.h"
-#include "support/ZrlWriter.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <filesystem>
-#include <random>
 
 namespace {
 
 using namespace ZrlTest;
-
-constexpr std::size_t targetSize = 256u << 20;
-
-// One second of a busy network: mostly framed and embedded NMEA 2000 messages, a GNSS fast
-// packet as CAN frames, a few NMEA 0183 sentences and a little noise.
-void appendSecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second)
-{
-    log.timestamp(fileTimeUtc(2024, 6, 1, 8, 0, 0) + std::uint64_t(second) * 10000000u);
-    for (int i = 0; i < 20; ++i) {
-        const std::uint8_t sid = static_cast<std::uint8_t>(second + i);
-        log.bstFrame(bst93(2, 127250, 255, 35, second * 1000 + i, pgn127250(sid, 1.0 + i * 0.01, 0, 0.05, 1)));
-        log.bstFrame(bst93(2, 129025, 255, 3, second * 1000 + i, pgn129025(50.1 + i * 1e-5, -1.2)));
-        log.embeddedBst(bst94(3, 129026, 255, pgn129026(sid, 0, 1.5, 3.2)));
-        log.bstFrame(bst93(6, 130306, 255, 40, second * 1000 + i, pgn130306(sid, 5.5, 0.7, 2)));
-        log.bstFrame(bst93(2, 127488, 255, 0, second * 1000 + i, pgn127488(0, 1800, 100000, 0)));
-    }
-    const auto frames = fastPacketFrames(static_cast<std::uint8_t>(second & 7),
-                                         pgn129029(1, 19875, 28800.0 + second, 50.1, -1.2, 12.5, 0, 1, 9, 0.9, 1.6, 47.0));
-    std::uint16_t deviceTime = static_cast<std::uint16_t>(second * 1000);
-    for (const auto& frame : frames)
-        log.bstFrame(bst95(deviceTime++, CanId{3, 129029, 3}, frame));
-    log.sentenceWithChecksum("$GPGGA,080000.00,5006.0000,N,00112.0000,W,1,08,0.9,12.5,M,47.0,M,,");
-    log.sentenceWithChecksum("$GPRMC,080000.00,A,5006.0000,N,00112.0000,W,3.2,1.5,010624,,,A");
-    log.sentenceWithChecksum("$IIMWV,045.0,R,10.5,N,A");
-    log.noise(random, 16);
-}
-
-std::string generatedLog() { return cachedGeneratedLog("bench-load-256MiB.zrl", targetSize, appendSecond); }
 
 double peakResidentBytes()
 {
@@ -52,7 +22,7 @@ double peakResidentBytes()
 
 void LoadGeneratedLog(benchmark::State& state)
 {
-    const std::string path = generatedLog();
+    const std::string path = busyNetworkLog();
     const double fileSize = double(std::filesystem::file_size(path));
     std::size_t elements = 0;
     for (auto _ : state) {

@@ -44,5 +44,7 @@ int join(Arguments& args);
 int exportCsv(Arguments& args);
 int details(Arguments& args);
 int pgns(Arguments& args);
+int devices(Arguments& args);
+int stats(Arguments& args);
 
 }  // namespace ZrlTool
