@@ -10,6 +10,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  xdg-utils
 )
 
 missing=()

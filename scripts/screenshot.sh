@@ -22,5 +22,5 @@ fi
 
 args=(--screenshot "$out")
 [ -n "$row" ] && args+=(--select-row "$row")
-timeout 120 xvfb-run -a -s "-screen 0 1400x900x24" "$viewer" "${args[@]}" "$log"
+timeout 120 xvfb-run -a -s "-screen 0 1920x1080x24" "$viewer" "${args[@]}" "$log"
 echo "Wrote $out"

@@ -1,6 +1,7 @@
 #pragma once
 // The per-user settings of the viewer: the view switches ("ZrlViewSettings/view_filter_flags",
-// default 1), the visual style ("ApplicationLook", default 217) and the recent-file list.
+// default 1), the visual style ("ApplicationLook", default 217), the recent-file list, the
+// remembered layout ("Layout/...") and the support address of the mailed log.
 #include "filter/ViewSettings.h"
 
 #include <QSettings>
@@ -28,6 +29,20 @@ public:
     // Puts the path first, dropping an older copy and anything past the eighth entry.
     void addRecentFile(const QString& path);
     void removeRecentFile(const QString& path);
+
+    // The remembered layout of the lists of one kind ("name=width" per column, on-screen order).
+    QStringList columnLayout(const QString& kind) const;
+    void setColumnLayout(const QString& kind, const QStringList& layout);
+    // The main window's geometry and its dock and toolbar state; empty until first saved.
+    QByteArray windowGeometry() const;
+    QByteArray windowState() const;
+    void setWindowLayout(const QByteArray& geometry, const QByteArray& state);
+
+    // The address "Email log to Tech Support" writes to ("SupportAddress").
+    QString supportAddress() const;
+    // The program that hands a mail with an attachment to the desktop ("MailProgram", default
+    // xdg-email).
+    QString mailProgram() const;
 
     void sync() { settings.sync(); }
 

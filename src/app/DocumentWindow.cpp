@@ -2,6 +2,7 @@
 
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
+#include "app/ListHelpers.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
 #include "common/KorvErr.h"
@@ -43,6 +44,8 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
     listView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     listView->verticalHeader()->setDefaultSectionSize(listView->fontMetrics().height() + 4);
     listView->horizontalHeader()->setStretchLastSection(true);
+    listView->horizontalHeader()->setSectionsMovable(true);
+    installListHelpers(listView);
     listView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(listView, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { showListMenu(position); });
@@ -70,16 +73,26 @@ void DocumentWindow::startLoad()
     KelpLib::ZRLDoc* target = document.get();
     loader = std::thread([this, path, target] {
         LoadOutcome outcome = LoadOutcome::Loaded;
+        std::int32_t code = 0;
+        std::string text;
         try {
             target->open(path);
         } catch (const CommonLib::KorvErr& error) {
-            // Other read failures leave the document as the failed load left it.
-            if (error.getCode() == fileNotFoundCode)
-                outcome = LoadOutcome::FileNotFound;
-        } catch (...) {
+            outcome = error.getCode() == fileNotFoundCode ? LoadOutcome::FileNotFound : LoadOutcome::Failed;
+            code = error.getCode();
+            text = error.what();
+        } catch (const std::exception& error) {
             outcome = LoadOutcome::Failed;
+            text = error.what();
         }
-        QMetaObject::invokeMethod(this, [this, outcome] { onLoadEnded(outcome); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, outcome, code, text] {
+                errorCode = code;
+                errorText = QString::fromStdString(text);
+                onLoadEnded(outcome);
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -90,7 +103,6 @@ void DocumentWindow::onLoadEnded(LoadOutcome outcome)
     loaded = true;
     filter = std::make_shared<KelpLib::PGNFilterGridAdaptor>(document->filters());
     model->reset();
-    sizeColumns();
     emit loadFinished(this, outcome);
 }
 

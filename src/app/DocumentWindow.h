@@ -36,6 +36,9 @@ public:
     // Starts the loading thread.
     void startLoad();
     bool isLoaded() const { return loaded; }
+    // Why the load failed: the catalogue code and the reader's text (empty after a good load).
+    std::int32_t loadErrorCode() const { return errorCode; }
+    const QString& loadErrorText() const { return errorText; }
     const QString& path() const { return filePath; }
     qint64 fileSize() const { return bytesInFile; }
     // Bytes parsed so far; safe while loading.
@@ -47,6 +50,9 @@ public:
     QTableView* list() const { return listView; }
     MessageListModel* listModel() const { return model; }
 
+    // Sets the column widths from the document's columns (characters times the font's
+    // average character width).
+    void sizeColumns();
     // Applies the view switches and shows what now passes the filter.
     void applyViewSettings(const KelpLib::ViewSettings& view);
     // Shows what passes the filter after the PGN filter was edited.
@@ -79,7 +85,6 @@ signals:
 
 private:
     void onLoadEnded(LoadOutcome outcome);
-    void sizeColumns();
     void onRowSelected(int row);
     void showListMenu(const QPoint& position);
 
@@ -89,6 +94,8 @@ private:
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filter;
     std::thread loader;
     bool loaded = false;
+    std::int32_t errorCode = 0;
+    QString errorText;
     QTableView* listView;
     MessageListModel* model;
 };

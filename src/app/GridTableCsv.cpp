@@ -1,6 +1,9 @@
 #include "app/GridTableCsv.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
 #include <vector>
 
 namespace ZrlApp {
@@ -15,7 +18,7 @@ void writeTableCsv(const CommonLib::IGridTable& table, std::ostream& out)
     auto writeLine = [&out, &ids](auto&& textOf) {
         for (std::size_t column = 0; column < ids.size(); ++column)
             out << (column ? ", " : "") << textOf(ids[column]);
-        out << '\n';
+        out << "\r\n";
     };
     writeLine([](const std::string& id) { return id; });
     const std::uint32_t rows = table.getRowCount();
@@ -23,13 +26,24 @@ void writeTableCsv(const CommonLib::IGridTable& table, std::ostream& out)
         writeLine([&table, row](const std::string& id) { return table.getCellText(row, id); });
 }
 
-bool writeTableCsv(const CommonLib::IGridTable& table, const std::string& path)
+bool writeTableCsv(const CommonLib::IGridTable& table, const std::string& path, std::string& reason)
 {
-    std::ofstream out(path);
-    if (!out)
+    std::ostringstream text;
+    writeTableCsv(table, text);
+    const std::string bytes = text.str();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        reason = std::strerror(errno);
         return false;
-    writeTableCsv(table, out);
-    return static_cast<bool>(out);
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (written && closed)
+        return true;
+    reason = std::strerror(written ? errno : writeError);
+    std::remove(path.c_str());
+    return false;
 }
 
 } // namespace ZrlApp

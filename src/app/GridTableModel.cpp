@@ -3,7 +3,10 @@
 #include "app/DisplayText.h"
 
 #include "app/ColourRef.h"
-#include "grid/MockGridTable.h"
+#include "app/ReadableColour.h"
+
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace ZrlApp {
 
@@ -33,15 +36,6 @@ void GridTableModel::bindTable(std::shared_ptr<CommonLib::IGridTable> table)
     endResetModel();
 }
 
-std::shared_ptr<CommonLib::IGridTable> GridTableModel::table() const
-{
-    if (boundTable)
-        return boundTable;
-    if (!fallback)
-        fallback = CommonLib::makeFallbackGridTable();
-    return fallback;
-}
-
 std::string GridTableModel::columnId(int column) const
 {
     if (column < 0 || static_cast<std::size_t>(column) >= columns.size())
@@ -49,10 +43,20 @@ std::string GridTableModel::columnId(int column) const
     return columns[static_cast<std::size_t>(column)].id;
 }
 
+CommonLib::GridCellTraits GridTableModel::columnTraits(int column) const
+{
+    if (column < 0 || static_cast<std::size_t>(column) >= columns.size())
+        return {};
+    return columns[static_cast<std::size_t>(column)].traits;
+}
+
 void GridTableModel::rebuildColumns()
 {
     const auto source = table();
     columns.clear();
+    rows = 0;
+    if (!source)
+        return;
     const std::uint32_t count = source->getColumnCount();
     columns.reserve(count);
     for (std::uint32_t column = 0; column < count; ++column) {
@@ -78,7 +82,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
     const auto source = table();
     const auto row = static_cast<std::uint32_t>(index.row());
     // The table may have shrunk on another thread since the last refresh.
-    if (row >= source->getRowCount())
+    if (!source || row >= source->getRowCount())
         return {};
     const Column& column = columns[static_cast<std::size_t>(index.column())];
     const bool checkBox = column.traits.editorKind == CommonLib::GridEditorCheckBox;
@@ -95,7 +99,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
         source->getCellValue(row, column.id, value);
         return value != 0 ? Qt::Checked : Qt::Unchecked;
     }
-    case Qt::ForegroundRole: return colourRoleValue(source->getRowTextColour(row));
+    case Qt::ForegroundRole: return readableForeground(*source, row);
     case Qt::BackgroundRole: return colourRoleValue(source->getRowBackColour(row));
     case Qt::TextAlignmentRole:
         switch (column.traits.alignment) {
@@ -122,6 +126,8 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const
     if (index.isValid() && static_cast<std::size_t>(index.column()) < columns.size()
         && columns[static_cast<std::size_t>(index.column())].traits.editorKind == CommonLib::GridEditorCheckBox)
         result |= Qt::ItemIsUserCheckable;
+    else if (index.isValid())
+        result |= Qt::ItemIsEditable;
     return result;
 }
 
@@ -131,6 +137,8 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     const Column& column = columns[static_cast<std::size_t>(index.column())];
     const auto row = static_cast<std::uint32_t>(index.row());
+    if (!table())
+        return false;
     if (role == Qt::CheckStateRole && column.traits.editorKind == CommonLib::GridEditorCheckBox) {
         table()->setCellText(row, column.id, value.toInt() == Qt::Checked ? "1" : "0");
     } else if (role == Qt::EditRole && column.traits.editorKind != CommonLib::GridEditorCheckBox) {
@@ -143,8 +151,22 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
     return true;
 }
 
+QVariant GridTableModel::readableForeground(const CommonLib::IGridTable& source, std::uint32_t row) const
+{
+    const std::uint32_t text = source.getRowTextColour(row);
+    const std::uint32_t back = source.getRowBackColour(row);
+    if (text == CommonLib::noRowColour && back == CommonLib::noRowColour)
+        return {};
+    const QPalette palette = QGuiApplication::palette();
+    const QColor wanted = text == CommonLib::noRowColour ? palette.color(QPalette::Text) : colourFromColourRef(text);
+    const QColor behind = back == CommonLib::noRowColour ? palette.color(QPalette::Base) : colourFromColourRef(back);
+    return readableOn(wanted, behind);
+}
+
 void GridTableModel::refresh()
 {
+    if (!table())
+        return;
     const int count = static_cast<int>(std::min<std::uint32_t>(table()->getRowCount(), INT32_MAX));
     if (count > rows) {
         beginInsertRows(QModelIndex(), rows, count - 1);

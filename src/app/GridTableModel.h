@@ -18,11 +18,12 @@ public:
     explicit GridTableModel(QObject* parent = nullptr);
     ~GridTableModel() override;
 
-    // Binds a table (or nothing: the fallback table then answers) and observes it.
+    // Binds a table (or nothing: the model is then empty) and observes it.
     void bindTable(std::shared_ptr<CommonLib::IGridTable> table);
-    // The bound table, or the fallback table when none is bound.
-    std::shared_ptr<CommonLib::IGridTable> table() const;
+    // The bound table; null when none is bound.
+    std::shared_ptr<CommonLib::IGridTable> table() const { return boundTable; }
     std::string columnId(int column) const;
+    CommonLib::GridCellTraits columnTraits(int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -52,6 +53,10 @@ signals:
     void clearSelectionRequested();
 
 private:
+    // The row's text colour (the list's own when the table has none) made readable on the
+    // row's background; empty when the table colours neither.
+    QVariant readableForeground(const CommonLib::IGridTable& source, std::uint32_t row) const;
+
     struct Column {
         std::string id;
         CommonLib::GridCellTraits traits;
@@ -64,7 +69,6 @@ private:
     std::shared_ptr<CommonLib::IGridTable> pendingTable;
     bool tablePending = false;
     std::shared_ptr<CommonLib::IGridTable> boundTable;
-    mutable std::shared_ptr<CommonLib::IGridTable> fallback;
     std::vector<Column> columns;
     int rows = 0;
 };

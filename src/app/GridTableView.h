@@ -1,11 +1,21 @@
 #pragma once
 // A list bound to one grid table: its columns, check boxes and colours come from the table,
 // the table's context menu is offered on right-click, and selecting a row tells the table.
+// Clicking a header sorts by that column (the table is told through sortBy); a double-click
+// or F2 edits a cell with the editor its column asks for, where editing is switched on.
 #include "app/GridTableModel.h"
 
 #include <QTableView>
 
+class QSortFilterProxyModel;
+
 namespace ZrlApp {
+
+// Where "Email log to Tech Support" sends the log, and with which program.
+struct SupportMailSettings {
+    QString address;
+    QString program;
+};
 
 class GridTableView : public QTableView {
     Q_OBJECT
@@ -16,10 +26,19 @@ public:
     void bindTable(std::shared_ptr<CommonLib::IGridTable> table);
 
     static QString emptyText() { return QStringLiteral("There are no items to show in this view."); }
+    static QString noDocumentText() { return QStringLiteral("Open a log to see its messages"); }
+    // The hint shown while no table is bound (noDocumentText by default).
+    void setPlaceholder(const QString& text);
+    const QString& placeholder() const { return placeholderText; }
+    // Lets the user edit cells (off by default).
+    void setCellEditing(bool enabled);
+    void setSupportMail(const SupportMailSettings& mail) { supportMail = mail; }
 
     // Runs a context-menu command as the right-click menu does (export and mail are the
     // list's own; the others go to the table).
     void runCommand(std::int32_t commandId);
+    // The table's row shown at this row of the list (they differ once sorted).
+    int tableRow(int listRow) const;
 
 signals:
     // The table's content changed through this list (an edit or a table command).
@@ -35,6 +54,9 @@ private:
     void mailTable();
 
     GridTableModel* model_;
+    QSortFilterProxyModel* sorted;
+    QString placeholderText = noDocumentText();
+    SupportMailSettings supportMail;
 };
 
 } // namespace ZrlApp

@@ -1,19 +1,26 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/ColumnLayout.h"
+#include "app/HelpWindow.h"
+#include "app/ListHelpers.h"
 #include "app/UserMessages.h"
 #include "app/VisualStyles.h"
+#include "common/ErrorCatalogue.h"
 #include "common/KorvErr.h"
 #include "common/Logger.h"
 #include "log/CompositeLog.h"
 #include "messages/KorvBuf.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -23,6 +30,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 
 #include <ctime>
@@ -33,7 +41,6 @@ namespace {
 
 const QString caption = QStringLiteral("ZRL Reader 2");
 const QString fileFilter = QStringLiteral("Korvane ZRL Files (*.zrl *.txt)");
-const QString helpFileName = QStringLiteral("ZRL Reader 2.html");
 
 QDockWidget* makeDock(QMainWindow* window, const QString& title, QWidget* content, Qt::DockWidgetArea area)
 {
@@ -42,6 +49,19 @@ QDockWidget* makeDock(QMainWindow* window, const QString& title, QWidget* conten
     dock->setWidget(content);
     window->addDockWidget(area, dock);
     return dock;
+}
+
+// The widget of a pane that takes the keyboard focus: the pane itself or its first list.
+QWidget* focusTarget(QWidget* pane)
+{
+    if (!pane)
+        return nullptr;
+    if (pane->focusPolicy() != Qt::NoFocus)
+        return pane;
+    for (QWidget* child : pane->findChildren<QWidget*>())
+        if (child->focusPolicy() & Qt::TabFocus && child->isVisible())
+            return child;
+    return nullptr;
 }
 
 } // namespace
@@ -56,8 +76,10 @@ MainWindow::MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent)
     mdi->setViewMode(QMdiArea::SubWindowView);
     setCentralWidget(mdi);
     connect(mdi, &QMdiArea::subWindowActivated, this, [this] { onActiveDocumentChanged(); });
+    createActions();
     createPanes();
     createMenus();
+    createToolBar();
     applyVisualStyle(appSettings->applicationLook());
 
     progress->setMaximumWidth(220);
@@ -68,6 +90,8 @@ MainWindow::MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent)
     progressTimer->setInterval(100);
     connect(progressTimer, &QTimer::timeout, this, [this] { updateProgress(); });
     resize(1280, 800);
+    restoreLayout();
+    updateDocumentCommands();
 }
 
 MainWindow::~MainWindow()
@@ -77,17 +101,98 @@ MainWindow::~MainWindow()
         delete window;
 }
 
+QAction* MainWindow::makeAction(const QString& name, const QString& text, const QString& tip,
+                                std::function<void()> run, const QKeySequence& key)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setStatusTip(tip);
+    action->setToolTip(tip);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    addAction(action); // shortcuts work while the menu bar is hidden too
+    return action;
+}
+
+QAction* MainWindow::command(const QString& name) const { return findChild<QAction*>(name); }
+
+HelpWindow* MainWindow::helpWindow() const { return help; }
+
+void MainWindow::createActions()
+{
+    makeAction(QStringLiteral("open"), QStringLiteral("&Open..."), QStringLiteral("Open an existing document"),
+               [this] { chooseAndOpen(); }, QKeySequence::Open);
+    makeAction(QStringLiteral("openMultiple"), QStringLiteral("Open &Multiple..."),
+               QStringLiteral("Open multiple existing documents"), [this] { chooseAndOpenMultiple(); });
+    documentCommands = {
+        makeAction(QStringLiteral("summary"), QStringLiteral("S&ummary..."), QStringLiteral("Open the summary window"),
+                   [this] { withLoadedDocument(&DocumentWindow::showSummary); }),
+        makeAction(QStringLiteral("export"), QStringLiteral("&Export..."), QStringLiteral("Export the active document"),
+                   [this] { withLoadedDocument(&DocumentWindow::exportDocument); }, QKeySequence(QStringLiteral("Ctrl+E"))),
+        makeAction(QStringLiteral("saveAs"), QStringLiteral("Save &As..."),
+                   QStringLiteral("Save the active document with a new name"),
+                   [this] { withLoadedDocument(&DocumentWindow::chooseAndSaveAs); }, QKeySequence::SaveAs),
+        makeAction(QStringLiteral("close"), QStringLiteral("&Close"), QStringLiteral("Close the active document"),
+                   [this] { mdi->closeActiveSubWindow(); }, QKeySequence(QStringLiteral("Ctrl+W"))),
+    };
+    makeAction(QStringLiteral("exit"), QStringLiteral("E&xit"), QStringLiteral("Quit the application"),
+               [this] { close(); }, QKeySequence(QStringLiteral("Ctrl+Q")));
+    makeAction(QStringLiteral("copy"), QStringLiteral("&Copy"),
+               QStringLiteral("Copy the selected rows as tab-separated text"), [this] {
+                   if (QTableView* list = focusedList())
+                       QApplication::clipboard()->setText(selectedRowsAsText(*list));
+               }, QKeySequence::Copy);
+    makeAction(QStringLiteral("selectAll"), QStringLiteral("Select &All"), QStringLiteral("Select every row of the list"),
+               [this] {
+                   if (QTableView* list = focusedList())
+                       list->selectAll();
+               }, QKeySequence::SelectAll);
+    makeAction(QStringLiteral("nextPane"), QStringLiteral("Next &Pane"), QStringLiteral("Move to the next pane"),
+               [this] { focusNextPane(true); }, QKeySequence(Qt::Key_F6));
+    makeAction(QStringLiteral("previousPane"), QStringLiteral("Pre&vious Pane"),
+               QStringLiteral("Move to the previous pane"), [this] { focusNextPane(false); },
+               QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    makeAction(QStringLiteral("help"), QStringLiteral("&Help"), QStringLiteral("Open the user manual"),
+               [this] { showHelp(); }, QKeySequence::HelpContents);
+    makeAction(QStringLiteral("about"), QStringLiteral("&About ZRL Reader ..."),
+               QStringLiteral("Show the program's version"), [this] { showAbout(); });
+
+    hideFramesAction = makeAction(QStringLiteral("hideFastCan"), QStringLiteral("Hide fast CAN packets"),
+                                  QStringLiteral("Check this to hide the separate CAN packets that make up a fast packet transfer"),
+                                  [this] {
+                                      view.toggleHideAssemblyFrames();
+                                      applyViewToDocuments();
+                                  });
+    hideFramesAction->setCheckable(true);
+    hideFramesAction->setChecked(view.hideAssemblyFrames());
+    hideAssembledAction = makeAction(QStringLiteral("hideReassembled"), QStringLiteral("Hide reassembled fast packets"),
+                                     QStringLiteral("Check this to hide reassembled fast packet messages"), [this] {
+                                         view.toggleHideAssembled();
+                                         applyViewToDocuments();
+                                     });
+    hideAssembledAction->setCheckable(true);
+    hideAssembledAction->setChecked(view.hideAssembled());
+}
+
 void MainWindow::createPanes()
 {
     outputList = new GridTableView(this);
     outputList->setFont(QFont(QStringLiteral("Courier New"), 9));
     outputList->bindTable(log);
+    outputList->setSupportMail({appSettings->supportAddress(), appSettings->mailProgram()});
+    new ColumnLayout(outputList, *appSettings, QStringLiteral("output"));
     makeDock(this, QStringLiteral("Output"), outputList, Qt::BottomDockWidgetArea);
 
     details = new DetailsPane(this);
+    details->fieldsList()->setCellEditing(true);
+    new ColumnLayout(details->titleList(), *appSettings, QStringLiteral("details-title"));
+    new ColumnLayout(details->fieldsList(), *appSettings, QStringLiteral("details-fields"));
     makeDock(this, QStringLiteral("Message Details"), details, Qt::RightDockWidgetArea);
 
     filterList = new GridTableView(this);
+    filterList->setCellEditing(true);
+    new ColumnLayout(filterList, *appSettings, QStringLiteral("filter"));
     connect(filterList, &GridTableView::tableEdited, this, [this] { onFilterEdited(); });
     makeDock(this, QStringLiteral("Grid View Filters"), filterList, Qt::LeftDockWidgetArea);
 }
@@ -95,6 +200,7 @@ void MainWindow::createPanes()
 void MainWindow::createMenus()
 {
     createFileMenu();
+    createEditMenu();
     createViewMenu();
     createHelpMenu();
 }
@@ -102,26 +208,22 @@ void MainWindow::createMenus()
 void MainWindow::createFileMenu()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* open = file->addAction(QStringLiteral("&Open..."), this, [this] { chooseAndOpen(); });
-    open->setShortcut(QKeySequence::Open);
-    open->setStatusTip(QStringLiteral("Open an existing document"));
-    file->addAction(QStringLiteral("Open Multiple..."), this, [this] { chooseAndOpenMultiple(); })
-        ->setStatusTip(QStringLiteral("Open multiple existing documents"));
-    file->addAction(QStringLiteral("Summary..."), this, [this] { withLoadedDocument(&DocumentWindow::showSummary); })
-        ->setStatusTip(QStringLiteral("Open the summary window"));
-    file->addAction(QStringLiteral("Export..."), this, [this] { withLoadedDocument(&DocumentWindow::exportDocument); })
-        ->setStatusTip(QStringLiteral("Export the active document"));
-    file->addAction(QStringLiteral("Save &As..."), this,
-                    [this] { withLoadedDocument(&DocumentWindow::chooseAndSaveAs); })
-        ->setStatusTip(QStringLiteral("Save the active document with a new name"));
-    file->addAction(QStringLiteral("&Close"), this, [this] { mdi->closeActiveSubWindow(); })
-        ->setStatusTip(QStringLiteral("Close the active document"));
+    file->addActions({command(QStringLiteral("open")), command(QStringLiteral("openMultiple"))});
+    file->addActions(documentCommands);
     file->addSeparator();
     recentMenu = file->addMenu(QStringLiteral("Recent File"));
+    recentMenu->setToolTipsVisible(true);
     refreshRecentMenu();
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close)
-        ->setStatusTip(QStringLiteral("Quit the application; prompts to save documents"));
+    file->addAction(command(QStringLiteral("exit")));
+}
+
+void MainWindow::createEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addActions({command(QStringLiteral("copy")), command(QStringLiteral("selectAll"))});
+    edit->addSeparator();
+    edit->addActions({command(QStringLiteral("nextPane")), command(QStringLiteral("previousPane"))});
 }
 
 void MainWindow::createViewMenu()
@@ -130,49 +232,71 @@ void MainWindow::createViewMenu()
     QMenu* looks = menu->addMenu(QStringLiteral("&Application Look"));
     lookGroup = new QActionGroup(this);
     const int stored = appSettings->applicationLook();
-    bool anyChecked = false;
     for (const VisualStyle& style : visualStyles()) {
-        QAction* action = looks->addAction(style.text);
+        QAction* action = looks->addAction(style.label);
         action->setCheckable(true);
         action->setData(style.command);
         action->setChecked(style.command == stored);
-        anyChecked = anyChecked || style.command == stored;
         lookGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, command = style.command] { selectLook(command); });
     }
-    if (!anyChecked)
-        for (QAction* action : lookGroup->actions())
-            action->setChecked(action->data().toInt() == AppSettings::defaultLook);
-    menu->addMenu(createPopupMenu())->setText(QStringLiteral("&Toolbars and Docking Windows"));
+    // Filled when shown: the docks of every pane, including those added later.
+    QMenu* docking = menu->addMenu(QStringLiteral("&Toolbars and Docking Windows"));
+    connect(docking, &QMenu::aboutToShow, this, [this, docking] {
+        docking->clear();
+        if (QMenu* list = createPopupMenu()) {
+            docking->addActions(list->actions());
+            list->setParent(docking);
+        }
+    });
     QAction* statusBarAction = menu->addAction(QStringLiteral("&Status Bar"));
     statusBarAction->setCheckable(true);
     statusBarAction->setChecked(true);
     connect(statusBarAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
-
-    hideFramesAction = menu->addAction(QStringLiteral("Hide fast CAN packets"));
-    hideFramesAction->setCheckable(true);
-    hideFramesAction->setChecked(view.hideAssemblyFrames());
-    hideFramesAction->setStatusTip(
-        QStringLiteral("Check this to hide the separate CAN packets that make up a fast packet transfer"));
-    connect(hideFramesAction, &QAction::triggered, this, [this] {
-        view.toggleHideAssemblyFrames();
-        applyViewToDocuments();
-    });
-    hideAssembledAction = menu->addAction(QStringLiteral("Hide reassembled fast packets"));
-    hideAssembledAction->setCheckable(true);
-    hideAssembledAction->setChecked(view.hideAssembled());
-    hideAssembledAction->setStatusTip(QStringLiteral("Check this to hide reassembled fast packet messages"));
-    connect(hideAssembledAction, &QAction::triggered, this, [this] {
-        view.toggleHideAssembled();
-        applyViewToDocuments();
-    });
+    menu->addSeparator();
+    menu->addActions({hideFramesAction, hideAssembledAction});
 }
 
 void MainWindow::createHelpMenu()
 {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("Help"), this, [this] { showHelp(); });
-    help->addAction(QStringLiteral("&About ZRL Reader ..."), this, [this] { showAbout(); });
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
+    menu->addActions({command(QStringLiteral("help")), command(QStringLiteral("about"))});
+}
+
+void MainWindow::createToolBar()
+{
+    tools = addToolBar(QStringLiteral("Toolbar"));
+    tools->setObjectName(QStringLiteral("Toolbar"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions({command(QStringLiteral("open")), command(QStringLiteral("openMultiple"))});
+    tools->addSeparator();
+    tools->addActions({command(QStringLiteral("export")), command(QStringLiteral("summary"))});
+    tools->addSeparator();
+    tools->addActions({hideFramesAction, hideAssembledAction});
+    tools->addSeparator();
+    tools->addAction(command(QStringLiteral("help")));
+    // View > Toolbar, just below the docking list.
+    QMenu* viewMenu = menuBar()->actions().at(2)->menu();
+    QAction* toggle = tools->toggleViewAction();
+    toggle->setText(QStringLiteral("&Toolbar"));
+    toggle->setObjectName(QStringLiteral("showToolbar"));
+    viewMenu->insertAction(viewMenu->actions().at(2), toggle);
+}
+
+void MainWindow::restoreLayout()
+{
+    const QByteArray geometry = appSettings->windowGeometry();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+    const QByteArray state = appSettings->windowState();
+    if (!state.isEmpty() && restoreState(state))
+        return;
+    // First start: side panes wide enough for a PGN with its name and for a field's name and value.
+    QList<QDockWidget*> sides;
+    for (QDockWidget* dock : findChildren<QDockWidget*>())
+        if (dockWidgetArea(dock) == Qt::LeftDockWidgetArea || dockWidgetArea(dock) == Qt::RightDockWidgetArea)
+            sides << dock;
+    resizeDocks(sides, QList<int>(sides.size(), 390), Qt::Horizontal);
 }
 
 void MainWindow::refreshRecentMenu()
@@ -181,15 +305,36 @@ void MainWindow::refreshRecentMenu()
     const QStringList files = appSettings->recentFiles();
     for (int index = 0; index < files.size(); ++index) {
         const QString path = files[index];
-        recentMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName()), this,
-                              [this, path] { openFile(path); });
+        QAction* entry = recentMenu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(path)),
+                                               this, [this, path] { openFile(path); });
+        entry->setToolTip(path);
+        entry->setStatusTip(path);
     }
     recentMenu->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::updateDocumentCommands()
+{
+    DocumentWindow* document = activeDocument();
+    const bool loaded = document && document->isLoaded();
+    for (QAction* action : documentCommands)
+        action->setEnabled(loaded);
+    command(QStringLiteral("close"))->setEnabled(document != nullptr);
+    const QString hint = documents().isEmpty() ? GridTableView::noDocumentText()
+                                               : QStringLiteral("Select a message to see its fields");
+    details->titleList()->setPlaceholder(hint);
+    details->fieldsList()->setPlaceholder(hint);
 }
 
 DocumentWindow* MainWindow::openFile(const QString& path)
 {
     auto* document = new DocumentWindow(path, log, view);
+    auto* columns = new ColumnLayout(document->list(), *appSettings, QStringLiteral("messages"));
+    columns->setFirstLayout([document] {
+        // The document's widths in characters, widened where the content needs it.
+        document->sizeColumns();
+        ColumnLayout::fitColumnsToContent(*document->list(), true);
+    });
     connect(document, &DocumentWindow::loadFinished, this,
             [this](DocumentWindow* window, DocumentWindow::LoadOutcome outcome) { onLoadFinished(window, outcome); });
     QMdiSubWindow* sub = mdi->addSubWindow(document);
@@ -199,6 +344,8 @@ DocumentWindow* MainWindow::openFile(const QString& path)
             details->showGrid(nullptr);
             detailsSource = nullptr;
         }
+        // After the sub-window has left the area.
+        QTimer::singleShot(0, this, [this] { updateDocumentCommands(); });
     });
     sub->showMaximized();
     appSettings->addRecentFile(path);
@@ -207,6 +354,7 @@ DocumentWindow* MainWindow::openFile(const QString& path)
     progress->setValue(0);
     progress->setVisible(true);
     progressTimer->start();
+    updateDocumentCommands();
     return document;
 }
 
@@ -265,19 +413,38 @@ DocumentWindow* MainWindow::activeDocument() const
 
 void MainWindow::onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutcome outcome)
 {
+    if (outcome != DocumentWindow::LoadOutcome::Loaded) {
+        reportOpenFailure(window, outcome);
+        return;
+    }
+    if (auto* columns = window->list()->findChild<ColumnLayout*>())
+        columns->setKind(QStringLiteral("messages-%1").arg(window->doc().kind()));
+    window->doc().addObserver(this);
+    window->applyViewSettings(view);
+    if (window == activeDocument())
+        onActiveDocumentChanged();
+    updateDocumentCommands();
+    emit documentLoaded(window);
+}
+
+void MainWindow::reportOpenFailure(DocumentWindow* window, DocumentWindow::LoadOutcome outcome)
+{
+    const std::string path = window->path().toStdString();
+    const std::int32_t code = window->loadErrorCode() != 0 ? window->loadErrorCode() : -186;
+    log->logCode(code, "Cannot open \"%s\": %s", path.c_str(), window->loadErrorText().toStdString().c_str());
+    // No empty document window stays behind.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        sub->close();
     if (outcome == DocumentWindow::LoadOutcome::FileNotFound) {
         appSettings->removeRecentFile(window->path());
         refreshRecentMenu();
         showMessage(this, MessageKind::Warning, QStringLiteral("File Error"),
                     QStringLiteral("File Not Found - file will be removed from most recently used menu"));
-    } else if (outcome == DocumentWindow::LoadOutcome::Failed) {
-        showMessage(this, MessageKind::Warning, caption, QStringLiteral("Failed to load document"));
+        return;
     }
-    window->doc().addObserver(this);
-    window->applyViewSettings(view);
-    if (window == activeDocument())
-        onActiveDocumentChanged();
-    emit documentLoaded(window);
+    showMessage(this, MessageKind::Warning, QStringLiteral("File Error"),
+                QString::fromUtf8(CommonLib::errorMessage(code)) + QStringLiteral("\n\n") + window->path() +
+                    QStringLiteral("\n") + window->loadErrorText());
 }
 
 void MainWindow::withLoadedDocument(void (DocumentWindow::*command)())
@@ -294,6 +461,7 @@ void MainWindow::onActiveDocumentChanged()
         filterList->bindTable(document->filterGrid()->findTable("fields"));
     else
         filterList->bindTable(nullptr);
+    updateDocumentCommands();
 }
 
 void MainWindow::onFilterEdited()
@@ -335,7 +503,40 @@ void MainWindow::updateProgress()
 void MainWindow::saveSettings()
 {
     appSettings->saveViewSettings(view);
+    appSettings->setWindowLayout(saveGeometry(), saveState());
     appSettings->sync();
+}
+
+QTableView* MainWindow::focusedList() const
+{
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+        if (auto* list = qobject_cast<QTableView*>(widget))
+            return list;
+    DocumentWindow* document = activeDocument();
+    return document ? document->list() : nullptr;
+}
+
+void MainWindow::focusNextPane(bool forward)
+{
+    QList<QWidget*> panes;
+    if (DocumentWindow* document = activeDocument())
+        panes << document->list();
+    for (QDockWidget* dock : findChildren<QDockWidget*>())
+        if (dock->isVisible())
+            if (QWidget* target = focusTarget(dock->widget()))
+                panes << target;
+    if (panes.isEmpty())
+        return;
+    const QWidget* focused = QApplication::focusWidget();
+    qsizetype current = -1;
+    for (qsizetype index = 0; index < panes.size(); ++index)
+        if (focused && (panes[index] == focused || panes[index]->isAncestorOf(focused) ||
+                        (panes[index]->parentWidget() && panes[index]->parentWidget()->isAncestorOf(focused) &&
+                         qobject_cast<QDockWidget*>(panes[index]->parentWidget()))))
+            current = index;
+    const qsizetype count = panes.size();
+    const qsizetype next = current < 0 ? (forward ? 0 : count - 1) : (current + (forward ? 1 : count - 1)) % count;
+    panes[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void MainWindow::onElementSelected(KelpLib::ZRLDocIterator element)
@@ -347,11 +548,19 @@ void MainWindow::onElementSelected(KelpLib::ZRLDocIterator element)
 
 void MainWindow::showHelp()
 {
-    const QFileInfo help(helpFileName);
-    if (!help.exists())
+    if (!QFile::exists(HelpWindow::manualPath())) {
         showMessage(this, MessageKind::Information, caption,
-                    QStringLiteral("Help file not found!\r\n\r\n\"") + helpFileName + QStringLiteral("\""));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help.absoluteFilePath()));
+                    QStringLiteral("Help file not found!\r\n\r\n\"") + HelpWindow::manualPath() + QStringLiteral("\""));
+        return;
+    }
+    if (!help) {
+        help = new HelpWindow(this);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->loadManual();
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 void MainWindow::showAbout()

@@ -1,6 +1,6 @@
 #pragma once
 // The main window: documents in a multiple-document area, the "Output", "Message Details"
-// and "Grid View Filters" panes, the menus and the view switches.
+// and "Grid View Filters" panes, the menus, the toolbar and the view switches.
 #include "app/AppSettings.h"
 #include "app/DetailsPane.h"
 #include "app/DocumentWindow.h"
@@ -9,6 +9,7 @@
 #include "log/ZRLDoc.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -18,6 +19,7 @@ class QMdiArea;
 class QMenu;
 class QProgressBar;
 class QTimer;
+class QToolBar;
 
 namespace CommonLib {
 class Logger;
@@ -25,13 +27,16 @@ class Logger;
 
 namespace ZrlApp {
 
+class HelpWindow;
+
 class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
     Q_OBJECT
 public:
     explicit MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Opens one log in a new document window; loading continues in the background.
+    // Opens one log in a new document window; loading continues in the background. A log the
+    // document refuses is reported and its window closed.
     DocumentWindow* openFile(const QString& path);
     // Joins the files into a composite beside the first of them and opens it; null when
     // fewer than two files are given or the composite cannot be written.
@@ -43,14 +48,22 @@ public:
     const KelpLib::ViewSettings& viewSettings() const { return view; }
     QAction* hideFastCanAction() const { return hideFramesAction; }
     QAction* hideReassembledAction() const { return hideAssembledAction; }
+    // The commands by their object names ("open", "export", "close", "help", ...).
+    QAction* command(const QString& name) const;
+    QToolBar* toolBar() const { return tools; }
+    QMenu* recentFilesMenu() const { return recentMenu; }
     DetailsPane* detailsPane() const { return details; }
     GridTableView* filterPane() const { return filterList; }
     GridTableView* outputPane() const { return outputList; }
+    HelpWindow* helpWindow() const;
     std::shared_ptr<CommonLib::Logger> logger() const { return log; }
     AppSettings& settings() { return *appSettings; }
 
-    // Writes the view switches and the style to the settings.
+    // Writes the view switches, the style and the window layout to the settings.
     void saveSettings();
+    // Moves the keyboard focus to the next (or previous) pane: the active document's list,
+    // then each shown dock.
+    void focusNextPane(bool forward);
 
     // IZRLDocObs
     void onElementSelected(KelpLib::ZRLDocIterator element) override;
@@ -64,15 +77,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QAction* makeAction(const QString& name, const QString& text, const QString& tip, std::function<void()> run,
+                        const QKeySequence& key = {});
+    void createActions();
     void createPanes();
     void createMenus();
     void createFileMenu();
+    void createEditMenu();
     void createViewMenu();
     void createHelpMenu();
+    void createToolBar();
+    void restoreLayout();
     void refreshRecentMenu();
+    void updateDocumentCommands();
     void chooseAndOpen();
     void chooseAndOpenMultiple();
     void onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutcome outcome);
+    void reportOpenFailure(DocumentWindow* window, DocumentWindow::LoadOutcome outcome);
     void onActiveDocumentChanged();
     // Runs a document command on the active document once it has loaded.
     void withLoadedDocument(void (DocumentWindow::*command)());
@@ -82,6 +103,8 @@ private:
     void updateProgress();
     void showHelp();
     void showAbout();
+    // The list that has the keyboard focus, else the active document's list.
+    QTableView* focusedList() const;
 
     std::unique_ptr<AppSettings> appSettings;
     KelpLib::ViewSettings view;
@@ -94,8 +117,12 @@ private:
     GridTableView* filterList = nullptr;
     QAction* hideFramesAction = nullptr;
     QAction* hideAssembledAction = nullptr;
+    // The commands that need a loaded document.
+    QList<QAction*> documentCommands;
     QActionGroup* lookGroup = nullptr;
     QMenu* recentMenu = nullptr;
+    QToolBar* tools = nullptr;
+    QPointer<HelpWindow> help;
     QProgressBar* progress;
     QTimer* progressTimer;
 };

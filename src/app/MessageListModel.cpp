@@ -3,8 +3,12 @@
 #include "app/DisplayText.h"
 
 #include "app/ColourRef.h"
+#include "app/ReadableColour.h"
 #include "grid/GridCellTraits.h"
 #include "log/ListCells.h"
+
+#include <QGuiApplication>
+#include <QPalette>
 
 #include <stdexcept>
 
@@ -49,12 +53,14 @@ QVariant MessageListModel::data(const QModelIndex& index, int role) const
 
 QVariant MessageListModel::textColour(const KelpLib::ZRLElement& element, const KelpLib::ListColumn& column) const
 {
+    // The table's colour, made readable on the list's background of the chosen style.
+    const QColor base = QGuiApplication::palette().color(QPalette::Base);
     CommonLib::GridCellTraits cell;
     std::uint32_t colour = 0;
     if (element.cellColour(column.name, cell) && cell.getColour(colour))
-        return colourFromColourRef(colour);
+        return readableOn(colourFromColourRef(colour), base);
     try {
-        return colourFromColourRef(element.colour());
+        return readableOn(colourFromColourRef(element.colour()), base);
     } catch (const std::out_of_range&) {
         // A variant without a table entry keeps the list's own colour.
         return {};

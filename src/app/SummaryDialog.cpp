@@ -1,8 +1,12 @@
 #include "app/SummaryDialog.h"
 
+#include "app/ListHelpers.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ZrlApp {
 
@@ -44,11 +48,19 @@ SummaryDialog::SummaryDialog(const std::vector<KelpLib::PgnSummaryEntry>& entrie
         list->setItem(at, 1, readOnlyItem(QString::fromStdString(entry.description)));
         list->setItem(at, 2, readOnlyItem(QString::number(entry.count)));
     }
+    // Never narrower than the content (a six-digit PGN, a long description).
+    list->resizeColumnsToContents();
+    for (int column = 0; column < 3; ++column)
+        list->setColumnWidth(column, std::max(list->columnWidth(column), summaryColumns[column].width));
+    installListHelpers(list);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list);
     // Wide enough for the three columns; the list fills the window.
-    resize(50 + 240 + 50 + 40, 420);
+    int width = 40;
+    for (int column = 0; column < 3; ++column)
+        width += list->columnWidth(column);
+    resize(width, 420);
 }
 
 } // namespace ZrlApp

@@ -31,6 +31,8 @@ int main(int argc, char* argv[])
                             : std::make_unique<ZrlApp::AppSettings>();
 
     ZrlApp::MainWindow window(std::move(settings));
+    if (picture)
+        window.resize(1800, 1000);
     window.show();
     if (picture)
         ZrlApp::screenshotAfterLoad(window, screenshot);

@@ -112,7 +112,9 @@ private slots:
         const int widths[] = {50, 240, 50};
         for (int column = 0; column < 3; ++column) {
             QCOMPARE(table->horizontalHeaderItem(column)->text(), headers[column]);
-            QCOMPARE(table->columnWidth(column), widths[column]);
+            // At least the usual width, and the whole content readable.
+            QVERIFY(table->columnWidth(column) >= widths[column]);
+            QVERIFY(table->columnWidth(column) >= table->horizontalHeader()->sectionSizeHint(column));
         }
 
         // Every PGN once, with the count of all its messages, hidden ones included.

@@ -2,6 +2,7 @@
 #include "app/DisplayText.h"
 #include "app/GridTableCsv.h"
 #include "app/GridTableModel.h"
+#include "app/ReadableColour.h"
 #include "grid/MockGrid.h"
 #include "grid/MockGridTable.h"
 
@@ -58,13 +59,12 @@ private slots:
         QCOMPARE(ZrlApp::displayText(""), QString());
     }
 
-    void unboundModelShowsTheFallbackTable()
+    void unboundModelIsEmpty()
     {
         GridTableModel model;
-        QCOMPARE(model.rowCount(), 1);
-        QCOMPARE(model.columnCount(), 1);
-        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("COL_00"));
-        QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("R 00 C COL_00"));
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.columnCount(), 0);
+        QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("x")));
     }
 
     void sizesTextsAndHeadersComeFromTheTable()
@@ -101,9 +101,14 @@ private slots:
     {
         GridTableModel model;
         model.bindTable(std::make_shared<CheckTable>());
-        // COLORREF words are blue-green-red from the top byte down.
-        QCOMPARE(model.data(model.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
-        QVERIFY(!model.data(model.index(1, 0), Qt::ForegroundRole).isValid());
+        // COLORREF words are blue-green-red from the top byte down; text colours are made
+        // readable on the row's background (red darkened on white, dark text lightened or
+        // darkened on orange).
+        const QColor red = model.data(model.index(0, 0), Qt::ForegroundRole).value<QColor>();
+        QVERIFY(red.red() > 150 && red.green() == 0 && red.blue() == 0);
+        QVERIFY(ZrlApp::contrastRatio(red, Qt::white) >= 4.5);
+        const QColor onOrange = model.data(model.index(1, 0), Qt::ForegroundRole).value<QColor>();
+        QVERIFY(ZrlApp::contrastRatio(onOrange, QColor(0, 0x80, 0xFF)) >= 4.5);
         QCOMPARE(model.data(model.index(1, 0), Qt::BackgroundRole).value<QColor>(), QColor(0, 0x80, 0xFF));
         QVERIFY(!model.data(model.index(0, 0), Qt::BackgroundRole).isValid());
         const auto alignment = model.data(model.index(0, 0), Qt::TextAlignmentRole).value<Qt::Alignment>();
@@ -139,7 +144,7 @@ private slots:
         std::ostringstream out;
         ZrlApp::writeTableCsv(CommonLib::MockGridTable(2, 2, "mock", "Mock"), out);
         QCOMPARE(QString::fromStdString(out.str()),
-                 QStringLiteral("COL_00, COL_01\nR 00 C COL_00, R 00 C COL_01\nR 01 C COL_00, R 01 C COL_01\n"));
+                 QStringLiteral("COL_00, COL_01\r\nR 00 C COL_00, R 00 C COL_01\r\nR 01 C COL_00, R 01 C COL_01\r\n"));
     }
 };
 
