@@ -1,6 +1,5 @@
-// Loads the generated 256 MiB log of a busy network (support/GeneratedLog.h) through
-// ZRLDoc::open and reports the throughput, the element rate and the peak resident memory
-// relative to the file size.
+// Loads a generated 256 MiB log through ZRLDoc::open and reports the throughput, the element
+// rate and the peak resident memory relative to the file size.
 #include "log/ZRLDoc.h"
 #include "support/GeneratedLog.h"
 

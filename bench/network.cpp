@@ -1,5 +1,5 @@
 // The devices, statistics and bus-load tables of the generated 256 MiB log of a busy network
-// (support/GeneratedLog.h, the log of the load benchmark), built by one pass over the loaded
+// (support/GeneratedLog.h, the log the load and filter benchmarks share), built by one pass over the loaded
 // document.
 #include "analysis/NetworkTables.h"
 #include "log/ZRLDoc.h"

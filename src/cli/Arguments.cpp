@@ -52,6 +52,20 @@ std::vector<unsigned long> Arguments::numbers(const char* name)
     return values;
 }
 
+std::optional<std::string> Arguments::text(const char* name)
+{
+    const std::string option = std::string("--") + name;
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < words_.size(); ++i) {
+        if (used_[i] || words_[i] != option) continue;
+        if (value) throw UsageError(option + " given more than once");
+        if (i + 1 >= words_.size()) throw UsageError(option + " needs a value");
+        used_[i] = used_[i + 1] = true;
+        value = words_[++i];
+    }
+    return value;
+}
+
 bool Arguments::flag(const char* name)
 {
     const std::string option = std::string("--") + name;

@@ -1,5 +1,6 @@
 #pragma once
 // The commands of zrltool. Each prints to standard output and returns the exit status.
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -10,6 +11,11 @@ constexpr int kLoadError = 1;
 constexpr int kUsageError = 2;
 
 struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A usage error whose message is said alone, without the usage text (a filter's syntax error).
+struct PlainUsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
@@ -24,6 +30,8 @@ public:
     unsigned long number(const char* name, unsigned long fallback);
     // Every value of a repeated "--name N" option.
     std::vector<unsigned long> numbers(const char* name);
+    // The value of "--name TEXT", or nothing when absent.
+    std::optional<std::string> text(const char* name);
     // Whether "--name" is present.
     bool flag(const char* name);
     // The remaining positional words.

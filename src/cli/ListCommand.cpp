@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/FilterOption.h"
 #include "cli/LoadedLog.h"
 
 #include "log/ListCells.h"
@@ -10,6 +11,7 @@ namespace ZrlTool {
 int list(Arguments& args)
 {
     const unsigned long flags = args.number("view-flags", 1);
+    const auto filter = filterOption(args);
     const std::string path = args.positional("FILE");
     args.finish();
 
@@ -26,6 +28,8 @@ int list(Arguments& args)
     std::fputs(line.c_str(), stdout);
 
     for (std::size_t row = 0; row < doc.shownCount(); ++row) {
+        if (filter && !filter->keeps(doc, doc.shownLine(row)))
+            continue;
         line.clear();
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c) line += '\t';

@@ -12,7 +12,9 @@ const char* const kUsage =
     "\n"
     "commands:\n"
     "  summary FILE [--view-flags N]   load FILE and print its counts, known PGNs and load log\n"
-    "  list FILE [--view-flags N]      print the message list (header line, one line per shown element)\n"
+    "  list FILE [--view-flags N] [--filter EXPR]\n"
+    "                                  print the message list (header line, one line per shown element);\n"
+    "                                  with --filter, only the elements the display filter EXPR keeps\n"
     "  export FILE OUT.csv [--decoded] [--pgn N]...\n"
     "                                  raw CSV export: FILE's NMEA 2000 messages of the PGNs given\n"
     "                                  (all by default) to OUT.n2k.csv, its sentences to OUT.n183.csv;\n"
@@ -55,6 +57,9 @@ int main(int argc, char** argv)
         return ZrlTool::run(command, ZrlTool::Arguments(argc - 2, argv + 2));
     } catch (const ZrlTool::UsageError& e) {
         std::fprintf(stderr, "zrltool: %s\n\n%s", e.what(), kUsage);
+        return ZrlTool::kUsageError;
+    } catch (const ZrlTool::PlainUsageError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         return ZrlTool::kUsageError;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());

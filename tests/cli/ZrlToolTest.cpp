@@ -397,3 +397,21 @@ TEST(ZrlToolExport, RawAndDecodedExportsPrintTheirLogLines)
     EXPECT_EQ(aborted.out, "Exporting 4 messages\nExport aborted\n");
     EXPECT_FALSE(std::filesystem::exists(dir + "/out.n2kdecoded.csv"));
 }
+
+TEST(ZrlTool, ListWithAFilterKeepsItsElementsAndRefusesABadOne)
+{
+    const ToolRun all = zrltool("list " + smallLog());
+    const ToolRun some = zrltool("list " + smallLog() + " --filter 'pgn == 127250 || type == \"ASCII\"'");
+    ASSERT_EQ(some.status, 0) << some.err;
+    EXPECT_EQ(some.out, "Line\tTimestamp\tType\tData\n1\t12:00:00.000\tN2K\t01 98 3A 00 00 00 00 FD\n"
+                        "3\t12:00:00.000\tASCII\t66 72 65 65 20 74 65 78 74\n");
+    EXPECT_EQ(zrltool("list " + smallLog() + " --filter ''").out, all.out) << "a blank filter keeps all";
+
+    for (const auto& [filter, message] : {std::pair{"'pgn =='", "filter: expected a value after \"==\" at column 7\n"},
+                                          std::pair{"'\"Wnd Speed\" > 1'", "filter: unknown field \"Wnd Speed\" at column 1\n"}}) {
+        const ToolRun bad = zrltool("list " + smallLog() + " --filter " + filter);
+        EXPECT_EQ(bad.status, 2);
+        EXPECT_EQ(bad.err, message);
+        EXPECT_EQ(bad.out, "");
+    }
+}

@@ -1,5 +1,4 @@
 #include "support/GeneratedLog.h"
-
 #include "support/N2kPayloads.h"
 
 #include <filesystem>
@@ -46,9 +45,6 @@ void appendBusySecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second
     log.noise(random, 16);
 }
 
-std::string busyNetworkLog()
-{
-    return cachedGeneratedLog("bench-load-256MiB.zrl", std::size_t{256} << 20, appendBusySecond);
-}
+std::string busyNetworkLog() { return cachedGeneratedLog("bench-load-256MiB.zrl", 256u << 20, appendBusySecond); }
 
 } // namespace ZrlTest

@@ -13,14 +13,14 @@ namespace ZrlTest {
 // Appends one second of traffic to the writer.
 using SecondOfTraffic = std::function<void(ZrlWriter& log, std::mt19937& random, std::uint32_t second)>;
 
-// The path of `name` in the build folder, holding at least `size` bytes of seconds of traffic.
-std::string cachedGeneratedLog(const std::string& name, std::size_t size, const SecondOfTraffic& appendSecond);
-
 // One second of a busy network: mostly framed and embedded NMEA 2000 messages, a GNSS fast
 // packet as CAN frames, a few NMEA 0183 sentences and a little noise.
 void appendBusySecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second);
 
-// The benchmarks' 256 MiB log of busy seconds, generated once.
+// The 256 MiB log of busy seconds the load and filter benchmarks share.
 std::string busyNetworkLog();
+
+// The path of `name` in the build folder, holding at least `size` bytes of seconds of traffic.
+std::string cachedGeneratedLog(const std::string& name, std::size_t size, const SecondOfTraffic& appendSecond);
 
 } // namespace ZrlTest
