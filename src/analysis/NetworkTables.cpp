@@ -1,8 +1,9 @@
 #include "analysis/NetworkTables.h"
 
+#include "analysis/NetworkMessage.h"
+
 #include "log/ElementTime.h"
 #include "log/ZRLDoc.h"
-#include "messages/N2KHeader.h"
 
 #include <algorithm>
 #include <array>
@@ -218,12 +219,8 @@ NetworkTables analyseNetwork(const KelpLib::ZRLDoc& document, const NetworkProgr
         if (index % progressStep == 0 && progress && !progress(index, total))
             break;
         const KelpLib::ZRLElement& element = document.element(index);
-        const KelpLib::MsgVariant variant = element.effectiveVariant();
-        if (variant != KelpLib::VariantN2k &&
-            !(variant == KelpLib::VariantCanFrame && (element.flags() & KelpLib::ZRLElement::canFrameOfAssembly) == 0))
-            continue;
         KelpLib::N2KHeaderView header;
-        if (KelpLib::viewN2KHeader(element.data(), element.length(), 0, header) != 0)
+        if (!networkMessage(element, header))
             continue;
         pass.message(header, element.time().baseTime);
     }

@@ -4,9 +4,7 @@
 // of each NMEA 2000 message and the payloads of three PGNs only: address claims (60928),
 // product information (126996) and configuration information (126998).
 //
-// Messages are those the list shows with the default view switches: every N2K element (a
-// message reassembled from fast-packet frames among them) and every single CAN frame that did
-// not go into an assembly. Times are the elements' FILETIMEs.
+// Messages are those of NetworkMessage.h. Times are the elements' FILETIMEs.
 #include "analysis/DeviceInformation.h"
 #include "analysis/DeviceName.h"
 

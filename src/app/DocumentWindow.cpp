@@ -2,9 +2,11 @@
 
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
+#include "app/NetworkJob.h"
 #include "app/ListHelpers.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
+#include "analysis/NetworkMessage.h"
 #include "common/KorvErr.h"
 #include "log/PgnSummary.h"
 
@@ -129,6 +131,31 @@ void DocumentWindow::refreshShown()
     if (!loaded)
         return;
     document->refreshShown();
+    model->reset();
+}
+
+NetworkJob* DocumentWindow::network()
+{
+    if (!loaded)
+        return nullptr;
+    if (!networkJob) {
+        networkJob = std::make_unique<NetworkJob>(*document);
+        networkJob->start();
+    }
+    return networkJob.get();
+}
+
+void DocumentWindow::showOnlySource(std::optional<std::uint8_t> source)
+{
+    if (!loaded)
+        return;
+    onlySource = source;
+    if (source)
+        document->setShownCondition([address = *source](const KelpLib::ZRLElement& element) {
+            return ZrlAnalysis::sentFrom(element, address);
+        });
+    else
+        document->setShownCondition({});
     model->reset();
 }
 

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -22,6 +23,8 @@ class ILogger;
 }
 
 namespace ZrlApp {
+
+class NetworkJob;
 
 class DocumentWindow : public QWidget {
     Q_OBJECT
@@ -57,6 +60,14 @@ public:
     void applyViewSettings(const KelpLib::ViewSettings& view);
     // Shows what passes the filter after the PGN filter was edited.
     void refreshShown();
+
+    // The network tables of the loaded document (Network pane), built on a worker when first
+    // asked for; null until the load has ended.
+    NetworkJob* network();
+    // "Show its messages": only the NMEA 2000 messages from the source address are shown (all
+    // again for none), with the filter and view switches as they are.
+    void showOnlySource(std::optional<std::uint8_t> source);
+    std::optional<std::uint8_t> shownSource() const { return onlySource; }
 
     // File > Summary: the PGNs of every element with their counts.
     void showSummary();
@@ -98,6 +109,9 @@ private:
     QString errorText;
     QTableView* listView;
     MessageListModel* model;
+    std::optional<std::uint8_t> onlySource;
+    // Declared after the document: its pass is stopped before the document goes.
+    std::unique_ptr<NetworkJob> networkJob;
 };
 
 } // namespace ZrlApp

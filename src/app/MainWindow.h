@@ -27,6 +27,8 @@ class Logger;
 
 namespace ZrlApp {
 
+class NetworkPane;
+
 class HelpWindow;
 
 class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
@@ -54,6 +56,7 @@ public:
     QMenu* recentFilesMenu() const { return recentMenu; }
     DetailsPane* detailsPane() const { return details; }
     GridTableView* filterPane() const { return filterList; }
+    NetworkPane* networkPane() const { return network; }
     GridTableView* outputPane() const { return outputList; }
     HelpWindow* helpWindow() const;
     std::shared_ptr<CommonLib::Logger> logger() const { return log; }
@@ -115,6 +118,7 @@ private:
     // The document whose element the details pane shows.
     const KelpLib::ZRLDoc* detailsSource = nullptr;
     GridTableView* filterList = nullptr;
+    NetworkPane* network = nullptr;
     QAction* hideFramesAction = nullptr;
     QAction* hideAssembledAction = nullptr;
     // The commands that need a loaded document.

@@ -179,6 +179,12 @@ void ZRLDoc::refreshShown()
     }
 }
 
+void ZRLDoc::setShownCondition(std::function<bool(const ZRLElement&)> condition)
+{
+    shownCondition_ = std::move(condition);
+    rebuildShown();
+}
+
 void ZRLDoc::rebuildShown()
 {
     shownLines_.clear();
@@ -200,6 +206,8 @@ void ZRLDoc::rebuildShown()
             pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&
                    !(hideAssemblyFrames && (e.flags() & ZRLElement::canFrameOfAssembly)) && pgnPasses;
         }
+        if (pass && shownCondition_)
+            pass = shownCondition_(e);
         if (pass)
             shownLines_.push_back(line);
         ++line;

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -88,6 +89,9 @@ public:
 
     void setViewSettings(const ViewSettings& settings);
     void refreshShown();
+    // A condition a shown element must meet besides the filter and the view switches (the
+    // messages of one source); empty for none. Rebuilds the shown list.
+    void setShownCondition(std::function<bool(const ZRLElement&)> condition);
 
     ZRLDocIterator begin(std::size_t index = 0) const;
     ZRLDocIterator end() const;
@@ -150,6 +154,7 @@ private:
     std::map<std::uint32_t, ListColumn> columns_;
     std::uint32_t nextColumn_ = 0;
     std::shared_ptr<ZRLDocFilters> filters_;
+    std::function<bool(const ZRLElement&)> shownCondition_;
     // Elements never move once appended: the array only adds chunks. Their bytes live in the
     // arena, which is cleared with them.
     StableArray<ZRLElement, 18> elements_; // chunks of 262,144 elements, 10 MiB

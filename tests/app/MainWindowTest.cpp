@@ -69,7 +69,7 @@ private slots:
         for (auto* dock : window->findChildren<QDockWidget*>())
             docks << dock->windowTitle();
         docks.sort();
-        QCOMPARE(docks, (QStringList{"Grid View Filters", "Message Details", "Output"}));
+        QCOMPARE(docks, (QStringList{"Grid View Filters", "Message Details", "Network", "Output"}));
         QVERIFY(window->hideFastCanAction()->isChecked());
         QVERIFY(!window->hideReassembledAction()->isChecked());
     }
