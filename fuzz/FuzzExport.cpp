@@ -1,7 +1,9 @@
 // The raw and decoded CSV exports of a document loaded from arbitrary bytes, written to a
 // scratch folder and removed again.
-#include "common/Logger.h"
+#include "applog/Logger.h"
+#include "export/DocumentExport.h"
 #include "log/ZRLDoc.h"
+#include "log/ZRLElement.h"
 
 #include <unistd.h>
 
@@ -20,14 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fclose(file);
     }
     KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
+    CommonLib::Logger logger;
     try {
         document.open(path);
     } catch (const std::exception&) {
         return 0;
     }
-    document.exportCsv(folder + "/raw.csv");
-    document.exportDecodedCsv(folder + "/decoded.csv", document.enabledPgns());
+    KelpLib::exportCsv(document, logger, folder + "/raw.csv");
+    const std::vector<std::uint32_t> pgns(document.pgnsMet().begin(), document.pgnsMet().end());
+    KelpLib::exportDecodedCsv(document, logger, folder + "/decoded.csv", pgns);
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         if (entry.path().filename() != "input.zrl")
             std::filesystem::remove(entry.path());

@@ -1,8 +1,8 @@
 // The whole load path on arbitrary bytes: file, parser, document, filter, every list cell and,
 // for the first elements, the description and every cell of the grid adapter.
-#include "common/Logger.h"
-#include "filter/ZRLDocFilters.h"
-#include "log/ListCells.h"
+#include "applog/Logger.h"
+#include "filter/ShownList.h"
+#include "presentation/ListCells.h"
 #include "log/ZRLDoc.h"
 #include "messages/KorvBuf.h"
 #include "support/RenderElement.h"
@@ -22,23 +22,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     KelpLib::ZRLDoc document;
     document.setLogger(std::make_shared<CommonLib::Logger>());
-    document.setViewSettings(KelpLib::ViewSettings(size ? data[0] & 3 : 1));
     try {
         document.open(path);
     } catch (const std::exception&) {
         return 0;
     }
+    KelpLib::ShownList shown(document);
+    shown.setViewSettings(KelpLib::ViewSettings(size ? data[0] & 3 : 1));
+    shown.rebuild();
     const auto columns = document.columns();
     std::size_t total = 0;
-    for (std::size_t row = 0; row < document.shownCount(); ++row)
+    for (std::uint32_t row = 0; row < shown.size(); ++row)
         for (const auto& column : columns)
-            total += KelpLib::listCellText(document, row, column).size();
+            total += KelpLib::listCellText(shown, KelpLib::ShownRow(row), column).size();
     for (std::size_t i = 0; i < document.elementCount(); ++i) {
-        const auto raw = document.element(i).raw();
+        const auto raw = document.element(KelpLib::ElementLine(i)).raw();
         for (std::uint32_t row = 0; row < raw->rowCount() && row < 64; ++row)
             total += raw->cellText(row, "Char").size();
         if (i < 64)
-            total += renderElement(document.element(i));
+            total += renderElement(document.element(KelpLib::ElementLine(i)));
     }
     return total == 0 ? 0 : 0;
 }

@@ -3,7 +3,7 @@
 // and NMEA 0183 message classes directly, and every text they render is asked for.
 #include "log/ZRLElement.h"
 #include "messages/BSTMsg.h"
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 #include "messages/IGridRender.h"
 #include "messages/N183Msg.h"
 #include "messages/N2KMsg.h"

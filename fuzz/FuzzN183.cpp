@@ -3,6 +3,7 @@
 #include "grid/IGridTable.h"
 #include "messages/KorvBuf.h"
 #include "messages/N183Msg.h"
+#include "presentation/N183MsgGridAdapter.h"
 
 #include <cstdint>
 
@@ -23,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::uint32_t index = 0; index <= message.fieldCount(); ++index)
         total += message.fieldText(index).size();
     KelpLib::N183Msg copy(message);
-    total += copy.grid()->findTable("fields")->getCellText(0, "Data").size();
+    KelpLib::N183MsgGridAdapter adapter(copy, nullptr);
+    total += adapter.findTable("fields")->getCellText(0, "Data").size();
     return total == 0 ? 0 : 0;
 }

@@ -215,10 +215,10 @@ NetworkTables analyseNetwork(const KelpLib::ZRLDoc& document, const NetworkProgr
 {
     NetworkPass pass;
     const std::size_t total = document.elementCount();
-    for (std::size_t index = 0; index < total; ++index) {
-        if (index % progressStep == 0 && progress && !progress(index, total))
+    std::size_t index = 0;
+    for (const KelpLib::ZRLElement& element : document.elements()) {
+        if (index++ % progressStep == 0 && progress && !progress(index - 1, total))
             break;
-        const KelpLib::ZRLElement& element = document.element(index);
         KelpLib::N2KHeaderView header;
         if (!networkMessage(element, header))
             continue;

@@ -6,8 +6,9 @@
 #include "app/ListHelpers.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
-#include "analysis/NetworkMessage.h"
+#include "analysis/SourcePredicate.h"
 #include "common/KorvErr.h"
+#include "export/DocumentExport.h"
 #include "log/PgnSummary.h"
 
 #include <QFileInfo>
@@ -27,14 +28,15 @@ const QString caption = QStringLiteral("ZRL Reader 2");
 DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::ILogger> logger,
                                const KelpLib::ViewSettings& view, QWidget* parent)
     : QWidget(parent), filePath(path), document(std::make_unique<KelpLib::ZRLDoc>()),
-      listView(new QTableView(this)), model(new MessageListModel(*document, this))
+      shownList(std::make_unique<KelpLib::ShownList>(*document)), listView(new QTableView(this)),
+      model(new MessageListModel(*shownList, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QFileInfo(path).fileName());
     bytesInFile = QFileInfo(path).size();
     if (logger)
         document->setLogger(std::move(logger));
-    document->setViewSettings(view);
+    shownList->setViewSettings(view);
 
     listView->setModel(model);
     listView->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -73,12 +75,14 @@ void DocumentWindow::startLoad()
         return;
     const std::string path = filePath.toStdString();
     KelpLib::ZRLDoc* target = document.get();
-    loader = std::thread([this, path, target] {
+    KelpLib::ShownList* shown = shownList.get();
+    loader = std::thread([this, path, target, shown] {
         LoadOutcome outcome = LoadOutcome::Loaded;
         std::int32_t code = 0;
         std::string text;
         try {
             target->open(path);
+            shown->rebuild();
         } catch (const CommonLib::KorvErr& error) {
             outcome = error.getCode() == fileNotFoundCode ? LoadOutcome::FileNotFound : LoadOutcome::Failed;
             code = error.getCode();
@@ -103,7 +107,7 @@ void DocumentWindow::onLoadEnded(LoadOutcome outcome)
     if (loader.joinable())
         loader.join();
     loaded = true;
-    filter = std::make_shared<KelpLib::PGNFilterGridAdaptor>(document->filters());
+    filter = std::make_shared<KelpLib::PGNFilterGridAdaptor>(shownList->sharedFilters());
     model->reset();
     emit loadFinished(this, outcome);
 }
@@ -122,16 +126,38 @@ void DocumentWindow::applyViewSettings(const KelpLib::ViewSettings& view)
 {
     if (!loaded)
         return;
-    document->setViewSettings(view);
-    model->reset();
+    shownList->setViewSettings(view);
+    refreshShown();
 }
 
 void DocumentWindow::refreshShown()
 {
     if (!loaded)
         return;
-    document->refreshShown();
+    const std::optional<KelpLib::ElementLine> selected = currentLine();
+    if (!shownList->refresh())
+        return;
     model->reset();
+    if (selected)
+        selectNearest(*selected);
+}
+
+std::optional<KelpLib::ElementLine> DocumentWindow::currentLine() const
+{
+    const QModelIndex current = listView->currentIndex();
+    if (!loaded || !current.isValid() || static_cast<std::size_t>(current.row()) >= shownList->size())
+        return std::nullopt;
+    return shownList->line(KelpLib::ShownRow(static_cast<std::uint32_t>(current.row())));
+}
+
+void DocumentWindow::selectNearest(KelpLib::ElementLine line)
+{
+    const std::optional<KelpLib::ShownRow> row = shownList->nearestRow(line);
+    if (!row)
+        return;
+    const QModelIndex index = model->index(static_cast<int>(row->value), 0);
+    listView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    listView->scrollTo(index);
 }
 
 NetworkJob* DocumentWindow::network()
@@ -150,22 +176,15 @@ void DocumentWindow::showOnlySource(std::optional<std::uint8_t> source)
     if (!loaded)
         return;
     onlySource = source;
-    if (source)
-        document->setShownCondition([address = *source](const KelpLib::ZRLElement& element) {
-            return ZrlAnalysis::sentFrom(element, address);
-        });
-    else
-        document->setShownCondition({});
-    model->reset();
+    shownList->setPredicate(source ? std::make_shared<ZrlAnalysis::SourcePredicate>(*source) : nullptr);
+    refreshShown();
 }
 
 void DocumentWindow::onRowSelected(int row)
 {
-    if (!loaded || row < 0 || static_cast<std::size_t>(row) >= document->shownCount())
+    if (!loaded || row < 0 || static_cast<std::size_t>(row) >= shownList->size())
         return;
-    const KelpLib::ZRLDocIterator element = document->begin(static_cast<std::size_t>(row));
-    for (KelpLib::IZRLDocObs* observer : document->observers())
-        observer->onElementSelected(element);
+    emit elementSelected(this, shownList->line(KelpLib::ShownRow(static_cast<std::uint32_t>(row))));
 }
 
 void DocumentWindow::showSummary()
@@ -180,7 +199,7 @@ void DocumentWindow::exportDocument()
 {
     if (!loaded)
         return;
-    ExportDialog dialog(document->enabledPgns(), decodedExportAvailable, this);
+    ExportDialog dialog(shownList->filters().enabledPgnList(), this);
     if (dialog.exec() == QDialog::Accepted)
         exportChosen(dialog.decodedChosen());
 }
@@ -197,10 +216,11 @@ void DocumentWindow::exportChosen(bool decoded)
     if (path.isEmpty())
         return;
     // The filter may have changed while the file dialog was open.
-    const std::vector<std::uint32_t> pgns = document->enabledPgns();
-    if (decoded && exportDecoded(*document, path.toStdString(), pgns))
-        return;
-    document->exportCsv(path.toStdString(), pgns);
+    const std::vector<std::uint32_t> pgns = shownList->filters().enabledPgnList();
+    if (decoded)
+        KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns);
+    else
+        KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
 }
 
 void DocumentWindow::chooseAndSaveAs()
@@ -216,7 +236,7 @@ bool DocumentWindow::saveAs(const QString& path)
 {
     if (!loaded || !path.endsWith(QStringLiteral(".csv")))
         return false;
-    document->exportCsv(path.toStdString());
+    KelpLib::exportCsv(*document, *document->logger(), path.toStdString());
     return true;
 }
 
@@ -228,9 +248,9 @@ std::vector<std::uint32_t> DocumentWindow::selectedPgns() const
     QModelIndexList rows = listView->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     for (const QModelIndex& index : rows) {
-        if (index.row() < 0 || static_cast<std::size_t>(index.row()) >= document->shownCount())
+        if (index.row() < 0 || static_cast<std::size_t>(index.row()) >= shownList->size())
             continue;
-        const KelpLib::ZRLElement& element = document->shownElement(static_cast<std::size_t>(index.row()));
+        const KelpLib::ZRLElement& element = shownList->element(KelpLib::ShownRow(static_cast<std::uint32_t>(index.row())));
         const KelpLib::MsgVariant variant = element.effectiveVariant();
         if (variant != KelpLib::VariantN2k && variant != KelpLib::VariantCanFrame)
             continue;
@@ -247,11 +267,7 @@ QMenu* DocumentWindow::makeListMenu(QWidget* parent)
     auto* menu = new QMenu(parent);
     menu->setToolTipsVisible(true);
     menu->addAction(QStringLiteral("Export this PGN to csv"))->setData(int(exportPgnsCommand));
-    QAction* decoded = menu->addAction(QStringLiteral("Export this PGN to decoded csv"));
-    decoded->setData(int(exportPgnsDecodedCommand));
-    decoded->setEnabled(decodedExportAvailable);
-    if (!decodedExportAvailable)
-        decoded->setToolTip(decodedUnavailableTip());
+    menu->addAction(QStringLiteral("Export this PGN to decoded csv"))->setData(int(exportPgnsDecodedCommand));
     return menu;
 }
 
@@ -272,10 +288,10 @@ void DocumentWindow::exportSelectedPgns(ListCommand command)
     const QString path = chooseCsvFile(this, filePath);
     if (path.isEmpty())
         return;
-    if (command == exportPgnsDecodedCommand && exportDecoded(*document, path.toStdString(), pgns))
-        return;
-    if (command == exportPgnsCommand)
-        document->exportCsv(path.toStdString(), pgns);
+    if (command == exportPgnsDecodedCommand)
+        KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns);
+    else
+        KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
 }
 
 } // namespace ZrlApp

@@ -4,6 +4,7 @@
 // ended, then only by the window thread.
 #include "app/MessageListModel.h"
 #include "filter/PGNFilterGridAdaptor.h"
+#include "filter/ShownList.h"
 #include "filter/ViewSettings.h"
 #include "log/ZRLDoc.h"
 
@@ -49,6 +50,8 @@ public:
 
     // Only after the load has ended.
     KelpLib::ZRLDoc& doc() { return *document; }
+    KelpLib::ShownList& shown() { return *shownList; }
+    const KelpLib::ShownList& shown() const { return *shownList; }
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filterGrid() const { return filter; }
     QTableView* list() const { return listView; }
     MessageListModel* listModel() const { return model; }
@@ -58,8 +61,13 @@ public:
     void sizeColumns();
     // Applies the view switches and shows what now passes the filter.
     void applyViewSettings(const KelpLib::ViewSettings& view);
-    // Shows what passes the filter after the PGN filter was edited.
+    // Shows what passes the filter after the PGN filter or the predicate was edited. The
+    // selected element stays selected when it is still shown, else the nearest shown one.
     void refreshShown();
+    // The element of the list's current row, if any.
+    std::optional<KelpLib::ElementLine> currentLine() const;
+    // Makes the shown element nearest to line the current row and scrolls to it.
+    void selectNearest(KelpLib::ElementLine line);
 
     // The network tables of the loaded document (Network pane), built on a worker when first
     // asked for; null until the load has ended.
@@ -93,6 +101,8 @@ public:
 
 signals:
     void loadFinished(ZrlApp::DocumentWindow* window, ZrlApp::DocumentWindow::LoadOutcome outcome);
+    // The list's current row changed to the element at line.
+    void elementSelected(ZrlApp::DocumentWindow* window, KelpLib::ElementLine line);
 
 private:
     void onLoadEnded(LoadOutcome outcome);
@@ -102,6 +112,7 @@ private:
     QString filePath;
     qint64 bytesInFile = 0;
     std::unique_ptr<KelpLib::ZRLDoc> document;
+    std::unique_ptr<KelpLib::ShownList> shownList;
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filter;
     std::thread loader;
     bool loaded = false;

@@ -7,15 +7,11 @@
 
 namespace ZrlApp {
 
-QString decodedUnavailableTip() { return QStringLiteral("The decoded export is not available in this version."); }
-
-ExportDialog::ExportDialog(const std::vector<std::uint32_t>& enabledPgns, bool decodedOffered, QWidget* parent)
+ExportDialog::ExportDialog(const std::vector<std::uint32_t>& enabledPgns, QWidget* parent)
     : QDialog(parent), decoded(new QCheckBox(QStringLiteral("Decoded"), this))
 {
     setWindowTitle(QStringLiteral("Export"));
-    decoded->setEnabled(decodedOffered && !enabledPgns.empty());
-    if (!decodedOffered)
-        decoded->setToolTip(decodedUnavailableTip());
+    decoded->setEnabled(!enabledPgns.empty());
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);

@@ -5,8 +5,9 @@
 #include "app/GridTableCsv.h"
 #include "app/ListHelpers.h"
 #include "app/SupportMail.h"
+#include "app/UserMessages.h"
 #include "app/WriteFailure.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

@@ -9,9 +9,10 @@
 #include "app/VisualStyles.h"
 #include "common/ErrorCatalogue.h"
 #include "common/KorvErr.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "log/CompositeLog.h"
 #include "messages/KorvBuf.h"
+#include "presentation/ElementPresentation.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -342,6 +343,7 @@ DocumentWindow* MainWindow::openFile(const QString& path)
     });
     connect(document, &DocumentWindow::loadFinished, this,
             [this](DocumentWindow* window, DocumentWindow::LoadOutcome outcome) { onLoadFinished(window, outcome); });
+    connect(document, &DocumentWindow::elementSelected, this, &MainWindow::showElement);
     QMdiSubWindow* sub = mdi->addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(document, &QObject::destroyed, this, [this, source = &document->doc()] {
@@ -424,7 +426,6 @@ void MainWindow::onLoadFinished(DocumentWindow* window, DocumentWindow::LoadOutc
     }
     if (auto* columns = window->list()->findChild<ColumnLayout*>())
         columns->setKind(QStringLiteral("messages-%1").arg(window->doc().kind()));
-    window->doc().addObserver(this);
     window->applyViewSettings(view);
     if (window == activeDocument())
         onActiveDocumentChanged();
@@ -545,11 +546,11 @@ void MainWindow::focusNextPane(bool forward)
     panes[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
-void MainWindow::onElementSelected(KelpLib::ZRLDocIterator element)
+void MainWindow::showElement(DocumentWindow* window, KelpLib::ElementLine line)
 {
     // The element's adapter refers to the element: it is dropped when its document closes.
-    details->showGrid(element->gridAdapter());
-    detailsSource = element.document();
+    details->showGrid(KelpLib::elementGrid(window->doc().element(line)));
+    detailsSource = &window->doc();
 }
 
 void MainWindow::showHelp()

@@ -31,7 +31,7 @@ class NetworkPane;
 
 class HelpWindow;
 
-class MainWindow : public QMainWindow, public KelpLib::IZRLDocObs {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(std::unique_ptr<AppSettings> settings, QWidget* parent = nullptr);
@@ -68,9 +68,6 @@ public:
     // then each shown dock.
     void focusNextPane(bool forward);
 
-    // IZRLDocObs
-    void onElementSelected(KelpLib::ZRLDocIterator element) override;
-
 signals:
     void documentLoaded(ZrlApp::DocumentWindow* window);
 
@@ -104,6 +101,8 @@ private:
     void applyViewToDocuments();
     void selectLook(int command);
     void updateProgress();
+    // Shows the element at line of the document in the details pane.
+    void showElement(DocumentWindow* window, KelpLib::ElementLine line);
     void showHelp();
     void showAbout();
     // The list that has the keyboard focus, else the active document's list.

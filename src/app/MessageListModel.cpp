@@ -5,7 +5,7 @@
 #include "app/ColourRef.h"
 #include "app/ReadableColour.h"
 #include "grid/GridCellTraits.h"
-#include "log/ListCells.h"
+#include "presentation/ListCells.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -14,8 +14,8 @@
 
 namespace ZrlApp {
 
-MessageListModel::MessageListModel(const KelpLib::ZRLDoc& document, QObject* parent)
-    : QAbstractTableModel(parent), document(document)
+MessageListModel::MessageListModel(const KelpLib::ShownList& shown, QObject* parent)
+    : QAbstractTableModel(parent), shown(shown)
 {
 }
 
@@ -23,10 +23,10 @@ void MessageListModel::reset()
 {
     beginResetModel();
     columns_.clear();
-    for (const auto& column : document.columns())
+    for (const auto& column : shown.document().columns())
         if (column.shown)
             columns_.push_back(column);
-    rows = static_cast<int>(std::min<std::size_t>(document.shownCount(), INT32_MAX));
+    rows = static_cast<int>(std::min<std::size_t>(shown.size(), INT32_MAX));
     endResetModel();
 }
 
@@ -40,13 +40,13 @@ int MessageListModel::columnCount(const QModelIndex& parent) const
 QVariant MessageListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rows || static_cast<std::size_t>(index.column()) >= columns_.size()
-        || static_cast<std::size_t>(index.row()) >= document.shownCount())
+        || static_cast<std::size_t>(index.row()) >= shown.size())
         return {};
-    const auto row = static_cast<std::size_t>(index.row());
+    const KelpLib::ShownRow row(static_cast<std::uint32_t>(index.row()));
     const KelpLib::ListColumn& column = columns_[static_cast<std::size_t>(index.column())];
     switch (role) {
-    case Qt::DisplayRole: return displayText(KelpLib::listCellText(document, row, column));
-    case Qt::ForegroundRole: return textColour(document.shownElement(row), column);
+    case Qt::DisplayRole: return displayText(KelpLib::listCellText(shown, row, column));
+    case Qt::ForegroundRole: return textColour(shown.element(row), column);
     default: return {};
     }
 }

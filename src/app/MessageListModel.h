@@ -1,6 +1,7 @@
 #pragma once
-// The message list of one document: a virtual table over the document's shown elements.
+// The message list of one document: a virtual table over its shown list.
 // Cells are asked for when drawn; nothing is copied per row.
+#include "filter/ShownList.h"
 #include "log/ZRLDoc.h"
 #include "messages/ListColumn.h"
 
@@ -13,7 +14,7 @@ namespace ZrlApp {
 class MessageListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit MessageListModel(const KelpLib::ZRLDoc& document, QObject* parent = nullptr);
+    explicit MessageListModel(const KelpLib::ShownList& shown, QObject* parent = nullptr);
 
     // Re-reads the document's columns and shown count (after a load or a filter change).
     void reset();
@@ -27,7 +28,7 @@ public:
 private:
     QVariant textColour(const KelpLib::ZRLElement& element, const KelpLib::ListColumn& column) const;
 
-    const KelpLib::ZRLDoc& document;
+    const KelpLib::ShownList& shown;
     std::vector<KelpLib::ListColumn> columns_;
     int rows = 0;
 };

@@ -12,12 +12,12 @@ namespace ZrlApp {
 
 namespace {
 
-int firstN2kRow(const KelpLib::ZRLDoc& document)
+int firstN2kRow(const KelpLib::ShownList& shown)
 {
-    for (std::size_t row = 0; row < document.shownCount(); ++row)
-        if (document.shownElement(row).effectiveVariant() == KelpLib::VariantN2k)
+    for (std::uint32_t row = 0; row < shown.size(); ++row)
+        if (shown.element(KelpLib::ShownRow(row)).effectiveVariant() == KelpLib::VariantN2k)
             return static_cast<int>(row);
-    return document.shownCount() > 0 ? 0 : -1;
+    return shown.empty() ? -1 : 0;
 }
 
 } // namespace
@@ -48,7 +48,7 @@ void screenshotAfterLoad(MainWindow& window, const ScreenshotRequest& request)
     auto* once = new QObject(&window);
     QObject::connect(&window, &MainWindow::documentLoaded, once, [&window, request, once](DocumentWindow* document) {
         delete once;
-        const int row = request.row >= 0 ? request.row : firstN2kRow(document->doc());
+        const int row = request.row >= 0 ? request.row : firstN2kRow(document->shown());
         if (row >= 0 && row < document->list()->model()->rowCount()) {
             document->list()->selectRow(row);
             document->list()->scrollTo(document->list()->model()->index(row, 0));

@@ -4,6 +4,7 @@
 #include "grid/IGrid.h"
 #include "grid/IGridTable.h"
 #include "log/ZRLDoc.h"
+#include "presentation/ElementPresentation.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -67,7 +68,7 @@ int details(Arguments& args)
         throw std::runtime_error("Line \"" + lineText + "\" is not an element of " + doc.fileName() + " (" +
                                  std::to_string(doc.elementCount()) + " elements, lines from 0)");
 
-    const auto grid = doc.element(index).gridAdapter();
+    const auto grid = KelpLib::elementGrid(doc.element(KelpLib::ElementLine(static_cast<std::uint32_t>(index))));
     for (const char* name : {"list", "title", "fields"})
         printTable(*grid->findTable(name));
     return 0;

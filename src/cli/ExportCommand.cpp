@@ -1,7 +1,8 @@
 #include "cli/Commands.h"
 #include "cli/LoadedLog.h"
 
-#include "common/Logger.h"
+#include "applog/Logger.h"
+#include "export/DocumentExport.h"
 
 #include <cstdio>
 
@@ -21,10 +22,10 @@ int exportCsv(Arguments& args)
     if (decoded) {
         // As the Export dialog does: without a choice, the PGNs the filter shows.
         if (pgns.empty())
-            pgns = log.document->enabledPgns();
-        log.document->exportDecodedCsv(out, pgns);
+            pgns = log.shown->filters().enabledPgnList();
+        KelpLib::exportDecodedCsv(*log.document, *log.logger, out, pgns);
     } else {
-        log.document->exportCsv(out, pgns);
+        KelpLib::exportCsv(*log.document, *log.logger, out, pgns);
     }
     for (std::size_t row = before; row < log.logger->getRowCount(); ++row)
         std::printf("%s\n", log.logger->getCellText(static_cast<std::uint32_t>(row), "Result").c_str());

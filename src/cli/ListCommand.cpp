@@ -2,7 +2,7 @@
 #include "cli/FilterOption.h"
 #include "cli/LoadedLog.h"
 
-#include "log/ListCells.h"
+#include "presentation/ListCells.h"
 
 #include <cstdio>
 
@@ -27,13 +27,14 @@ int list(Arguments& args)
     line += '\n';
     std::fputs(line.c_str(), stdout);
 
-    for (std::size_t row = 0; row < doc.shownCount(); ++row) {
-        if (filter && !filter->keeps(doc, doc.shownLine(row)))
+    const KelpLib::ShownList& shown = *log.shown;
+    for (std::uint32_t row = 0; row < shown.size(); ++row) {
+        if (filter && !filter->keeps(doc, shown.line(KelpLib::ShownRow(row)).value))
             continue;
         line.clear();
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c) line += '\t';
-            line += KelpLib::listCellText(doc, row, columns[c]);
+            line += KelpLib::listCellText(shown, KelpLib::ShownRow(row), columns[c]);
         }
         line += '\n';
         std::fwrite(line.data(), 1, line.size(), stdout);

@@ -1,6 +1,6 @@
 #include "cli/LoadedLog.h"
 
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "filter/ViewSettings.h"
 #include "n2k/ReservedFields.h"
 #include "log/ZRLDoc.h"
@@ -17,8 +17,10 @@ LoadedLog loadLog(const std::string& path, unsigned long viewFlags)
     log.logger = std::make_shared<CommonLib::Logger>();
     log.document = std::make_unique<KelpLib::ZRLDoc>();
     log.document->setLogger(log.logger);
-    log.document->setViewSettings(KelpLib::ViewSettings(static_cast<std::uint32_t>(viewFlags)));
     log.document->open(path);
+    log.shown = std::make_unique<KelpLib::ShownList>(*log.document);
+    log.shown->setViewSettings(KelpLib::ViewSettings(static_cast<std::uint32_t>(viewFlags)));
+    log.shown->rebuild();
     return log;
 }
 

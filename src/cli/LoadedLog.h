@@ -1,5 +1,6 @@
 #pragma once
 // A log loaded the way the desktop document loads it, for the commands that read one.
+#include "filter/ShownList.h"
 #include "log/ZRLDoc.h"
 
 #include <memory>
@@ -14,6 +15,8 @@ namespace ZrlTool {
 struct LoadedLog {
     std::shared_ptr<CommonLib::Logger> logger;
     std::unique_ptr<KelpLib::ZRLDoc> document;
+    // What the viewer would show of the document with the view flags given.
+    std::unique_ptr<KelpLib::ShownList> shown;
 };
 
 // Loads path with the given view flags (the application's default is 1). Throws

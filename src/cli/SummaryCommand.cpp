@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/LoadedLog.h"
 
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "filter/ZRLDocFilters.h"
 
 #include <cstdio>
@@ -19,7 +19,7 @@ int summary(Arguments& args)
     const KelpLib::ZRLDoc& doc = *log.document;
     std::printf("File\t%s\n", doc.fileName().c_str());
     std::printf("Elements\t%zu\n", doc.elementCount());
-    std::printf("Shown\t%zu\n", doc.shownCount());
+    std::printf("Shown\t%zu\n", log.shown->size());
     std::printf("Kind\t%u\n", doc.kind());
     std::printf("N2K\t%u\n", doc.n2kCount());
     std::printf("N183\t%u\n", doc.n183Count());
@@ -28,7 +28,7 @@ int summary(Arguments& args)
     std::printf("MDT\t%u\n", doc.mdtCount());
     std::printf("Other\t%u\n", doc.otherCount());
     std::string known;
-    auto& filters = *doc.filters();
+    const auto& filters = log.shown->filters();
     for (std::uint32_t row = 0; row < filters.knownPgnCount(); ++row) {
         std::uint32_t pgn = 0;
         if (filters.knownPgnAt(row, pgn) != 0) break;

@@ -1,6 +1,6 @@
 #include "common/LogText.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 #include <boost/format.hpp>
 

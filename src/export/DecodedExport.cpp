@@ -85,7 +85,7 @@ std::vector<ZRLDocExport::DecodedBlock> ZRLDocExport::decodedHeader(const std::v
     std::uint32_t columns = 0;
     N2KMsg message;
     for (std::size_t line = 0; line < document.elementCount() && blocks.size() < wanted.size(); ++line) {
-        if (!document.element(line).n2kMessage(message))
+        if (!document.element(ElementLine(line)).n2kMessage(message))
             continue;
         const auto at = std::lower_bound(wanted.begin(), wanted.end(), message.pgnNumber());
         if (at == wanted.end() || *at != message.pgnNumber() || recorded[std::size_t(at - wanted.begin())])
@@ -122,7 +122,7 @@ void ZRLDocExport::exportDecoded(const std::vector<std::uint32_t>& pgns)
 
     N2KMsg message;
     for (std::size_t line = 0; line < document.elementCount(); ++line) {
-        const ZRLElement& element = document.element(line);
+        const ZRLElement& element = document.element(ElementLine(line));
         if (element.effectiveVariant() == VariantN183) {
             out.line() += sentenceLine;
             out.endLine();

@@ -140,7 +140,7 @@ void ZRLDocExport::exportMdt()
     mdtLine = 0;
     mdt.addObserver(this);
     for (std::size_t i = 0; i < document.elementCount(); ++i) {
-        const ZRLElement& element = document.element(i);
+        const ZRLElement& element = document.element(ElementLine(i));
         const MsgVariant variant = element.effectiveVariant();
         if (variant != VariantMdtControl && variant != VariantMdtData)
             continue;

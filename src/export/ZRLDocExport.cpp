@@ -112,7 +112,7 @@ void ZRLDocExport::writeN2kLine(const ZRLElement& element, std::size_t line, con
 void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
 {
     for (std::size_t line = 0; line < document.elementCount(); ++line) {
-        const ZRLElement& element = document.element(line);
+        const ZRLElement& element = document.element(ElementLine(line));
         if (isExportedN2kMessage(element)) {
             writeN2kLine(element, line, pgns);
         } else if (element.effectiveVariant() == VariantN183) {

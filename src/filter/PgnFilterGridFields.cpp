@@ -1,6 +1,6 @@
 #include "filter/PgnFilterGridFields.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 namespace KelpLib {
 

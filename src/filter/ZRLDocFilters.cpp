@@ -4,9 +4,22 @@ namespace KelpLib {
 
 void ZRLDocFilters::addPgn(std::uint32_t pgn)
 {
-    if (knownPgns.insert(pgn).second)
-        listStale = 1;
-    enabledPgns.insert(pgn);
+    addPgns({pgn});
+}
+
+void ZRLDocFilters::addPgns(const std::set<std::uint32_t>& pgns)
+{
+    bool added = false;
+    for (std::uint32_t pgn : pgns) {
+        if (knownPgns.insert(pgn).second) {
+            enabledPgns.insert(pgn);
+            added = true;
+        }
+    }
+    if (!added)
+        return;
+    knownPgnList.assign(knownPgns.begin(), knownPgns.end());
+    pgnsChanged = 1;
 }
 
 bool ZRLDocFilters::isPgnEnabled(std::uint32_t pgn) const
@@ -17,22 +30,7 @@ bool ZRLDocFilters::isPgnEnabled(std::uint32_t pgn) const
     return found != enabledPgns.end() && *found == pgn;
 }
 
-void ZRLDocFilters::rebuildListWhenStale()
-{
-    if (!listStale)
-        return;
-    knownPgnList.assign(knownPgns.begin(), knownPgns.end());
-    listStale = 0;
-    filterChanged = 1;
-}
-
-std::uint32_t ZRLDocFilters::knownPgnCount()
-{
-    rebuildListWhenStale();
-    return static_cast<std::uint32_t>(knownPgnList.size());
-}
-
-std::int32_t ZRLDocFilters::knownPgnAt(std::uint32_t row, std::uint32_t& pgn)
+std::int32_t ZRLDocFilters::knownPgnAt(std::uint32_t row, std::uint32_t& pgn) const
 {
     if (row >= knownPgnCount())
         return -2;
@@ -40,20 +38,14 @@ std::int32_t ZRLDocFilters::knownPgnAt(std::uint32_t row, std::uint32_t& pgn)
     return 0;
 }
 
-bool ZRLDocFilters::filteringActive()
+bool ZRLDocFilters::filteringActive() const
 {
-    rebuildListWhenStale();
     return enabledPgns.size() < knownPgnList.size() || anyFlagSet();
 }
 
-std::vector<std::uint32_t> ZRLDocFilters::enabledPgnList()
+std::vector<std::uint32_t> ZRLDocFilters::enabledPgnList() const
 {
-    rebuildListWhenStale();
-    std::vector<std::uint32_t> enabled;
-    for (std::uint32_t pgn : knownPgnList)
-        if (enabledPgns.count(pgn) != 0)
-            enabled.push_back(pgn);
-    return enabled;
+    return {enabledPgns.begin(), enabledPgns.end()};
 }
 
 bool ZRLDocFilters::togglePgn(std::uint32_t pgn)

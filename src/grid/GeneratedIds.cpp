@@ -1,6 +1,6 @@
 #include "grid/GeneratedIds.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 namespace CommonLib {
 

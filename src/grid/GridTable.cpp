@@ -3,7 +3,7 @@
 #include "grid/IGrid.h"
 #include "grid/IGridObserver.h"
 #include "grid/GridText.h"
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 #include <algorithm>
 #include <boost/property_tree/ptree.hpp>

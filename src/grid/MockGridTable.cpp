@@ -1,7 +1,7 @@
 #include "grid/MockGridTable.h"
 
 #include "grid/GeneratedIds.h"
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 namespace CommonLib {
 

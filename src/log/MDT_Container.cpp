@@ -1,6 +1,6 @@
 #include "log/MDT_Container.h"
 
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 
 #include <algorithm>
 

@@ -14,7 +14,7 @@ std::vector<PgnSummaryEntry> pgnSummary(const ZRLDoc& document)
     std::unordered_map<std::uint32_t, std::size_t> positions;
     for (std::size_t index = 0; index < document.elementCount(); ++index) {
         N2KMsg message;
-        if (!document.element(index).n2kMessage(message))
+        if (!document.element(ElementLine(index)).n2kMessage(message))
             continue;
         const std::uint32_t pgn = message.pgnNumber();
         const auto [at, added] = positions.try_emplace(pgn, entries.size());

@@ -2,9 +2,6 @@
 
 #include "common/ILogger.h"
 #include "common/NullLogger.h"
-#include "export/PgnNames.h"
-#include "export/ZRLDocExport.h"
-#include "filter/ZRLDocFilters.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLDocParser.h"
 #include "messages/BSTMsg.h"
@@ -33,19 +30,8 @@ double millisecondsSince(std::int64_t ticks)
 
 }  // namespace
 
-const ZRLElement& ZRLDocIterator::operator*() const
-{
-    return document_ ? document_->shownElement(index_) : ZRLElement::empty();
-}
-
-ZRLDocIterator& ZRLDocIterator::operator++()
-{
-    if (document_) ++index_;
-    return *this;
-}
-
 ZRLDoc::ZRLDoc()
-    : filters_(std::make_shared<ZRLDocFilters>()), logger_(std::make_shared<CommonLib::NullLogger>())
+    : logger_(std::make_shared<CommonLib::NullLogger>())
 {
     clear();
     kind_ = kMixed;
@@ -58,17 +44,6 @@ ZRLDoc::ZRLDoc()
 ZRLDoc::~ZRLDoc()
 {
     clear();
-}
-
-void ZRLDoc::addObserver(IZRLDocObs* observer)
-{
-    if (!observer || std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) return;
-    observers_.push_back(observer);
-}
-
-void ZRLDoc::removeObserver(IZRLDocObs* observer)
-{
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
 void ZRLDoc::open(const std::string& path)
@@ -94,7 +69,6 @@ void ZRLDoc::load()
         ZRLDocParser parser(file_, *this);
         parser.parse();
     }
-    rebuildShown();
     chooseKindAndColumns();
     parseTime_ = millisecondsSince(t1);
     logger_->logCode(0, "ZRL file \"%s\": reading completed in %lf ms.  Number elements = %u", fileName().c_str(),
@@ -104,9 +78,8 @@ void ZRLDoc::load()
 void ZRLDoc::clear()
 {
     const std::int64_t t0 = systemTicks();
-    shownLines_.clear();
-    shownLines_.shrink_to_fit();
     elements_.clear();
+    pgnsMet_.clear();
     elementBytes_.clear();
     n2kCount_ = n183Count_ = bstCount_ = canCount_ = mdtCount_ = otherCount_ = 0;
     parseTime_ = -1;
@@ -130,91 +103,6 @@ ZRLElement& ZRLDoc::addElement(const ElementTime& time, const MsgVariantInfo& in
     ZRLElement& element = elements_.emplace_back(time, info);
     element.borrowBytes(length, elementBytes_.copy(bytes, length));
     return element;
-}
-
-namespace {
-
-// The frame of both exports: the opening log line, the path's base, the exporter's run and
-// the closing log lines.
-template <typename Run>
-void exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path, Run run)
-{
-    logger.logCode(0, "Exporting %d messages", static_cast<int>(document.elementCount()));
-    std::vector<std::string> written;
-    std::string base;
-    if (ZRLDocExport::csvBase(path, base)) {
-        ZRLDocExport exporter(document, base, exportPgnName);
-        run(exporter);
-        written = exporter.getWrittenFiles();
-    }
-    if (written.empty())
-        logger.logText("Export aborted");
-    for (const std::string& file : written)
-        logger.logCode(0, "Exported to %s", file.c_str());
-}
-
-} // namespace
-
-void ZRLDoc::exportCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
-{
-    exportWith(*this, *logger_, path, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
-}
-
-void ZRLDoc::exportDecodedCsv(const std::string& path, const std::vector<std::uint32_t>& pgns)
-{
-    exportWith(*this, *logger_, path, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
-}
-
-void ZRLDoc::setViewSettings(const ViewSettings& settings)
-{
-    filters_->setViewSettings(settings);
-    refreshShown();
-}
-
-void ZRLDoc::refreshShown()
-{
-    if (filters_->isChanged()) {
-        rebuildShown();
-        filters_->consumeChange();
-    }
-}
-
-void ZRLDoc::setShownCondition(std::function<bool(const ZRLElement&)> condition)
-{
-    shownCondition_ = std::move(condition);
-    rebuildShown();
-}
-
-void ZRLDoc::rebuildShown()
-{
-    shownLines_.clear();
-    shownLines_.reserve(elements_.size());
-    const ViewSettings view = filters_->viewSettings();
-    const bool hideAssembled = view.hideAssembled();
-    const bool hideAssemblyFrames = view.hideAssemblyFrames();
-    const bool filtering = filters_->filteringActive();
-    // Elements without a PGN (sentences, raw runs, tags) answer only to the PGN filter: the
-    // fast-packet view switches alone must not hide them, or a default view of a mixed log
-    // would show no NMEA 0183 traffic at all.
-    const bool everyPgnEnabled = filters_->enabledPgnList().size() == filters_->knownPgnCount();
-
-    std::uint32_t line = 0;
-    for (const ZRLElement& e : elements_) {
-        bool pass = e.variant().effective != VariantHidden;
-        if (pass && filtering) {
-            const bool pgnPasses = filters_->isPgnEnabled(e.pgn()) || (e.pgn() == 0 && everyPgnEnabled);
-            pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&
-                   !(hideAssemblyFrames && (e.flags() & ZRLElement::canFrameOfAssembly)) && pgnPasses;
-        }
-        if (pass && shownCondition_)
-            pass = shownCondition_(e);
-        if (pass)
-            shownLines_.push_back(line);
-        ++line;
-    }
-    // Room for every element was reserved: only a list much shorter than that is worth a copy.
-    if (shownLines_.size() < shownLines_.capacity() / 4 * 3)
-        shownLines_.shrink_to_fit();
 }
 
 void ZRLDoc::resetColumns()
@@ -279,16 +167,6 @@ void ZRLDoc::chooseKindAndColumns()
     }
 }
 
-ZRLDocIterator ZRLDoc::begin(std::size_t index) const
-{
-    return ZRLDocIterator(shownLines_.empty() ? nullptr : this, index);
-}
-
-ZRLDocIterator ZRLDoc::end() const
-{
-    return begin(shownLines_.size());
-}
-
 std::vector<ListColumn> ZRLDoc::columns() const
 {
     std::vector<ListColumn> out;
@@ -307,11 +185,6 @@ std::string ZRLDoc::fileName() const
 void ZRLDoc::setLogger(std::shared_ptr<CommonLib::ILogger> logger)
 {
     logger_ = logger ? std::move(logger) : std::make_shared<CommonLib::NullLogger>();
-}
-
-std::vector<std::uint32_t> ZRLDoc::enabledPgns() const
-{
-    return filters_->enabledPgnList();
 }
 
 }  // namespace KelpLib

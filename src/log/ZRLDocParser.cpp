@@ -1,7 +1,6 @@
 #include "log/ZRLDocParser.h"
 
 #include "common/ILogger.h"
-#include "filter/ZRLDocFilters.h"
 #include "log/BDT_Deserialise.h"
 #include "log/BemDecipher.h"
 #include "log/ClassifyMessage.h"
@@ -32,8 +31,6 @@ constexpr std::int32_t wrongLength = -1097;
 constexpr std::int32_t bemTargetDetected = -1077;
 constexpr std::uint32_t progressStep = 1u << 20;
 constexpr std::uint32_t readStep = 4u << 20;
-
-std::uint32_t bstPgn(const std::uint8_t* m) { return m[3] + 256u * m[4] + 65536u * m[5]; }
 
 bool isRawByteBinary(std::uint8_t b) { return b > 0x7E || (b < 0x20 && b != 0x0D && b != 0x0A); }
 
@@ -209,13 +206,13 @@ void ZRLDocParser::handleSentence(const std::uint8_t* sentence, std::uint32_t le
 
 void ZRLDocParser::notePgn(std::uint32_t pgn)
 {
-    // A log repeats a handful of PGNs: those added lately are not looked up in the filter's
-    // sets again. Nothing else changes the filter while the parse runs.
+    // A log repeats a handful of PGNs: those added lately are not looked up in the document's
+    // set again.
     std::uint32_t& recent = recentPgns[(pgn ^ (pgn >> 8)) % recentPgnSlots];
     if (recent == pgn)
         return;
     recent = pgn;
-    document.filters()->addPgn(pgn);
+    document.notePgn(pgn);
 }
 
 void ZRLDocParser::startRunAfter(std::uint32_t p)
@@ -261,7 +258,7 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
     std::uint32_t pgn = 0;
     const bool carriesN2k = intact && (id == 0x93 || id == 0x94);
     if (carriesN2k) {
-        pgn = bstPgn(message);
+        pgn = bstHeaderPgn(message);
         notePgn(pgn);
     }
 

@@ -2,7 +2,7 @@
 
 #include "log/ElementTime.h"
 #include "log/MsgVariant.h"
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 #include "messages/IMessageCollection.h"
 
 #include <cstdint>
@@ -80,14 +80,7 @@ public:
     // leaving out untouched.
     bool n2kMessage(N2KMsg& out) const;
 
-    // A one-line text of the content, by the effective variant (ElementPresentation.cpp).
-    std::string describe() const;
-    // A new grid adapter showing the element in the details pane, chosen by the effective
-    // variant. Adapters made with this element keep a pointer to it: the element must
-    // outlive them.
-    virtual std::shared_ptr<CommonLib::IGrid> gridAdapter() const;
-
-    // The element every empty document iterator points at.
+    // An element with no bytes and no time.
     static const ZRLElement& empty();
 
 private:

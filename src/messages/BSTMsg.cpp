@@ -1,10 +1,10 @@
 #include "messages/BSTMsg.h"
 
 #include "common/ErrorCatalogue.h"
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 #include "messages/BemDictionary.h"
 #include "messages/BemValueText.h"
-#include "messages/ByteFormat.h"
+#include "common/ByteFormat.h"
 #include "n2k/DeviceTables.h"
 
 using CommonLib::safeFormat;

@@ -3,7 +3,7 @@
 #include "messages/BemFieldWalk.h"
 #include "messages/BemHeader.h"
 #include "messages/BemTypes.h"
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 #include "messages/IGridRender.h"
 #include "messages/IListRender.h"
 #include "messages/KorvBuf.h"

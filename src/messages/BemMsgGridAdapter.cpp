@@ -1,8 +1,8 @@
 #include "messages/BemMsgGridAdapter.h"
 
 #include "common/ErrorCatalogue.h"
-#include "grid/SafeFormat.h"
-#include "messages/ByteFormat.h"
+#include "common/SafeFormat.h"
+#include "common/ByteFormat.h"
 #include "messages/CellMetaData.h"
 #include "messages/GridAdapterTexts.h"
 #include "messages/TimeOfDayText.h"

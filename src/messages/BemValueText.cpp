@@ -1,8 +1,8 @@
 #include "messages/BemValueText.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 #include "messages/BemDataTypes.h"
-#include "messages/ByteFormat.h"
+#include "common/ByteFormat.h"
 #include "n2k/DeviceTables.h"
 #include "n2k/FieldStatus.h"
 #include "n2k/FieldText.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 
 #include <cstdint>
 

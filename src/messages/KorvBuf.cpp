@@ -1,6 +1,6 @@
 #include "messages/KorvBuf.h"
 
-#include "messages/ByteFormat.h"
+#include "common/ByteFormat.h"
 
 #include <cstdio>
 

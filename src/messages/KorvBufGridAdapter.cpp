@@ -1,6 +1,6 @@
 #include "messages/KorvBufGridAdapter.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 #include "messages/GridAdapterTexts.h"
 
 namespace KelpLib {

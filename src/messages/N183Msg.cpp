@@ -1,8 +1,7 @@
 #include "messages/N183Msg.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 #include "messages/KorvBuf.h"
-#include "messages/N183MsgGridAdapter.h"
 
 #include <cstring>
 #include <iterator>
@@ -54,7 +53,7 @@ N183Msg::N183Msg(const ByteBuffer& message) : sentence(recordOf(message)) { pars
 N183Msg::N183Msg(const N183SentenceRecord& record) : sentence(boundedRecord(record)) { parse(); }
 
 N183Msg::N183Msg(const N183Msg& other)
-    : IGridRender(other), IListRender(other), IMessageObject(other), sentence(other.sentence)
+    : IGridRender(other), IListRender(other), StandardsLib::IMessage(other), sentence(other.sentence)
 {
     parse();
 }
@@ -64,8 +63,6 @@ N183Msg& N183Msg::operator=(const N183Msg& other)
     if (this == &other)
         return *this;
     IGridRender::operator=(other);
-    // The grid was made over the old sentence and goes with it.
-    gridAdapter.reset();
     sentence = other.sentence;
     parsedSentence.reset();
     parse();
@@ -124,13 +121,6 @@ std::shared_ptr<KorvBuf> N183Msg::raw() const
         out->append(std::uint8_t{0});
     }
     return out;
-}
-
-std::shared_ptr<CommonLib::IGrid> N183Msg::grid()
-{
-    if (!gridAdapter)
-        gridAdapter = std::make_shared<N183MsgGridAdapter>(*this, nullptr);
-    return gridAdapter;
 }
 
 std::uint32_t N183Msg::titleRowCount() const { return titleRows; }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 #include "messages/IGridRender.h"
 #include "messages/IListRender.h"
-#include "messages/IMessageObject.h"
+#include "messages/IMessage.h"
 #include "messages/ListColumn.h"
 #include "messages/N183ParsedSentence.h"
 #include "messages/N183SentenceView.h"
@@ -26,7 +26,7 @@ namespace KelpLib {
 // The parse (working copy, fields, definition and field list) lives in an N183ParsedSentence
 // whose field infos point into it; a copy therefore takes over only the sentence record and
 // parses it again.
-class N183Msg : public IGridRender, public IListRender, public CommonLib::IMessageObject {
+class N183Msg : public IGridRender, public IListRender, public StandardsLib::IMessage {
 public:
     N183Msg();
     // Takes the bytes when there are 1 to 299 of them; otherwise the sentence stays empty.
@@ -61,14 +61,12 @@ public:
     // Appends the list columns of a log in which NMEA 0183 sentences predominate.
     static void listColumns(std::vector<ListColumn>& out);
 
-    // StandardsLib::IMessage, CommonLib::IMessageObject
+    // StandardsLib::IMessage
     // "%s_%s": talker, formatter.
     std::string key() const override;
     // The BST 0x9D message: the id, then the length byte and the text when the text is shorter
     // than 251 characters, otherwise a single 0.
     std::shared_ptr<KorvBuf> raw() const override;
-    // An N183MsgGridAdapter over a copy of this message, made on the first call and then shared.
-    std::shared_ptr<CommonLib::IGrid> grid() override;
 
     // IGridRender
     std::uint32_t titleRowCount() const override;
@@ -91,7 +89,6 @@ private:
     N183SentenceRecord sentence;
     // Engaged once parsed; never copied (its field infos point into it).
     mutable std::optional<N183ParsedSentence> parsedSentence;
-    std::shared_ptr<CommonLib::IGrid> gridAdapter;
 };
 
 } // namespace KelpLib

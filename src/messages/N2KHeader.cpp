@@ -8,11 +8,14 @@ namespace {
 
 std::uint32_t u32At(const std::uint8_t* b) { return b[0] | b[1] << 8 | b[2] << 16 | std::uint32_t(b[3]) << 24; }
 
-std::uint32_t bstPgn(const std::uint8_t* b) { return b[3] + b[4] * 256u + (b[5] & 3u) * 65536u; }
-
 std::uint8_t canDestination(const std::uint8_t* b) { return b[6] < 240 ? b[5] : N2KMsg_s::globalAddress; }
 
 } // namespace
+
+std::uint32_t bstHeaderPgn(const std::uint8_t* b)
+{
+    return b[3] + b[4] * 256u + (b[5] & 3u) * 65536u;
+}
 
 std::uint32_t canIdPgn(const std::uint8_t* id)
 {
@@ -52,17 +55,17 @@ std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t
     case 0x92:
         if (n < 9 || b[8] > 224 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], t, b[8], b + 9};
+        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], b[7], t, b[8], b + 9};
         break;
     case 0x93:
         if (n < 13 || b[12] > 224 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], b[7], u32At(b + 8), b[12], b + 13};
+        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], b[7], u32At(b + 8), b[12], b + 13};
         break;
     case 0x94:
         if (n < 8 || b[7] > 224 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], b + 8};
+        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], 255, t, b[7], b + 8};
         break;
     case 0x95:
         if (n < 8 || n > 16 || !lengthMatches)
@@ -72,7 +75,7 @@ std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t
     case 0x96:
         if (n < 8 || b[7] > 8 || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstPgn(b), b[6], 255, t, b[7], b + 8};
+        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], 255, t, b[7], b + 8};
         break;
     case 0xD0: {
         if (n < 13)

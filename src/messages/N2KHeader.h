@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 #include "messages/N2KMsg_s.h"
 
 #include <cstdint>
@@ -31,6 +31,10 @@ std::int32_t viewN2KHeader(const std::uint8_t* bytes, std::uint32_t length, std:
 // A declared payload that would reach past the buffer is refused as a wrong length.
 std::int32_t decodeN2KHeader(const ByteBuffer& message, N2KMsg_s& out);
 std::int32_t decodeN2KHeader(const std::uint8_t* bytes, std::uint32_t length, std::uint32_t time, N2KMsg_s& out);
+
+// The PGN of a BST message of id 0x92, 0x93, 0x94 or 0x96 (at least 6 bytes): bytes 3 and 4 and
+// the data-page bits of byte 5. The parser, the PGN filter and the details all read it so.
+std::uint32_t bstHeaderPgn(const std::uint8_t* bytes);
 
 // The PGN of a 29-bit CAN identifier laid out as source, PDU specific, PDU format,
 // data page | priority << 2.

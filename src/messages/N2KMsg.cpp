@@ -1,11 +1,10 @@
 #include "messages/N2KMsg.h"
 
 
-#include "grid/SafeFormat.h"
-#include "messages/ByteFormat.h"
+#include "common/SafeFormat.h"
+#include "common/ByteFormat.h"
 #include "messages/KorvBuf.h"
 #include "messages/N2KHeader.h"
-#include "messages/N2KMsgGridAdapter.h"
 #include "n2k/LibN2K.h"
 #include "n2k/PgnName.h"
 #include "n2k/N2KFieldWalk.h"
@@ -40,7 +39,7 @@ N2KMsg::N2KMsg(const ByteBuffer& message)
 }
 
 N2KMsg::N2KMsg(const N2KMsg& other)
-    : N2KMsg_s(), IGridRender(other), IListRender(other), CommonLib::IMessageObject(other)
+    : N2KMsg_s(), IGridRender(other), IListRender(other), StandardsLib::IMessage(other)
 {
     payloadView.data = data;
     copyHeader(other);
@@ -51,10 +50,8 @@ N2KMsg& N2KMsg::operator=(const N2KMsg& other)
     if (this == &other)
         return *this;
     renderProps = other.renderProps;
-    // The old entries point at this payload, which is about to change: they go first, and a
-    // grid made over the old contents goes with them.
+    // The old entries point at this payload, which is about to change: they go first.
     dropFields();
-    gridAdapter.reset();
     copyHeader(other);
     return *this;
 }
@@ -201,13 +198,6 @@ std::shared_ptr<KorvBuf> N2KMsg::raw() const
     out->append(header, sizeof header);
     out->append(data, length);
     return out;
-}
-
-std::shared_ptr<CommonLib::IGrid> N2KMsg::grid()
-{
-    if (!gridAdapter)
-        gridAdapter = std::make_shared<N2KMsgGridAdapter>(*this, nullptr);
-    return gridAdapter;
 }
 
 std::uint32_t N2KMsg::titleRowCount() const { return 4; }

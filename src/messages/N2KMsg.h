@@ -1,9 +1,9 @@
 #pragma once
 
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 #include "messages/IGridRender.h"
 #include "messages/IListRender.h"
-#include "messages/IMessageObject.h"
+#include "messages/IMessage.h"
 #include "messages/ListColumn.h"
 #include "messages/N2KMsg_s.h"
 #include "n2k/LibN2KTables.h"
@@ -24,7 +24,7 @@ namespace KelpLib {
 //
 // The field entries point at this object's own payload view, so a copy never takes them over:
 // it starts without a field list and builds its own when asked. Moving is copying.
-class N2KMsg : public N2KMsg_s, public IGridRender, public IListRender, public CommonLib::IMessageObject {
+class N2KMsg : public N2KMsg_s, public IGridRender, public IListRender, public StandardsLib::IMessage {
 public:
     N2KMsg();
     // Decodes the header; a message that does not decode is invalid, with time and length 0.
@@ -73,14 +73,12 @@ public:
     // message list can call it for every row without building a message.
     static std::string listText(const N2KMsg_s& message, const ListColumn& column);
 
-    // StandardsLib::IMessage, CommonLib::IMessageObject
+    // StandardsLib::IMessage
     // "p%06u_i%03u_s%02X_d%02X": PGN, instance (the payload byte the definition names, else 0),
     // source, destination.
     std::string key() const override;
     // The message re-encoded as a BST 0x94 message with a source byte after the destination.
     std::shared_ptr<KorvBuf> raw() const override;
-    // An N2KMsgGridAdapter over a copy of this message, made on the first call and then shared.
-    std::shared_ptr<CommonLib::IGrid> grid() override;
 
     // IGridRender
     std::uint32_t titleRowCount() const override;
@@ -103,7 +101,6 @@ private:
     mutable const StandardsLib::LibN2KPGN_s* pgnDefinition = nullptr;
     mutable std::vector<StandardsLib::N2KFieldInfo> fields;
     mutable bool fieldsBuilt = false;
-    std::shared_ptr<CommonLib::IGrid> gridAdapter;
     bool isValid = false;
     std::int32_t result = 0;
     // What the field entries read: this object's PGN, length and payload bytes.

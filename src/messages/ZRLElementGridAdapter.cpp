@@ -1,6 +1,6 @@
 #include "messages/ZRLElementGridAdapter.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 #include "messages/GridAdapterTexts.h"
 #include "messages/ZRLFileVersion.h"
 

@@ -1,6 +1,6 @@
 #include "n2k/FieldText.h"
 
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 #include <array>
 #include <cmath>

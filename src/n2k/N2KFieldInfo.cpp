@@ -1,7 +1,7 @@
 #include "n2k/N2KFieldInfo.h"
 
-#include "grid/SafeFormat.h"
-#include "messages/ByteFormat.h"
+#include "common/SafeFormat.h"
+#include "common/ByteFormat.h"
 #include "n2k/DecimalValue.h"
 #include "n2k/FieldExtract.h"
 #include "n2k/FieldText.h"

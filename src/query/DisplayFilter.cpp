@@ -202,7 +202,7 @@ bool DisplayFilter::keepsElement(const ZRLElement& element, std::size_t line) co
 
 bool DisplayFilter::keeps(const ZRLDoc& document, std::size_t line) const
 {
-    return line < document.elementCount() && keepsElement(document.element(line), line);
+    return line < document.elementCount() && keepsElement(document.element(ElementLine(static_cast<std::uint32_t>(line))), line);
 }
 
 } // namespace KelpLib

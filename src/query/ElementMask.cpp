@@ -23,7 +23,7 @@ std::shared_ptr<const ElementMask> ElementMask::evaluate(const ZRLDoc& document,
             if (done != nullptr)
                 done->store(line, std::memory_order_relaxed);
         }
-        if (filter.keepsElement(document.element(line), line)) {
+        if (filter.keepsElement(document.element(ElementLine(static_cast<std::uint32_t>(line))), line)) {
             mask->bits[line / 64] |= std::uint64_t(1) << (line % 64);
             ++mask->kept;
         }

@@ -2,7 +2,8 @@
 
 #include "query/FilterLiterals.h"
 
-#include "log/ZRLDoc.h"
+#include "filter/ShownList.h"
+#include "log/ZRLElement.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,26 +14,15 @@ namespace {
 
 constexpr std::uint64_t ticksPerMilli = 10000;
 
-std::uint64_t shownMillis(const ZRLDoc& document, std::size_t row)
+std::uint64_t shownMillis(const ShownList& shown, std::size_t row)
 {
-    return document.shownElement(row).time().baseTime / ticksPerMilli;
+    return shown.element(ShownRow(static_cast<std::uint32_t>(row))).time().baseTime / ticksPerMilli;
 }
 
-std::size_t nearestLine(const ZRLDoc& document, std::uint64_t line)
+std::size_t nearestLine(const ShownList& shown, std::uint64_t line)
 {
-    std::size_t low = 0, high = document.shownCount();
-    while (low < high) { // first shown row at or after the line
-        const std::size_t middle = low + (high - low) / 2;
-        if (document.shownLine(middle) < line)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    if (low == document.shownCount())
-        return low - 1;
-    if (low == 0 || document.shownLine(low) == line)
-        return low;
-    return line - document.shownLine(low - 1) <= document.shownLine(low) - line ? low - 1 : low;
+    const std::uint32_t clamped = static_cast<std::uint32_t>(std::min<std::uint64_t>(line, UINT32_MAX));
+    return shown.nearestRow(ElementLine(clamped))->value;
 }
 
 struct Nearest {
@@ -40,12 +30,12 @@ struct Nearest {
     std::uint64_t distance = UINT64_MAX;
 };
 
-Nearest nearestTime(const ZRLDoc& document, std::uint64_t millis)
+Nearest nearestTime(const ShownList& shown, std::uint64_t millis)
 {
     std::size_t best = 0;
     std::uint64_t bestDistance = UINT64_MAX;
-    for (std::size_t row = 0; row < document.shownCount() && bestDistance != 0; ++row) {
-        const std::uint64_t time = shownMillis(document, row);
+    for (std::size_t row = 0; row < shown.size() && bestDistance != 0; ++row) {
+        const std::uint64_t time = shownMillis(shown, row);
         const std::uint64_t distance = time > millis ? time - millis : millis - time;
         if (distance < bestDistance) {
             bestDistance = distance;
@@ -77,19 +67,19 @@ std::variant<GoToTarget, std::string> parseGoToTarget(std::string_view text)
            std::string(text) + "\"";
 }
 
-std::optional<std::size_t> nearestShownRow(const ZRLDoc& document, const GoToTarget& target)
+std::optional<std::size_t> nearestShownRow(const ShownList& shown, const GoToTarget& target)
 {
-    if (document.shownCount() == 0)
+    if (shown.empty())
         return std::nullopt;
     switch (target.kind) {
-    case GoToTarget::Kind::Line: return nearestLine(document, target.value);
-    case GoToTarget::Kind::DateTime: return nearestTime(document, target.value).row;
+    case GoToTarget::Kind::Line: return nearestLine(shown, target.value);
+    case GoToTarget::Kind::DateTime: return nearestTime(shown, target.value).row;
     case GoToTarget::Kind::TimeOfDay: break;
     }
-    const std::uint64_t first = shownMillis(document, 0);
+    const std::uint64_t first = shownMillis(shown, 0);
     const std::uint64_t day = first - first % millisPerDay;
-    const Nearest sameDay = nearestTime(document, day + target.value);
-    const Nearest nextDay = nearestTime(document, day + millisPerDay + target.value);
+    const Nearest sameDay = nearestTime(shown, day + target.value);
+    const Nearest nextDay = nearestTime(shown, day + millisPerDay + target.value);
     return (nextDay.distance < sameDay.distance ? nextDay : sameDay).row;
 }
 

@@ -10,7 +10,7 @@
 
 namespace KelpLib {
 
-class ZRLDoc;
+class ShownList;
 
 struct GoToTarget {
     enum class Kind { Line, TimeOfDay, DateTime };
@@ -25,6 +25,6 @@ std::variant<GoToTarget, std::string> parseGoToTarget(std::string_view text);
 // either side (the earlier one on a tie); the first element nearest in time, a time of day taken
 // on the day of the first shown element or the day after, whichever comes nearer an element.
 // Nothing when no row is shown.
-std::optional<std::size_t> nearestShownRow(const ZRLDoc& document, const GoToTarget& target);
+std::optional<std::size_t> nearestShownRow(const ShownList& shown, const GoToTarget& target);
 
 } // namespace KelpLib

@@ -2,8 +2,8 @@
 
 #include "query/ElementFacts.h"
 
-#include "log/ListCells.h"
-#include "log/ZRLDoc.h"
+#include "filter/ShownList.h"
+#include "presentation/ListCells.h"
 #include "n2k/N2KFieldInfo.h"
 #include "n2k/N2KFieldWalk.h"
 #include "n2k/LibN2K.h"
@@ -33,14 +33,15 @@ ListSearch::ListSearch(std::string_view text, std::vector<ListColumn> shownColum
 
 bool ListSearch::holds(const std::string& text) const { return lowerCase(text).find(needle) != std::string::npos; }
 
-bool ListSearch::rowMatches(const ZRLDoc& document, std::size_t row) const
+bool ListSearch::rowMatches(const ShownList& shown, std::size_t row) const
 {
-    if (needle.empty() || row >= document.shownCount())
+    if (needle.empty() || row >= shown.size())
         return false;
+    const ShownRow shownRow(static_cast<std::uint32_t>(row));
     for (const ListColumn& column : columns)
-        if (holds(listCellText(document, row, column)))
+        if (holds(listCellText(shown, shownRow, column)))
             return true;
-    ElementFacts facts(document.shownElement(row), document.shownLine(row));
+    ElementFacts facts(shown.element(shownRow), shown.line(shownRow).value);
     const auto payload = facts.payload();
     if (!payload)
         return false;
@@ -57,10 +58,10 @@ bool ListSearch::rowMatches(const ZRLDoc& document, std::size_t row) const
     return false;
 }
 
-std::optional<std::size_t> ListSearch::find(const ZRLDoc& document, std::optional<std::size_t> from, bool forward,
+std::optional<std::size_t> ListSearch::find(const ShownList& shown, std::optional<std::size_t> from, bool forward,
                                             const std::atomic<bool>* cancel, std::atomic<std::size_t>* visited) const
 {
-    const std::size_t rows = document.shownCount();
+    const std::size_t rows = shown.size();
     if (rows == 0 || needle.empty())
         return std::nullopt;
     std::size_t row = from && *from < rows ? *from : (forward ? rows - 1 : 0);
@@ -70,7 +71,7 @@ std::optional<std::size_t> ListSearch::find(const ZRLDoc& document, std::optiona
             return std::nullopt;
         if (visited != nullptr)
             visited->store(step + 1, std::memory_order_relaxed);
-        if (rowMatches(document, row))
+        if (rowMatches(shown, row))
             return row;
     }
     return std::nullopt;

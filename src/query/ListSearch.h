@@ -13,19 +13,19 @@
 
 namespace KelpLib {
 
-class ZRLDoc;
+class ShownList;
 
 class ListSearch {
 public:
     ListSearch(std::string_view text, std::vector<ListColumn> columns);
 
     // True when a cell of the shown row, or a decoded value of its message, holds the text.
-    bool rowMatches(const ZRLDoc& document, std::size_t row) const;
+    bool rowMatches(const ShownList& shown, std::size_t row) const;
 
     // The next shown row after `from` (before it when backwards) that matches, wrapping round
     // once; without `from` the search starts at the first (last) row. Nothing when no row
     // matches or `cancel` was set. `visited` counts the rows looked at, for progress.
-    std::optional<std::size_t> find(const ZRLDoc& document, std::optional<std::size_t> from, bool forward,
+    std::optional<std::size_t> find(const ShownList& shown, std::optional<std::size_t> from, bool forward,
                                      const std::atomic<bool>* cancel = nullptr,
                                      std::atomic<std::size_t>* visited = nullptr) const;
 

@@ -2,7 +2,7 @@
 // through the table's own notification.
 #include "app/CsvFileDialog.h"
 #include "app/GridTableView.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "grid/MockGrid.h"
 #include "grid/MockGridTable.h"
 

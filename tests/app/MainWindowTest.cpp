@@ -2,9 +2,10 @@
 // pane, the details pane, the log pane, Open Multiple and a missing file.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "presentation/ElementPresentation.h"
 #include "app/Screenshot.h"
 #include "app/UserMessages.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "common/Version.h"
 #include "messages/KorvBuf.h"
 
@@ -78,7 +79,7 @@ private slots:
     {
         DocumentWindow* document = loadDemo();
         QCOMPARE(document->list()->model()->rowCount(), 8491);
-        QCOMPARE(static_cast<std::size_t>(document->list()->model()->rowCount()), document->doc().shownCount());
+        QCOMPARE(static_cast<std::size_t>(document->list()->model()->rowCount()), document->shown().size());
         auto* model = document->list()->model();
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Line"));
         QCOMPARE(model->data(model->index(0, 0)).toString(), QStringLiteral("0"));
@@ -131,9 +132,9 @@ private slots:
         QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         const int after = document->list()->model()->rowCount();
         QVERIFY(after < before);
-        QCOMPARE(static_cast<std::size_t>(after), document->doc().shownCount());
-        for (std::size_t row = 0; row < document->doc().shownCount(); ++row)
-            QVERIFY(document->doc().shownElement(row).pgn() != 60928u);
+        QCOMPARE(static_cast<std::size_t>(after), document->shown().size());
+        for (std::size_t row = 0; row < document->shown().size(); ++row)
+            QVERIFY(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).pgn() != 60928u);
     }
 
     void selectingARowFillsTheDetails()
@@ -143,12 +144,12 @@ private slots:
         int shown = 0;
         for (KelpLib::MsgVariant variant : {KelpLib::VariantZrl, KelpLib::VariantN2k, KelpLib::VariantN183}) {
             int row = 0;
-            while (static_cast<std::size_t>(row) < document->doc().shownCount() &&
-                   document->doc().shownElement(static_cast<std::size_t>(row)).effectiveVariant() != variant)
+            while (static_cast<std::size_t>(row) < document->shown().size() &&
+                   document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).effectiveVariant() != variant)
                 ++row;
-            QVERIFY(static_cast<std::size_t>(row) < document->doc().shownCount());
+            QVERIFY(static_cast<std::size_t>(row) < document->shown().size());
             document->list()->selectRow(row);
-            const auto grid = document->doc().shownElement(static_cast<std::size_t>(row)).gridAdapter();
+            const auto grid = KelpLib::elementGrid(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))));
             const auto title = grid->findTable("title");
             const auto table = grid->findTable("fields");
             QVERIFY(title && table);
@@ -170,7 +171,7 @@ private slots:
                 QString titleText;
                 for (int line = 0; line < titles->rowCount(); ++line)
                     titleText += titles->data(titles->index(line, 0)).toString() + '\n';
-                const auto pgn = document->doc().shownElement(static_cast<std::size_t>(row)).pgn();
+                const auto pgn = document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).pgn();
                 QVERIFY2(titleText.contains(QString::number(pgn)), qPrintable(titleText));
             }
             ++shown;
@@ -271,9 +272,9 @@ private slots:
         // The first NMEA 2000 message is selected and shown in the details pane.
         const int row = document->list()->currentIndex().row();
         QVERIFY(row > 0);
-        QCOMPARE(document->doc().shownElement(static_cast<std::size_t>(row)).effectiveVariant(), KelpLib::VariantN2k);
+        QCOMPARE(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).effectiveVariant(), KelpLib::VariantN2k);
         for (int earlier = 0; earlier < row; ++earlier)
-            QVERIFY(document->doc().shownElement(static_cast<std::size_t>(earlier)).effectiveVariant() !=
+            QVERIFY(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(earlier))).effectiveVariant() !=
                     KelpLib::VariantN2k);
         QVERIFY(window->detailsPane()->fieldsList()->gridModel()->rowCount() > 0);
         const QImage image(png);

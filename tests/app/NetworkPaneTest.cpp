@@ -67,7 +67,7 @@ private slots:
         pane->showMessagesOfSelected();
         QCOMPARE(document->list()->model()->rowCount(), 4);
         for (std::size_t row = 0; row < 4; ++row)
-            QCOMPARE(document->doc().shownElement(row).pgn(), 128267u);
+            QCOMPARE(document->shown().element(KelpLib::ShownRow(std::uint32_t(row))).pgn(), 128267u);
         pane->showAllMessages();
         QCOMPARE(document->list()->model()->rowCount(), allRows);
 

@@ -11,7 +11,7 @@
 #include "app/UserMessages.h"
 #include "app/CsvFileDialog.h"
 #include "app/VisualStyles.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "grid/MockGridTable.h"
 #include "log/ElementTime.h"
 #include "log/MsgVariant.h"

@@ -1,4 +1,4 @@
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
 #include "support/DemoLog.h"
 #include "support/TestPaths.h"

@@ -1,4 +1,4 @@
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "grid/IGridObserver.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "grid/IGridTable.h"
 #include "log/ZRLElement.h"
 #include "messages/N2KMsg.h"
+#include "presentation/N2KMsgGridAdapter.h"
 #include "support/DemoLog.h"
 #include "support/N2kPayloads.h"
 
@@ -102,13 +103,14 @@ TEST(DecodedExport, RowsHoldTheDataCellsOfTheFieldsTable)
     const auto lines = crlfLines(e.file("g.n2kdecoded.csv"));
     std::size_t row = 1;
     for (std::size_t i = 0; i < e.document.elementCount(); ++i, ++row) {
-        const KelpLib::ZRLElement& element = e.document.element(i);
+        const KelpLib::ZRLElement& element = e.document.element(KelpLib::ElementLine(i));
         ASSERT_LT(row, lines.size());
         if (element.effectiveVariant() == KelpLib::VariantN183)
             continue;
         KelpLib::N2KMsg message;
         ASSERT_TRUE(element.n2kMessage(message));
-        auto fields = message.grid()->findTable("fields");
+        KelpLib::N2KMsgGridAdapter adapter(message);
+        auto fields = adapter.findTable("fields");
         ASSERT_TRUE(fields);
         std::string expected;
         for (std::uint32_t r = 0; r < fields->getRowCount(); ++r) {
@@ -196,7 +198,7 @@ TEST(DecodedExport, SingleCanFramesCountAssemblyFramesDoNot)
     ExportedLog e(log);
     std::size_t frames = 0, assembled = 0;
     for (std::size_t i = 0; i < e.document.elementCount(); ++i) {
-        const KelpLib::ZRLElement& element = e.document.element(i);
+        const KelpLib::ZRLElement& element = e.document.element(KelpLib::ElementLine(i));
         frames += (element.flags() & KelpLib::ZRLElement::canFrameOfAssembly) != 0;
         assembled += element.effectiveVariant() == KelpLib::VariantN2k;
     }
@@ -214,7 +216,7 @@ TEST(DecodedExport, DemoLogHasEveryMessageOfTheChosenPgnsOnce)
     ZrlWriter log;
     log.raw(demoLog());
     ExportedLog e(log);
-    const std::vector<std::uint32_t> known = e.document.enabledPgns();
+    const std::vector<std::uint32_t> known(e.document.pgnsMet().begin(), e.document.pgnsMet().end());
     ASSERT_GT(known.size(), 6u);
     // Every other PGN of the log, so that some are left out.
     std::vector<std::uint32_t> chosen;
@@ -226,7 +228,7 @@ TEST(DecodedExport, DemoLogHasEveryMessageOfTheChosenPgnsOnce)
     std::vector<std::uint32_t> firstMet;
     std::map<std::uint32_t, std::uint32_t> fieldsOfFirst;
     for (std::size_t i = 0; i < e.document.elementCount(); ++i) {
-        const KelpLib::ZRLElement& element = e.document.element(i);
+        const KelpLib::ZRLElement& element = e.document.element(KelpLib::ElementLine(i));
         sentences += element.effectiveVariant() == KelpLib::VariantN183;
         KelpLib::N2KMsg message;
         if (!element.n2kMessage(message))

@@ -1,7 +1,8 @@
 #pragma once
 // A log written to a scratch folder and loaded into a document with a logger, for the export
 // tests: runs an export and returns the log lines it added, and reads the files written.
-#include "common/Logger.h"
+#include "applog/Logger.h"
+#include "export/DocumentExport.h"
 #include "log/ZRLDoc.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
@@ -27,11 +28,11 @@ struct ExportedLog {
     }
     std::vector<std::string> exportLog(const std::string& name, const std::vector<std::uint32_t>& pgns = {})
     {
-        return logged([&] { document.exportCsv(dir + "/" + name, pgns); });
+        return logged([&] { KelpLib::exportCsv(document, *logger, dir + "/" + name, pgns); });
     }
     std::vector<std::string> exportDecoded(const std::string& name, const std::vector<std::uint32_t>& pgns)
     {
-        return logged([&] { document.exportDecodedCsv(dir + "/" + name, pgns); });
+        return logged([&] { KelpLib::exportDecodedCsv(document, *logger, dir + "/" + name, pgns); });
     }
     std::string file(const std::string& name) const
     {

@@ -1,5 +1,5 @@
 #include "ExportedLog.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "export/ZRLDocExport.h"
 #include "filter/ZRLDocFilters.h"
 #include "log/ZRLDoc.h"
@@ -76,8 +76,8 @@ TEST(ZRLDocExport, DemoLogLosesNoMessage)
     e.exportLog("demo.csv");
     std::size_t n2k = 0, n183 = 0;
     for (std::size_t i = 0; i < e.document.elementCount(); ++i) {
-        n2k += KelpLib::isExportedN2kMessage(e.document.element(i));
-        n183 += e.document.element(i).effectiveVariant() == KelpLib::VariantN183;
+        n2k += KelpLib::isExportedN2kMessage(e.document.element(KelpLib::ElementLine(i)));
+        n183 += e.document.element(KelpLib::ElementLine(i)).effectiveVariant() == KelpLib::VariantN183;
     }
     const std::string n2kFile = e.file("demo.n2k.csv");
     const std::string n183File = e.file("demo.n183.csv");

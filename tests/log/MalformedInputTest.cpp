@@ -1,6 +1,6 @@
 // Hand-made damaged logs: every prefix of a representative log, frames whose length bytes lie,
 // escapes at the end of the file. Each must load, and every element must render.
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
 #include "support/N2kPayloads.h"
 #include "support/RenderElement.h"
@@ -60,7 +60,7 @@ std::vector<LoadedElement> loadElements(const std::string& path)
     document.open(path);
     std::vector<LoadedElement> elements;
     for (std::size_t i = 0; i < document.elementCount(); ++i) {
-        const KelpLib::ZRLElement& e = document.element(i);
+        const KelpLib::ZRLElement& e = document.element(KelpLib::ElementLine(i));
         EXPECT_GT(renderElement(e), 0u) << "element " << i;
         elements.push_back({e.effectiveVariant(), Bytes(e.data(), e.data() + e.length())});
     }

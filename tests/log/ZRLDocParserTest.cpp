@@ -1,14 +1,17 @@
-#include "common/Logger.h"
-#include "filter/ZRLDocFilters.h"
+#include "applog/Logger.h"
+#include "filter/ShownList.h"
 #include "log/MakeEncryptor.h"
 #include "log/ZRLDoc.h"
 #include "log/ZRLDocParser.h"
 #include "log/ZRLElement.h"
+#include "messages/N2KMsg.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include <random>
 #include <sstream>
@@ -23,19 +26,21 @@ namespace {
 struct Loaded {
     std::shared_ptr<CommonLib::Logger> logger = std::make_shared<CommonLib::Logger>();
     ZRLDoc document;
+    KelpLib::ShownList shown{document};
 
     explicit Loaded(const Bytes& bytes, std::uint32_t viewFlags = 0)
     {
         const std::string path = scratchDir() + "/log.zrl";
         writeFile(path, bytes);
         document.setLogger(logger);
-        document.setViewSettings(KelpLib::ViewSettings(viewFlags));
         document.open(path);
+        shown.setViewSettings(KelpLib::ViewSettings(viewFlags));
+        shown.rebuild();
     }
     explicit Loaded(const ZrlWriter& log, std::uint32_t viewFlags = 0) : Loaded(log.bytes(), viewFlags) {}
 
     std::size_t count() const { return document.elementCount(); }
-    const ZRLElement& at(std::size_t i) const { return document.element(i); }
+    const ZRLElement& at(std::size_t i) const { return document.element(KelpLib::ElementLine(i)); }
     std::string logText() const
     {
         std::ostringstream out;
@@ -80,8 +85,25 @@ TEST(ZRLDocParser, ExampleStreamOfTheFormat)
     EXPECT_EQ(e.pgn(), 127250u);
     EXPECT_EQ(e.sourceText(), "N2K::35");
     EXPECT_EQ(e.length(), 21u);
-    EXPECT_EQ(log.document.filters()->knownPgnCount(), 1u);
-    EXPECT_TRUE(log.document.filters()->isPgnEnabled(127250));
+    EXPECT_EQ(log.document.pgnsMet(), (std::set<std::uint32_t>{127250}));
+    EXPECT_TRUE(log.shown.filters().isPgnEnabled(127250));
+}
+
+TEST(ZRLDocParser, OnlyTheDataPageBitsOfByteFiveBelongToThePgn)
+{
+    // Hostile high bits beside the data page: the filter, the summary and the details must all
+    // name the PGN the header decode reads.
+    Bytes heading = bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1));
+    heading[5] |= 0xFC;
+    ZrlWriter stream;
+    stream.bstFrame(heading);
+    Loaded log(stream);
+    ASSERT_EQ(log.count(), 1u);
+    EXPECT_EQ(log.at(0).pgn(), 127250u);
+    EXPECT_EQ(log.document.pgnsMet(), (std::set<std::uint32_t>{127250}));
+    KelpLib::N2KMsg message;
+    ASSERT_TRUE(log.at(0).n2kMessage(message));
+    EXPECT_EQ(message.pgnNumber(), 127250u);
 }
 
 TEST(ZRLDocParser, ConflictingTimestampIsCountedAndIgnored)
@@ -190,7 +212,7 @@ TEST(ZRLDocParser, BstChecksumAndLengthFailures)
     ASSERT_EQ(log.variants(), (std::vector<std::uint32_t>{772, 771, 772}));
     EXPECT_EQ(log.at(0).length(), heading.size() + 1) << "a bad checksum keeps its checksum byte";
     EXPECT_EQ(log.at(1).pgn(), 0u);
-    EXPECT_EQ(log.document.filters()->knownPgnCount(), 0u);
+    EXPECT_TRUE(log.document.pgnsMet().empty());
 }
 
 TEST(ZRLDocParser, BstLengthRules)
@@ -261,9 +283,9 @@ TEST(ZRLDocParser, FastPacketAssemblyInsideAFile)
     EXPECT_EQ(Bytes(assembled.data() + 13, assembled.data() + assembled.length()), data);
 
     Loaded hidden(stream, KelpLib::ViewSettings::hideAssemblyFramesBit);
-    EXPECT_EQ(hidden.document.shownCount(), 1u);
+    EXPECT_EQ(hidden.shown.size(), 1u);
     Loaded both(stream, 3);
-    EXPECT_EQ(both.document.shownCount(), 0u);
+    EXPECT_EQ(both.shown.size(), 0u);
 }
 
 TEST(ZRLDocParser, SingleFramePgnFramesAreNotAssembled)
@@ -273,7 +295,7 @@ TEST(ZRLDocParser, SingleFramePgnFramesAreNotAssembled)
     Loaded log(stream, 1);
     ASSERT_EQ(log.count(), 1u);
     EXPECT_EQ(log.at(0).flags(), 0);
-    EXPECT_EQ(log.document.shownCount(), 1u);
+    EXPECT_EQ(log.shown.size(), 1u);
 }
 
 TEST(ZRLDocParser, ShortTagsAreIgnoredWithoutReadingPastTheBody)

@@ -1,8 +1,7 @@
 #include "common/KorvErr.h"
-#include "common/Logger.h"
-#include "filter/ZRLDocFilters.h"
-#include "log/ListCells.h"
+#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
+#include "presentation/ListCells.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
@@ -25,15 +24,12 @@ std::string columnNames(const ZRLDoc& document)
     return names;
 }
 
-void openStream(ZRLDoc& document, const ZrlWriter& log, std::uint32_t viewFlags = 0)
+void openStream(ZRLDoc& document, const ZrlWriter& log)
 {
     const std::string path = scratchDir() + "/doc.zrl";
     log.save(path);
-    document.setViewSettings(KelpLib::ViewSettings(viewFlags));
     document.open(path);
 }
-
-struct CountingObserver : KelpLib::IZRLDocObs {};
 
 } // namespace
 
@@ -45,11 +41,7 @@ TEST(ZRLDoc, StartsEmptyWithTheDefaultColumns)
     EXPECT_EQ(document.parseTime(), -1);
     EXPECT_EQ(document.readTime(), -1);
     EXPECT_EQ(document.elementCount(), 0u);
-    const auto it = document.begin(0);
-    EXPECT_EQ(it->length(), 0u) << "an empty document iterates the shared empty element";
-    auto next = it;
-    ++next;
-    EXPECT_EQ(next.index(), 0u);
+    EXPECT_TRUE(document.pgnsMet().empty());
 }
 
 TEST(ZRLDoc, SentencesMakeAnNmea0183Document)
@@ -64,9 +56,12 @@ TEST(ZRLDoc, SentencesMakeAnNmea0183Document)
     EXPECT_EQ(document.otherCount(), 1u);
     EXPECT_EQ(document.kind(), 2u);
     EXPECT_EQ(columnNames(document), "Line,Timestamp,Type,Size,Talker,Formatter,Name,Data,");
+    KelpLib::ShownList shown(document);
+    shown.setViewSettings(KelpLib::ViewSettings(0));
+    shown.rebuild();
     std::string cells;
     for (const auto& column : document.columns())
-        cells += KelpLib::listCellText(document, 3, column) + "|";
+        cells += KelpLib::listCellText(shown, KelpLib::ShownRow(3), column) + "|";
     EXPECT_EQ(cells, "3|00:00:00.000|N183|11|GP|GGA||3|");
     EXPECT_GE(document.parseTime(), 0);
     EXPECT_GE(document.readTime(), 0);
@@ -100,48 +95,6 @@ TEST(ZRLDoc, KindByMajority)
     EXPECT_EQ(n2kDocument.kind(), 0u) << "4 of 6 is not more than 6 / 2 + 1";
 }
 
-TEST(ZRLDoc, FilterHidesDisabledPgnsAndElementsWithoutOne)
-{
-    ZrlWriter log;
-    log.bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1)))
-        .bstFrame(bst93(2, 129025, 255, 3, 0, pgn129025(50, -1)))
-        .sentenceWithChecksum("$GPGGA,1");
-    ZRLDoc document;
-    openStream(document, log);
-    EXPECT_EQ(document.shownCount(), 3u);
-    EXPECT_EQ(document.enabledPgns(), (std::vector<std::uint32_t>{127250, 129025}));
-
-    document.filters()->togglePgn(127250);
-    document.refreshShown();
-    ASSERT_EQ(document.shownCount(), 1u);
-    EXPECT_EQ(document.begin(0)->pgn(), 129025u);
-    EXPECT_EQ(document.shownLine(0), 1u);
-    EXPECT_EQ(document.elementCount(), 3u);
-    EXPECT_EQ(document.n2kCount(), 2u);
-
-    document.filters()->togglePgn(127250);
-    document.refreshShown();
-    EXPECT_EQ(document.shownCount(), 3u);
-
-    // The fast-packet switches alone leave elements without a PGN shown.
-    document.setViewSettings(KelpLib::ViewSettings(3));
-    EXPECT_EQ(document.shownCount(), 3u);
-}
-
-TEST(ZRLDoc, ListCellsOfTheFirstColumns)
-{
-    ZrlWriter log;
-    log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0)).sentenceWithChecksum("$GPGGA,1");
-    ZRLDoc document;
-    openStream(document, log);
-    const auto columns = document.columns();
-    ASSERT_GE(columns.size(), 4u);
-    EXPECT_EQ(KelpLib::listCellText(document, 0, columns[0]), "0");
-    EXPECT_EQ(KelpLib::listCellText(document, 0, columns[1]), "12:00:00.000");
-    EXPECT_EQ(KelpLib::listCellText(document, 0, columns[2]), "N183");
-    EXPECT_EQ(KelpLib::listCellText(document, 1, columns[2]), "");
-}
-
 TEST(ZRLDoc, FailedOpenLeavesTheDocumentEmptyAndLogsNothing)
 {
     auto logger = std::make_shared<CommonLib::Logger>();
@@ -157,24 +110,9 @@ TEST(ZRLDoc, FailedOpenLeavesTheDocumentEmptyAndLogsNothing)
     writeFile(empty, {});
     EXPECT_THROW(document.open(empty), CommonLib::KorvErr);
     EXPECT_EQ(document.elementCount(), 0u);
-    EXPECT_EQ(document.shownCount(), 0u);
+    EXPECT_TRUE(document.pgnsMet().empty());
     EXPECT_EQ(document.readTime(), -1);
     EXPECT_EQ(logger->getRowCount(), 2u) << "no reading-started line for a refused file";
-}
-
-TEST(ZRLDoc, ObserversAreKeptOnce)
-{
-    ZRLDoc document;
-    CountingObserver one, two;
-    document.addObserver(&one);
-    document.addObserver(&one);
-    document.addObserver(nullptr);
-    document.addObserver(&two);
-    EXPECT_EQ(document.observers().size(), 2u);
-    document.removeObserver(&one);
-    document.removeObserver(&one);
-    ASSERT_EQ(document.observers().size(), 1u);
-    EXPECT_EQ(document.observers()[0], &two);
 }
 
 TEST(ZRLDoc, ElementsKeepTheirBytesOnceTheFileIsReleased)
@@ -189,13 +127,13 @@ TEST(ZRLDoc, ElementsKeepTheirBytesOnceTheFileIsReleased)
     EXPECT_EQ(document.file().size(), 0u);
     ASSERT_EQ(document.elementCount(), 3u);
     const auto text = [&](std::size_t i) {
-        const auto& e = document.element(i);
+        const auto& e = document.element(KelpLib::ElementLine(i));
         return std::string(reinterpret_cast<const char*>(e.data()), e.length());
     };
     EXPECT_EQ(text(0).substr(0, 8), "$GPGGA,1");
     EXPECT_EQ(text(1), "x");
-    EXPECT_EQ(document.element(2).byteAt(0), 0x93);
-    EXPECT_EQ(document.element(2).length(), 21u);
+    EXPECT_EQ(document.element(KelpLib::ElementLine(2)).byteAt(0), 0x93);
+    EXPECT_EQ(document.element(KelpLib::ElementLine(2)).length(), 21u);
 }
 
 // The file is read and given back in steps of a few megabytes while it is parsed, the pages
@@ -216,12 +154,12 @@ TEST(ZRLDoc, RunsAndFramesAcrossTheReadStepsKeepTheirBytes)
     document.setLogger(std::make_shared<CommonLib::Logger>());
     document.open(path);
     ASSERT_GT(document.elementCount(), 3u);
-    const auto& run = document.element(0);
+    const auto& run = document.element(KelpLib::ElementLine(0));
     ASSERT_EQ(run.length(), runBytes);
     EXPECT_TRUE(std::equal(log.bytes().begin(), log.bytes().begin() + static_cast<std::ptrdiff_t>(runBytes), run.data()));
     std::size_t frames = 0;
     for (std::size_t i = 1; i < document.elementCount(); ++i) {
-        const auto& e = document.element(i);
+        const auto& e = document.element(KelpLib::ElementLine(i));
         if (e.effectiveVariant() == KelpLib::VariantN2k) {
             ++frames;
             ASSERT_TRUE(std::equal(heading.begin(), heading.end(), e.data()) && e.length() == heading.size()) << i;

@@ -1,4 +1,4 @@
-#include "messages/ByteFormat.h"
+#include "common/ByteFormat.h"
 #include "messages/KorvBuf.h"
 
 #include <gtest/gtest.h>

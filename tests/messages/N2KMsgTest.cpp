@@ -224,21 +224,6 @@ TEST(N2KMsg, RawIsTheBst94LayoutWithASourceByte)
     EXPECT_EQ(ofInvalid->data()[1], 7);
 }
 
-TEST(N2KMsg, GridAdapterIsMadeOnceOverACopy)
-{
-    N2KMsg message = messageOf(heading93());
-    const auto grid = message.grid();
-    ASSERT_TRUE(grid);
-    EXPECT_EQ(grid->getName(), "NMEA 2000 Message");
-    EXPECT_EQ(message.grid(), grid) << "the same adapter every time";
-    EXPECT_EQ(grid->getTableCount(), 3u);
-    EXPECT_EQ(grid->findTable("list")->getCellText(0, "Src"), "35");
-
-    const N2KMsg copy(message);
-    N2KMsg copyOfCopy = copy;
-    EXPECT_NE(copyOfCopy.grid(), grid) << "a copy makes its own";
-}
-
 TEST(N2KMsg, RowAndColumnNames)
 {
     const N2KMsg message = messageOf(heading93());

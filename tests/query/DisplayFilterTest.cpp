@@ -1,4 +1,5 @@
 #include "query/DisplayFilter.h"
+#include "filter/ShownList.h"
 #include "query/GoToTarget.h"
 #include "query/ListSearch.h"
 
@@ -44,8 +45,14 @@ protected:
         log.save(path);
         document = new ZRLDoc();
         document->open(path);
+        shown = new ShownList(*document);
+        shown->rebuild();
     }
-    static void TearDownTestSuite() { delete document; }
+    static void TearDownTestSuite()
+    {
+        delete shown;
+        delete document;
+    }
 
     // The lines the filter keeps, space-separated, or the filter's error.
     static std::string kept(const std::string& text)
@@ -62,9 +69,11 @@ protected:
     }
 
     static ZRLDoc* document;
+    static ShownList* shown;
 };
 
 ZRLDoc* DisplayFilterTest::document = nullptr;
+ShownList* DisplayFilterTest::shown = nullptr;
 
 } // namespace
 
@@ -129,9 +138,9 @@ TEST_F(DisplayFilterTest, TimesAcrossMidnight)
 
 TEST_F(DisplayFilterTest, FindWrapsOverCellsAndDecodedValues)
 {
-    ASSERT_EQ(document->shownCount(), 7u);
+    ASSERT_EQ(shown->size(), 7u);
     const auto find = [](const char* text, std::optional<std::size_t> from, bool forward) {
-        const auto row = ListSearch(text, document->columns()).find(*document, from, forward);
+        const auto row = ListSearch(text, document->columns()).find(*shown, from, forward);
         return row ? std::to_string(*row) : "none";
     };
     EXPECT_EQ(find("APPARENT", std::nullopt, true), "0") << "a decoded value";
@@ -145,7 +154,7 @@ TEST_F(DisplayFilterTest, FindWrapsOverCellsAndDecodedValues)
     EXPECT_EQ(find("absent", 3, true), "none");
     EXPECT_EQ(find("", 3, true), "none");
     const std::atomic<bool> cancelled{true};
-    EXPECT_FALSE(ListSearch("apparent", document->columns()).find(*document, std::nullopt, true, &cancelled));
+    EXPECT_FALSE(ListSearch("apparent", document->columns()).find(*shown, std::nullopt, true, &cancelled));
 }
 
 TEST_F(DisplayFilterTest, GoToTheNearestShownRow)
@@ -154,7 +163,7 @@ TEST_F(DisplayFilterTest, GoToTheNearestShownRow)
         const auto target = parseGoToTarget(text);
         if (const auto* error = std::get_if<std::string>(&target))
             return *error;
-        const auto row = nearestShownRow(*document, std::get<GoToTarget>(target));
+        const auto row = nearestShownRow(*shown, std::get<GoToTarget>(target));
         return row ? std::to_string(*row) : "none";
     };
     const std::pair<const char*, const char*> cases[] = {

@@ -5,14 +5,15 @@
 #include "grid/IGrid.h"
 #include "grid/IGridTable.h"
 #include "log/ZRLElement.h"
+#include "presentation/ElementPresentation.h"
 
 #include <cstddef>
 #include <exception>
 
 inline std::size_t renderElement(const KelpLib::ZRLElement& element)
 {
-    std::size_t characters = element.describe().size();
-    const auto grid = element.gridAdapter();
+    std::size_t characters = KelpLib::describeElement(element).size();
+    const auto grid = KelpLib::elementGrid(element);
     if (!grid)
         return characters;
     for (std::uint32_t t = 0; t < grid->getTableCount(); ++t) {

@@ -2,8 +2,8 @@
 #include "grid/IGridTable.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLElement.h"
-#include "messages/BST95MsgGridAdapter.h"
-#include "messages/N2KMsgGridAdapter.h"
+#include "presentation/BST95MsgGridAdapter.h"
+#include "presentation/N2KMsgGridAdapter.h"
 #include "support/N2kPayloads.h"
 #include "support/ZrlWriter.h"
 

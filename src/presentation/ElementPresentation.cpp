@@ -1,17 +1,19 @@
 // What an element shows of itself: its one-line description and the grid adapter of the
 // details pane. Both are built from the element's bytes on every call; nothing is cached.
+#include "presentation/ElementPresentation.h"
+
 #include "log/ZRLElement.h"
 
 #include "grid/IGrid.h"
-#include "grid/SafeFormat.h"
-#include "messages/BST95MsgGridAdapter.h"
+#include "common/SafeFormat.h"
+#include "presentation/BST95MsgGridAdapter.h"
 #include "messages/BemMsgGridAdapter.h"
-#include "messages/ByteFormat.h"
+#include "common/ByteFormat.h"
 #include "messages/KorvBuf.h"
 #include "messages/KorvBufGridAdapter.h"
-#include "messages/N183MsgGridAdapter.h"
+#include "presentation/N183MsgGridAdapter.h"
 #include "messages/N2KMsg.h"
-#include "messages/N2KMsgGridAdapter.h"
+#include "presentation/N2KMsgGridAdapter.h"
 #include "messages/ZRLElementGridAdapter.h"
 #include "messages/ZRLFileVersion.h"
 
@@ -33,19 +35,19 @@ std::string n2kSummaryLine(const KorvBuf& bytes)
 
 } // namespace
 
-std::string ZRLElement::describe() const
+std::string describeElement(const ZRLElement& element)
 {
-    const MsgVariant effective = effectiveVariant();
+    const MsgVariant effective = element.effectiveVariant();
     if (effective == VariantZrl) {
-        if (length() && data()[0] == kZrlFileVersionTag)
-            return CommonLib::safeFormat("ZRL File Version %.3f", zrlFileVersion(data(), length()));
+        if (element.length() && element.data()[0] == kZrlFileVersionTag)
+            return CommonLib::safeFormat("ZRL File Version %.3f", zrlFileVersion(element.data(), element.length()));
         return "Unrecognised ZRL Tag type";
     }
     if (effective >= VariantN183 && effective <= VariantN183BadChar)
-        return bytesAsText(data(), length());
+        return bytesAsText(element.data(), element.length());
 
     KorvBuf bytes;
-    messageBytes(bytes);
+    element.messageBytes(bytes);
     switch (effective) {
     case VariantN2k: return n2kSummaryLine(bytes);
     case VariantAscii: return textOf(bytes);
@@ -62,19 +64,19 @@ std::string ZRLElement::describe() const
     }
 }
 
-std::shared_ptr<CommonLib::IGrid> ZRLElement::gridAdapter() const
+std::shared_ptr<CommonLib::IGrid> elementGrid(const ZRLElement& element)
 {
     KorvBuf bytes;
-    messageBytes(bytes);
-    const MsgVariant effective = effectiveVariant();
+    element.messageBytes(bytes);
+    const MsgVariant effective = element.effectiveVariant();
     if (effective == VariantZrl)
-        return std::make_shared<ZRLElementGridAdapter>(bytes, this);
+        return std::make_shared<ZRLElementGridAdapter>(bytes, &element);
     if (effective == VariantN183)
-        return std::make_shared<N183MsgGridAdapter>(bytes, this);
+        return std::make_shared<N183MsgGridAdapter>(bytes, &element);
     if (effective == VariantN2k)
-        return std::make_shared<N2KMsgGridAdapter>(bytes, this);
+        return std::make_shared<N2KMsgGridAdapter>(bytes, &element);
     if (effective == VariantCanFrame)
-        return std::make_shared<BST95MsgGridAdapter>(bytes, this);
+        return std::make_shared<BST95MsgGridAdapter>(bytes, &element);
     if (effective >= VariantBemCommand && effective <= 1032)
         return std::make_shared<BemMsgGridAdapter>(bytes);
     return std::make_shared<KorvBufGridAdapter>(bytes);

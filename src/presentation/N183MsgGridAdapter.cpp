@@ -1,4 +1,4 @@
-#include "messages/N183MsgGridAdapter.h"
+#include "presentation/N183MsgGridAdapter.h"
 
 #include "log/ZRLElement.h"
 #include "messages/GridAdapterTexts.h"

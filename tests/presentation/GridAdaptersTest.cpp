@@ -1,8 +1,9 @@
+#include "presentation/ElementPresentation.h"
 #include "grid/IGridTable.h"
 #include "log/ZRLElement.h"
 #include "messages/GridAdapterTables.h"
 #include "messages/KorvBufGridAdapter.h"
-#include "messages/N183MsgGridAdapter.h"
+#include "presentation/N183MsgGridAdapter.h"
 #include "messages/ZRLElementGridAdapter.h"
 #include "support/ZrlWriter.h"
 

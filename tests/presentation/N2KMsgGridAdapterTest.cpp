@@ -3,7 +3,7 @@
 #include "log/MsgVariant.h"
 #include "log/ZRLElement.h"
 #include "messages/KorvBuf.h"
-#include "messages/N2KMsgGridAdapter.h"
+#include "presentation/N2KMsgGridAdapter.h"
 #include "support/N2kPayloads.h"
 #include "support/ZrlWriter.h"
 

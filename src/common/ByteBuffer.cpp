@@ -1,4 +1,4 @@
-#include "messages/ByteBuffer.h"
+#include "common/ByteBuffer.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 #include "common/LogFolder.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "common/NullLogger.h"
 #include "grid/IGridObserver.h"
 #include "support/TestPaths.h"

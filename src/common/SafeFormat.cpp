@@ -1,4 +1,4 @@
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,14 +1,14 @@
-#include "messages/BST95MsgGridAdapter.h"
+#include "presentation/BST95MsgGridAdapter.h"
 
 #include "grid/GridCellTraits.h"
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLElement.h"
-#include "messages/ByteFormat.h"
+#include "common/ByteFormat.h"
 #include "messages/CanPacket.h"
 #include "messages/CellMetaData.h"
 #include "messages/GridAdapterTexts.h"
-#include "messages/N2KMsgGridAdapter.h"
+#include "presentation/N2KMsgGridAdapter.h"
 #include "messages/TimeOfDayText.h"
 
 namespace KelpLib {

@@ -1,7 +1,7 @@
-#include "messages/N2KMsgGridAdapter.h"
+#include "presentation/N2KMsgGridAdapter.h"
 
 #include "grid/GridCellTraits.h"
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLElement.h"
 #include "messages/GridAdapterTexts.h"

@@ -1,10 +1,10 @@
-#include "common/Logger.h"
+#include "applog/Logger.h"
 
 #include "common/KorvErr.h"
 #include "common/LogFolder.h"
 #include "common/LogText.h"
 #include "grid/GeneratedIds.h"
-#include "grid/SafeFormat.h"
+#include "common/SafeFormat.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,10 +1,11 @@
+#include "presentation/ElementPresentation.h"
 #include "grid/IGrid.h"
 #include "grid/IGridTable.h"
 #include "log/ZRLElement.h"
-#include "messages/BST95MsgGridAdapter.h"
+#include "presentation/BST95MsgGridAdapter.h"
 #include "messages/KorvBuf.h"
-#include "messages/N2KMsgGridAdapter.h"
-#include "messages/N183MsgGridAdapter.h"
+#include "presentation/N2KMsgGridAdapter.h"
+#include "presentation/N183MsgGridAdapter.h"
 #include "messages/ZRLElementGridAdapter.h"
 #include "support/N2kPayloads.h"
 #include "support/ZrlWriter.h"
@@ -52,39 +53,39 @@ Bytes bemInProprietaryPgn() { return ZrlTest::bst93(7, 126720, 255, 35, 0, {0x3B
 
 TEST(ElementDescribe, FileTags)
 {
-    EXPECT_EQ(elementOf(VariantZrl, Bytes{0x01, 0xE8, 0x03, 0x00, 0x00})->describe(), "ZRL File Version 1.000");
-    EXPECT_EQ(elementOf(VariantZrl, Bytes{0x01, 0xD2, 0x04, 0x00, 0x00})->describe(), "ZRL File Version 1.234");
-    EXPECT_EQ(elementOf(VariantZrl, Bytes{0x01, 0x10, 0x27})->describe(), "ZRL File Version 10.000")
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x01, 0xE8, 0x03, 0x00, 0x00})), "ZRL File Version 1.000");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x01, 0xD2, 0x04, 0x00, 0x00})), "ZRL File Version 1.234");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x01, 0x10, 0x27})), "ZRL File Version 10.000")
         << "a short body reads its missing bytes as 0";
-    EXPECT_EQ(elementOf(VariantZrl, Bytes{0x05, 0x01, 0x02})->describe(), "Unrecognised ZRL Tag type");
-    EXPECT_EQ(elementOf(VariantZrl, Bytes{})->describe(), "Unrecognised ZRL Tag type");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{0x05, 0x01, 0x02})), "Unrecognised ZRL Tag type");
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantZrl, Bytes{})), "Unrecognised ZRL Tag type");
 }
 
 TEST(ElementDescribe, TextsAndHexByVariant)
 {
     const std::string gga = "$GPGGA,1,2,3*7F";
     for (MsgVariant variant : {512u, 513u, 514u, 515u})
-        EXPECT_EQ(elementOf(variant, gga)->describe(), gga) << variant;
-    EXPECT_EQ(elementOf(VariantAscii, std::string("free text"))->describe(), "free text");
+        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, gga)), gga) << variant;
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantAscii, std::string("free text"))), "free text");
 
     const Bytes bytes{0x00, 0x1F, 0xAB};
     for (MsgVariant variant : {769u, 1024u, 1027u, 1028u, 1031u, 1536u})
-        EXPECT_EQ(elementOf(variant, bytes)->describe(), "00 1F AB") << variant;
-    EXPECT_EQ(elementOf(VariantBinary, Bytes{})->describe(), "None") << "an element without bytes has no storage";
-    EXPECT_EQ(elementOf(VariantBst, Bytes{0x01, 0x02})->describe(), "Raw Unrecognised BST Data: 01 02");
+        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, bytes)), "00 1F AB") << variant;
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantBinary, Bytes{})), "None") << "an element without bytes has no storage";
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantBst, Bytes{0x01, 0x02})), "Raw Unrecognised BST Data: 01 02");
 
     for (MsgVariant variant : {0u, 770u, 771u, 772u, 1029u, 1030u, 1792u, 1793u, 1794u, 65280u})
-        EXPECT_EQ(elementOf(variant, bytes)->describe(), "Unknown Message....!") << variant;
+        EXPECT_EQ(KelpLib::describeElement(*elementOf(variant, bytes)), "Unknown Message....!") << variant;
 }
 
 TEST(ElementDescribe, NmeaTwoThousandSummaryLine)
 {
     const Bytes message = ZrlTest::bst93(2, 127250, 255, 35, 0, {1, 2, 3, 4, 5, 6, 7, 8});
-    EXPECT_EQ(elementOf(VariantN2k, message)->describe(),
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantN2k, message)),
               "PGN 127250/0x1F112, Src: 35, Dst: 255, Pri: 2, Size: 8,  Data: 01 02 03 04 05 06 07 08");
-    EXPECT_EQ(elementOf(VariantN2k, ZrlTest::bst93(6, 59904, 12, 3, 0, {0x00, 0xEE, 0x00}))->describe(),
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantN2k, ZrlTest::bst93(6, 59904, 12, 3, 0, {0x00, 0xEE, 0x00}))),
               "PGN  59904/0x0EA00, Src: 3, Dst: 12, Pri: 6, Size: 3,  Data: 00 EE 00");
-    EXPECT_EQ(elementOf(VariantN2k, Bytes{0x93, 0x40, 0x02})->describe(),
+    EXPECT_EQ(KelpLib::describeElement(*elementOf(VariantN2k, Bytes{0x93, 0x40, 0x02})),
               "PGN      0/0x00000, Src: 0, Dst: 255, Pri: 0, Size: 0,  Data: <Zero size array>")
         << "a header that does not decode is the empty message";
 }
@@ -96,7 +97,7 @@ TEST(ElementMessageBytes, BemInsideProprietaryPgn)
     bem->messageBytes(bytes);
     ASSERT_EQ(bytes.length(), 3u) << "the NMEA 2000 data from data byte 2 on";
     EXPECT_EQ(bytes.hexText(false), "A1 02 03");
-    EXPECT_EQ(bem->describe(), "A1 02 03");
+    EXPECT_EQ(KelpLib::describeElement(*bem), "A1 02 03");
 
     // Without a variant change the element's own bytes are the message.
     const auto n2k = elementOf(VariantN2k, bemInProprietaryPgn());
@@ -104,13 +105,13 @@ TEST(ElementMessageBytes, BemInsideProprietaryPgn)
     EXPECT_EQ(bytes.length(), bemInProprietaryPgn().size());
     // A header that does not decode falls back to the element's bytes.
     const auto broken = elementOf(MsgVariantInfo{VariantN2k, VariantBemDebug, 0}, Bytes{0x93, 0x40});
-    EXPECT_EQ(broken->describe(), "93 40");
+    EXPECT_EQ(KelpLib::describeElement(*broken), "93 40");
 }
 
 TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
 {
     const auto tag = elementOf(VariantZrl, Bytes{0x01, 0xE8, 0x03, 0x00, 0x00});
-    const auto tagGrid = tag->gridAdapter();
+    const auto tagGrid = KelpLib::elementGrid(*tag);
     ASSERT_TRUE(tagGrid);
     EXPECT_EQ(tagGrid->getName(), "ZRL Element");
     EXPECT_EQ(std::dynamic_pointer_cast<ZRLElementGridAdapter>(tagGrid)->element(), tag.get());
@@ -118,7 +119,7 @@ TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
     EXPECT_EQ(tagGrid->shared_from_this(), tagGrid);
 
     const auto sentence = elementOf(VariantN183, std::string("$GPGGA,1,2,3*7F"));
-    const auto sentenceGrid = sentence->gridAdapter();
+    const auto sentenceGrid = KelpLib::elementGrid(*sentence);
     EXPECT_EQ(sentenceGrid->getName(), "NMEA 0183 Message");
     EXPECT_EQ(std::dynamic_pointer_cast<N183MsgGridAdapter>(sentenceGrid)->element(), sentence.get());
     EXPECT_EQ(sentenceGrid->findTable("list")->getCellText(0, "Timestamp"), "12:00:00.015");
@@ -127,7 +128,7 @@ TEST(ElementGridAdapter, ChosenByTheEffectiveVariant)
     // Sentences that failed their checks, raw runs and the unclassified are shown as bytes.
     for (MsgVariant variant : {0u, 513u, 514u, 515u, 768u, 769u, 770u, 1536u, 1537u, 1792u, 1794u, 65280u}) {
         const auto element = elementOf(variant, std::string("$GPGGA,1"));
-        const auto grid = element->gridAdapter();
+        const auto grid = KelpLib::elementGrid(*element);
         EXPECT_EQ(grid->getName(), "KorvBuf") << variant;
         EXPECT_EQ(grid->findTable("list")->getCellText(0, "Size"), "8") << variant;
     }
@@ -137,7 +138,7 @@ TEST(ElementGridAdapter, NmeaMessagesAndCanFrames)
 {
     const auto heading = elementOf(MsgVariantInfo{VariantN2k, VariantN2k, 35},
                                    ZrlTest::bst93(2, 127250, 255, 35, 0, ZrlTest::pgn127250(1, 0.1, 0, 0, 1)));
-    const auto grid = heading->gridAdapter();
+    const auto grid = KelpLib::elementGrid(*heading);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->getName(), "NMEA 2000 Message");
     const auto adapter = std::dynamic_pointer_cast<N2KMsgGridAdapter>(grid);
@@ -150,13 +151,13 @@ TEST(ElementGridAdapter, NmeaMessagesAndCanFrames)
 
     const auto single = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{2, 127488, 0x0C, 255},
                                                                   ZrlTest::pgn127488(0, 800, 0, 0)));
-    const auto singleGrid = single->gridAdapter();
+    const auto singleGrid = KelpLib::elementGrid(*single);
     EXPECT_EQ(singleGrid->getName(), "NMEA 2000 Single-packet message");
     EXPECT_EQ(std::dynamic_pointer_cast<BST95MsgGridAdapter>(singleGrid)->n2kAdapter()->element(), single.get());
     EXPECT_EQ(singleGrid->findTable("fields")->getCellText(0, "Name"), "Instance");
 
     const auto fast = elementOf(VariantCanFrame, ZrlTest::bst95(7, ZrlTest::CanId{3, 129029, 0x11, 255}, Bytes(8, 0x40)));
-    const auto fastGrid = fast->gridAdapter();
+    const auto fastGrid = KelpLib::elementGrid(*fast);
     EXPECT_EQ(fastGrid->getName(), "NMEA 2000 Fast-packet message");
     EXPECT_EQ(fastGrid->findTable("fields")->getCellText(0, "Hex"), "40");
 }
@@ -168,7 +169,7 @@ TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
         for (const Bytes& bytes : {Bytes{}, Bytes{0x93}, bemInProprietaryPgn()}) {
             // Adapters may point at their element: it is kept while the tables are asked.
             const auto element = elementOf(MsgVariantInfo{VariantN2k, variant, 35}, bytes);
-            const auto grid = element->gridAdapter();
+            const auto grid = KelpLib::elementGrid(*element);
             ASSERT_TRUE(grid) << variant;
             ASSERT_EQ(grid->getTableCount(), 3u) << variant;
             EXPECT_EQ(grid->getTable(0)->getName(), "list") << variant;
@@ -191,10 +192,10 @@ TEST(ElementGridAdapter, EveryVariantHasTheThreeTables)
 TEST(ElementGridAdapter, TablesKeepTheirCopyWhenTheElementChanges)
 {
     auto element = elementOf(VariantBinary, Bytes{0x10, 0x20});
-    const auto grid = element->gridAdapter();
+    const auto grid = KelpLib::elementGrid(*element);
     const Bytes other{0xFF, 0xFF, 0xFF};
     element->setBytes(3, other.data());
     EXPECT_EQ(grid->findTable("list")->getCellText(0, "Data"), "10 20");
     EXPECT_EQ(grid->findTable("fields")->getRowCount(), 2u);
-    EXPECT_NE(element->gridAdapter(), grid) << "a new adapter on every request";
+    EXPECT_NE(KelpLib::elementGrid(*element), grid) << "a new adapter on every request";
 }

@@ -1,0 +1,132 @@
+#include "filter/ShownList.h"
+#include "log/ZRLDoc.h"
+#include "presentation/ListCells.h"
+#include "support/N2kPayloads.h"
+#include "support/TestPaths.h"
+#include "support/ZrlWriter.h"
+
+#include <gtest/gtest.h>
+
+using namespace ZrlTest;
+using namespace KelpLib;
+
+namespace {
+
+struct Loaded {
+    ZRLDoc document;
+    ShownList shown{document};
+
+    explicit Loaded(const ZrlWriter& log, std::uint32_t viewFlags = 0)
+    {
+        const std::string path = scratchDir() + "/shown.zrl";
+        log.save(path);
+        document.open(path);
+        shown.setViewSettings(ViewSettings(viewFlags));
+        shown.rebuild();
+    }
+    std::vector<std::uint32_t> lines() const
+    {
+        std::vector<std::uint32_t> out;
+        for (std::uint32_t row = 0; row < shown.size(); ++row)
+            out.push_back(shown.line(ShownRow(row)).value);
+        return out;
+    }
+};
+
+ZrlWriter twoPgnsAndASentence()
+{
+    ZrlWriter log;
+    log.bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1)))
+        .bstFrame(bst93(2, 129025, 255, 3, 0, pgn129025(50, -1)))
+        .sentenceWithChecksum("$GPGGA,1");
+    return log;
+}
+
+// Keeps the elements whose line is even.
+struct EvenLines : ElementPredicate {
+    bool keeps(const ZRLDoc&, ElementLine line) const override { return line.value % 2 == 0; }
+};
+
+} // namespace
+
+TEST(ShownList, PgnFilterHidesDisabledPgnsAndElementsWithoutOne)
+{
+    Loaded log(twoPgnsAndASentence());
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 1, 2}));
+    EXPECT_EQ(log.shown.filters().enabledPgnList(), (std::vector<std::uint32_t>{127250, 129025}));
+    EXPECT_FALSE(log.shown.refresh()) << "nothing changed since the build";
+
+    log.shown.filters().togglePgn(127250);
+    EXPECT_TRUE(log.shown.refresh());
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{1}));
+    EXPECT_EQ(log.shown.element(ShownRow(0)).pgn(), 129025u);
+
+    log.shown.filters().togglePgn(127250);
+    log.shown.refresh();
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 1, 2}));
+
+    // The fast-packet switches alone leave elements without a PGN shown.
+    log.shown.setViewSettings(ViewSettings(3));
+    EXPECT_TRUE(log.shown.refresh());
+    EXPECT_EQ(log.shown.size(), 3u);
+}
+
+TEST(ShownList, GettersDoNotMarkTheFilterChanged)
+{
+    Loaded log(twoPgnsAndASentence());
+    log.shown.filters().knownPgnCount();
+    log.shown.filters().filteringActive();
+    log.shown.filters().enabledPgnList();
+    EXPECT_FALSE(log.shown.filters().isChanged());
+    EXPECT_FALSE(log.shown.refresh());
+}
+
+TEST(ShownList, PredicateIsAndedWithTheFilter)
+{
+    Loaded log(twoPgnsAndASentence());
+    log.shown.setPredicate(std::make_shared<EvenLines>());
+    EXPECT_TRUE(log.shown.refresh());
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 2}));
+    log.shown.filters().togglePgn(129025);
+    log.shown.refresh();
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0})) << "a disabled PGN hides the sentence too";
+    log.shown.setPredicate(nullptr);
+    log.shown.refresh();
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0}));
+}
+
+TEST(ShownList, RowOfAndNearestRow)
+{
+    ZrlWriter log;
+    for (int i = 0; i < 10; ++i)
+        log.sentenceWithChecksum("$GPGGA," + std::to_string(i));
+    Loaded loaded(log);
+    loaded.shown.setPredicate(std::make_shared<EvenLines>()); // lines 0 2 4 6 8
+    loaded.shown.refresh();
+    EXPECT_EQ(loaded.shown.rowOf(ElementLine(4)), ShownRow(2));
+    EXPECT_EQ(loaded.shown.rowOf(ElementLine(5)), std::nullopt);
+    const struct {
+        std::uint32_t line;
+        std::uint32_t row;
+    } nearest[] = {{0, 0}, {1, 0}, {3, 1}, {4, 2}, {8, 4}, {9, 4}, {1000, 4}};
+    for (const auto& c : nearest)
+        EXPECT_EQ(loaded.shown.nearestRow(ElementLine(c.line)), ShownRow(c.row)) << "line " << c.line;
+
+    ZRLDoc empty;
+    ShownList none(empty);
+    none.rebuild();
+    EXPECT_EQ(none.nearestRow(ElementLine(0)), std::nullopt);
+}
+
+TEST(ShownList, ListCellsOfTheFirstColumns)
+{
+    ZrlWriter log;
+    log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0)).sentenceWithChecksum("$GPGGA,1");
+    Loaded loaded(log);
+    const auto columns = loaded.document.columns();
+    ASSERT_GE(columns.size(), 4u);
+    EXPECT_EQ(listCellText(loaded.shown, ShownRow(0), columns[0]), "0");
+    EXPECT_EQ(listCellText(loaded.shown, ShownRow(0), columns[1]), "12:00:00.000");
+    EXPECT_EQ(listCellText(loaded.shown, ShownRow(0), columns[2]), "N183");
+    EXPECT_EQ(listCellText(loaded.shown, ShownRow(1), columns[2]), "") << "past the list";
+}
