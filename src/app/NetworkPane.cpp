@@ -1,6 +1,7 @@
 #include "app/NetworkPane.h"
 
 #include "app/AnalysisTableModel.h"
+#include "app/BusLoadChart.h"
 #include "app/DocumentWindow.h"
 #include "app/NetworkJob.h"
 #include "app/StatisticsDialog.h"
@@ -40,6 +41,8 @@ NetworkPane::NetworkPane(QWidget* parent)
                               QStringLiteral("Rates and intervals of the selected device's PGNs"), this)),
       allStatisticsButton(button(QStringLiteral("All statistics"),
                                  QStringLiteral("Rates and intervals of every PGN from every source"), this)),
+      busLoadButton(button(QStringLiteral("Bus load"),
+                           QStringLiteral("Frames per second and the estimated share of a 250 kbit/s bus"), this)),
       poll(new QTimer(this))
 {
     progress->setRange(0, 1000);
@@ -58,11 +61,12 @@ NetworkPane::NetworkPane(QWidget* parent)
     connect(showAllButton, &QPushButton::clicked, this, [this] { showAllMessages(); });
     connect(statisticsButton, &QPushButton::clicked, this, [this] { openStatistics(true); });
     connect(allStatisticsButton, &QPushButton::clicked, this, [this] { openStatistics(false); });
+    connect(busLoadButton, &QPushButton::clicked, this, [this] { openBusLoad(); });
     poll->setInterval(100);
     connect(poll, &QTimer::timeout, this, [this] { updateProgress(); });
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {showMessagesButton, showAllButton, statisticsButton, allStatisticsButton})
+    for (QPushButton* b : {showMessagesButton, showAllButton, statisticsButton, allStatisticsButton, busLoadButton})
         buttons->addWidget(b);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -145,6 +149,7 @@ void NetworkPane::updateActions()
     statisticsButton->setEnabled(selected);
     showAllButton->setEnabled(ready && document->shownSource().has_value());
     allStatisticsButton->setEnabled(ready);
+    busLoadButton->setEnabled(ready && !currentTables()->busLoad.frames.empty());
 }
 
 std::optional<std::uint8_t> NetworkPane::selectedAddress() const
@@ -180,8 +185,19 @@ StatisticsDialog* NetworkPane::openStatistics(bool ofSelectedDevice)
         return nullptr;
     auto* dialog = new StatisticsDialog(tables, ofSelectedDevice ? address : std::nullopt, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &StatisticsDialog::busLoadRequested, this, [this] { openBusLoad(); });
     dialog->show();
     return dialog;
+}
+
+QWidget* NetworkPane::openBusLoad()
+{
+    const auto tables = currentTables();
+    if (!tables || tables->busLoad.frames.empty())
+        return nullptr;
+    QWidget* chart = makeBusLoadWindow(tables->busLoad, this);
+    chart->show();
+    return chart;
 }
 
 void NetworkPane::showRowMenu(const QPoint& position)

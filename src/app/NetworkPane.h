@@ -2,7 +2,7 @@
 // The "Network" pane: the devices on the bus of the active document, one row per source
 // address and NAME claimed at it, built off the window thread with progress. A selected
 // device offers "Show its messages" (the list keeps only messages from its address) and
-// "Statistics" (its PGNs' rates and intervals); "All statistics" covers the log.
+// "Statistics" (its PGNs' rates and intervals); "All statistics" and "Bus load" cover the log.
 #include "analysis/NetworkTables.h"
 
 #include <QPointer>
@@ -46,6 +46,8 @@ public:
     // "Statistics" of the selected device, or of every source; the dialog stays open beside the
     // window and closes itself.
     StatisticsDialog* openStatistics(bool ofSelectedDevice);
+    // "Bus load": frames per second and the estimated share of a 250 kbit/s bus.
+    QWidget* openBusLoad();
 
 signals:
     // The tables of the current document are shown.
@@ -67,6 +69,7 @@ private:
     QPushButton* showAllButton;
     QPushButton* statisticsButton;
     QPushButton* allStatisticsButton;
+    QPushButton* busLoadButton;
     QTimer* poll;
 };
 

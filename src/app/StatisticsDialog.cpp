@@ -35,6 +35,9 @@ StatisticsDialog::StatisticsDialog(std::shared_ptr<const ZrlAnalysis::NetworkTab
     view->resizeColumnsToContents();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* busLoad = buttons->addButton(QStringLiteral("Bus load..."), QDialogButtonBox::ActionRole);
+    busLoad->setEnabled(!tables->busLoad.frames.empty());
+    connect(busLoad, &QPushButton::clicked, this, &StatisticsDialog::busLoadRequested);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

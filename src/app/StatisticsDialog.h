@@ -1,7 +1,7 @@
 #pragma once
 // "Statistics": per PGN and source, the count, the mean rate and the intervals between
 // messages, and where the longest gap ended; of the whole log or of one source address. The
-// columns sort.
+// columns sort; "Bus load..." charts the frames per second of the whole log.
 #include "analysis/NetworkTables.h"
 
 #include <QDialog>
@@ -21,6 +21,9 @@ public:
                      QWidget* parent = nullptr);
 
     QTableView* table() const { return view; }
+
+signals:
+    void busLoadRequested();
 
 private:
     QTableView* view;

@@ -1,5 +1,5 @@
 // The Network pane without a display: its rows for a generated network, "Show its messages",
-// "Show all messages", the statistics of one device and of all.
+// "Show all messages", the statistics of one device and of all, the bus-load chart.
 #include "app/MainWindow.h"
 #include "app/NetworkPane.h"
 #include "app/StatisticsDialog.h"
@@ -78,6 +78,7 @@ private slots:
                  QStringLiteral("400.000"));  // MeanInterval
         ZrlApp::StatisticsDialog* all = pane->openStatistics(false);
         QCOMPARE(all->table()->model()->rowCount(), 11);
+        QVERIFY(pane->openBusLoad() != nullptr);
     }
 
 private:
