@@ -2,7 +2,7 @@
 // product and configuration information on the bytes as one payload, then the whole pass over
 // the bytes loaded as a log, with every cell of both tables.
 #include "analysis/NetworkColumns.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
 
 #include <unistd.h>

@@ -84,8 +84,8 @@ const std::vector<ZrlAnalysis::DeviceRow>& NetworkPane::rows() const { return mo
 
 void NetworkPane::setDocument(DocumentWindow* window)
 {
-    if (document)
-        disconnect(document, nullptr, this, nullptr);
+    if (document && document->isLoaded())
+        disconnect(document->network(), nullptr, this, nullptr);
     document = window;
     model->setRows({});
     poll->stop();
@@ -100,7 +100,8 @@ void NetworkPane::setDocument(DocumentWindow* window)
         onTablesReady();
         return;
     }
-    connect(job, &NetworkJob::finished, this, [this] { onTablesReady(); }, Qt::UniqueConnection);
+    disconnect(job, nullptr, this, nullptr);
+    connect(job, &NetworkJob::finished, this, [this] { onTablesReady(); });
     status->setText(QStringLiteral("Reading the network..."));
     progress->setValue(0);
     progress->setVisible(true);

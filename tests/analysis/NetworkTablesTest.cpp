@@ -1,7 +1,7 @@
 // The devices and statistics tables of a small generated network, worked out by hand, and the
 // readers of the device payloads on short and malformed bytes.
 #include "analysis/NetworkColumns.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "log/ElementTime.h"
 #include "log/ZRLDoc.h"
 #include "support/NetworkLog.h"

@@ -4,7 +4,7 @@
 #include "app/NetworkPane.h"
 #include "app/StatisticsDialog.h"
 #include "app/UserMessages.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "support/NetworkLog.h"
 
 #include <QDockWidget>
