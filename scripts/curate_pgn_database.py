@@ -186,8 +186,9 @@ TYPES = [
     (5, 4, '32 bit unsigned integer', '0 to 4,294,967,295', 'Extreme positive range of numbers reserved: 4,294,967,295 = Data not available, 4,294,967,294 = Out of range, 4,294,967,293 = Reserved', 'uint32'),
     (5, 6, '48 bit unsigned integer', '0 to (2E+48)-1', 'Extreme positive range of numbers reserved: (2E+48)-1 = Data not available, (2E+48)-2 = Out of range, (2E+48)-3 = Reserved', 'uint48'),
     (5, 8, '64 bit unsigned integer', '0 to (2E+64)-1', 'Extreme positive range of numbers reserved: (2E+64)-1 = Data not available, (2E+64)-2 = Out of range, (2E+64)-3 = Reserved', 'uint64'),
+    (4, 0, "signed bit field, 2\u2019s complement", 'Per field', 'Extreme positive range of numbers reserved', 'int(n)'),
 ]
-T_UNDEFINED, T_CH8OR16, T_CHAR8, T_FLOAT32, T_BIT = 0, 1, 3, 4, 7
+T_UNDEFINED, T_CH8OR16, T_CHAR8, T_FLOAT32, T_BIT, T_SIGNED_BITS = 0, 1, 3, 4, 7, 20
 SIGNED_TYPE = {8: 9, 16: 10, 24: 11, 32: 12, 64: 13}
 UNSIGNED_TYPE = {8: 14, 16: 15, 24: 16, 32: 17, 48: 18, 64: 19}
 
@@ -301,8 +302,12 @@ def resolution_text(mult, exp, unit_abbr):
     return f'{scale} {unit_abbr}'.strip() if unit_abbr else (scale if scale != '1' else '1 bit')
 
 
-def pick_definition(entry):
+def pick_definition(entry, pgn):
+    """The reference definition a standard row is made from: the catch-all of a proprietary
+    range, else the first definition of the PGN."""
     defs = entry['definitions']
+    if pgn in PROPRIETARY_ROWS:
+        return next((d for d in defs if d.get('Fallback')), defs[-1])
     plain = [d for d in defs if not d.get('Fallback')]
     return (plain or defs)[0]
 
@@ -312,6 +317,8 @@ def main():
     by_pgn = {e['PGN']: e for e in ref['pgns']}
     enums = ref['lookupEnumerations']
     bit_enums = ref['lookupBitEnumerations']
+    indirect_enums = ref['lookupIndirectEnumerations']
+    type_enums = ref['lookupFieldTypeEnumerations']
 
     dictionary = {row: dict(v, row=row) for row, v in FIXED_ROWS.items()}
     entry_keys = {}
@@ -333,18 +340,22 @@ def main():
 
     pgns = []
     approximations = []
-    for pgn, name in PGN_NAMES:
-        entry = by_pgn.get(pgn)
-        d = pick_definition(entry) if entry else None
+    def add_row(pgn, name, d, standard, keep=True):
+        """Appends one PGN row made from reference definition `d`. A standard row keeps the
+        viewer's own names and rules; a further definition takes the reference's."""
         fields = []
         if pgn == 0:
             ref_fields = [{'Order': 1, 'Name': 'Data', 'FieldType': 'BINARY', 'BitLength': 64, 'BitOffset': 0}]
         else:
             ref_fields = d['Fields']
         block = {}
-        if pgn in BLOCKS:
+        if standard and pgn in BLOCKS:
             start, count, size = BLOCKS[pgn]
             block = {'start': start, 'size': size, 'count': count}
+        elif not standard and d.get('RepeatingFieldSet1Size'):
+            count = d.get('RepeatingFieldSet1CountField')
+            block = {'start': d['RepeatingFieldSet1StartField'] - 1, 'size': d['RepeatingFieldSet1Size'],
+                     'count': count - 1 if count else 255}
         fixed_offset = True
         for f in ref_fields:
             number = f['Order'] - 1
@@ -357,17 +368,18 @@ def main():
             if variable:
                 fixed_offset = False
             last = f is ref_fields[-1]
-            fname = FIELD_NAMES.get((pgn, number)) or GENERIC_NAMES.get(f['Name'], f['Name'])
-            if pgn in PROPRIETARY_ROWS:
+            fname = (standard and FIELD_NAMES.get((pgn, number))) or GENERIC_NAMES.get(f['Name'], f['Name'])
+            if standard and pgn in PROPRIETARY_ROWS:
                 fname = ['NMEA 2000 Manufacturer Code', 'Reserved bits', 'Industry Group',
                          'Manufacturer defined field(s)'][number]
                 if number == 3:
                     variable = True
-            runtime = 1 if (pgn == 126208 and number == 6) else 0
+            runtime = 1 if (standard and pgn == 126208 and number == 6) else 0
             unit = f.get('Unit')
             res = f.get('Resolution')
             signed = bool(f.get('Signed'))
-            lookup = f.get('LookupEnumeration') or f.get('LookupBitEnumeration')
+            lookup = (f.get('LookupEnumeration') or f.get('LookupBitEnumeration') or f.get('LookupIndirectEnumeration')
+                      or f.get('LookupFieldTypeEnumeration'))
             aligned = bits is not None and bits % 8 == 0 and (f.get('BitOffset') is None or f['BitOffset'] % 8 == 0)
 
             if ftype == 'RESERVED' or (ftype == 'SPARE' and pgn not in AIS_PGNS):
@@ -382,12 +394,21 @@ def main():
                 dd = 141
             elif ftype == 'DECIMAL':
                 dd = 12
-            elif pgn == 129808 and ftype == 'STRING_LAU':
+            elif standard and pgn == 129808 and ftype == 'STRING_LAU':
                 dd = 15
             elif lookup == 'YES_NO' and bits == 2:
                 dd = 2
             elif fname == 'Sequence ID' and bits == 8:
                 dd = 3
+            elif ftype == 'STRING_LZ':
+                dd = entry_for(('lz',), lambda: dict(
+                    name='Text with length, zero-terminated', dataType=T_CHAR8, bits=65535,
+                    description='Length byte (counting neither itself nor the closing zero), the characters, a zero byte',
+                    range='Variable'))
+            elif ftype in ('VARIABLE', 'DYNAMIC_FIELD_VALUE'):
+                dd = entry_for(('variable',), lambda: dict(
+                    name='Value typed by another field', dataType=T_UNDEFINED, bits=65535,
+                    description='A value whose type and size another field of the message selects'))
             elif ftype == 'STRING_FIX':
                 dd = entry_for(('char8', bits), lambda: dict(
                     name=f'Fixed text, {bits // 8} characters', dataType=T_CHAR8, bits=bits,
@@ -405,16 +426,15 @@ def main():
                     parts = resolution_parts(float(Fraction(res) * factor))
                 if ftype == 'FLOAT':
                     dtype = T_FLOAT32
-                elif lookup or ftype in ('BITLOOKUP', 'INDIRECT_LOOKUP', 'BINARY') or not aligned or bits > 64:
+                elif signed and not lookup and (not aligned or bits not in SIGNED_TYPE):
+                    dtype = T_SIGNED_BITS
+                elif lookup or ftype in ('BITLOOKUP', 'INDIRECT_LOOKUP', 'BINARY') or not aligned or bits > 64 \
+                        or bits not in UNSIGNED_TYPE:
                     dtype = T_BIT
                 elif signed:
                     dtype = SIGNED_TYPE[bits]
                 else:
                     dtype = UNSIGNED_TYPE[bits]
-                if dtype == T_BIT and res not in (None, 1):
-                    # A bit field is shown unscaled: its resolution stays in the texts only.
-                    approximations.append((pgn, number, fname, res))
-                    parts = (1, 0)
                 if parts is None:
                     approximations.append((pgn, number, fname, res))
                     parts = (1, 0)
@@ -424,7 +444,7 @@ def main():
                     uname = uplural = PLAIN_UNITS[unit]
                     uabbr = unit
                 quantity = f.get('PhysicalQuantity')
-                ename = (ENTRY_NAMES.get((pgn, number)) or LAT_LONG_NAMES.get((unit, res, quantity)))
+                ename = ((standard and ENTRY_NAMES.get((pgn, number))) or LAT_LONG_NAMES.get((unit, res, quantity)))
                 if ename is None and quantity in QUANTITY_NAMES and not lookup:
                     ename = QUANTITY_NAMES[quantity] + (', signed' if signed and dtype != T_BIT else '')
                 if ename is None:
@@ -454,10 +474,21 @@ def main():
                 'blockSize': block['size'] if block and number == block['start'] else 0,
                 'runtimeSized': runtime, 'note': f.get('Description', ''),
                 'reference': {'resolution': res, 'unit': unit},
+                'kind': ftype, 'signed': signed,
             })
+            if 'Match' in f:
+                if f.get('BitOffset') is None:
+                    sys.exit(f'{pgn} {name}: match field {fname} has no fixed position')
+                fields[-1]['match'] = f['Match']
+            if ftype == 'DYNAMIC_FIELD_KEY':
+                fields[-1]['keyLookup'] = lookup
+            if f.get('LookupIndirectEnumerationFieldOrder'):
+                fields[-1]['lookupField'] = f['LookupIndirectEnumerationFieldOrder'] - 1
+        if not keep:
+            return fields
         # Catch-all rows of the proprietary ranges all share the same generic layout.
         kind = (2 if pgn in ISO_ROWS else 3 if pgn in GROUP_FUNCTION_ROWS else 6 if pgn == 65240
-                else 7 if pgn in CATCH_ALL_ROWS else 4 if d['Type'] == 'Single' else 5)
+                else 7 if standard and pgn in CATCH_ALL_ROWS else 4 if d['Type'] in ('Single', 'ISO') else 5)
         single = kind in (2, 4) or pgn in (0, 61440, 65280)
         priority = PRIORITY.get(pgn, d.get('Priority', 3) if d else 3)
         if pgn in PERIODIC_CLASS:
@@ -475,20 +506,20 @@ def main():
         variable_len = any(x['bits'] == 65535 for x in fields) or block
         if single:
             length = 8
-        elif pgn in LENGTH:
+        elif standard and pgn in LENGTH:
             length = LENGTH[pgn]
         elif variable_len or not d.get('Length'):
             length = 255
         else:
             length = d['Length']
-        sid = SID_BYTE.get(pgn, 255)
-        if pgn not in SID_BYTE:
+        sid = SID_BYTE.get(pgn, 255) if standard else 255
+        if not standard or pgn not in SID_BYTE:
             for x in fields:
                 if x['name'] == 'Sequence ID' and x['bitOffset'] != 65535 and x['bitOffset'] % 8 == 0:
                     sid = x['bitOffset'] // 8
                     break
-        inst = INSTANCE_BYTE.get(pgn, 255)
-        if pgn not in INSTANCE_BYTE:
+        inst = INSTANCE_BYTE.get(pgn, 255) if standard else 255
+        if not standard or pgn not in INSTANCE_BYTE:
             for x in fields:
                 if x['name'] == 'Instance' and x['bitOffset'] != 65535 and x['bitOffset'] % 8 == 0:
                     inst = x['bitOffset'] // 8
@@ -496,7 +527,39 @@ def main():
         pgns.append({'pgn': pgn, 'name': name, 'description': (d.get('Explanation', '') if d else
                      'Parameter groups of the J1939 range without a definition of their own'),
                      'timing': timing, 'transport': transport, 'sidByte': sid, 'instanceByte': inst,
-                     'length': length, 'fields': fields})
+                     'length': length, 'standard': standard, 'catchAll': standard and pgn in PROPRIETARY_ROWS,
+                     'fields': fields})
+
+    # The value types the keys of key/value pairs select: one field row per key, laid out as
+    # the reference's field type enumeration says.
+    key_fields = []
+    for lookup, table in type_enums.items():
+        pseudo = {'Type': 'Fast', 'Fields': []}
+        for order, v in enumerate(table['values'], 1):
+            f = {'Order': order, 'Name': v['name'], 'FieldType': v['FieldType'], 'BitLength': int(v['Bits']),
+                 'Signed': v.get('Signed', False), 'Resolution': v.get('Resolution', 1)}
+            for key in ('Unit', 'LookupEnumeration', 'LookupBitEnumeration'):
+                if key in v:
+                    f[key] = v[key]
+            pseudo['Fields'].append(f)
+        for v, field in zip(table['values'], add_row(-1, lookup, pseudo, False, keep=False)):
+            field['number'] = 0
+            field['bitOffset'] = 65535
+            del field['note']
+            key_fields.append({'lookup': lookup, 'key': v['value'], 'field': field})
+
+    standard_definitions = set()
+    for pgn, name in PGN_NAMES:
+        entry = by_pgn.get(pgn)
+        d = pick_definition(entry, pgn) if entry else None
+        standard_definitions.add(id(d))
+        add_row(pgn, name, d, True)
+    # Every further definition of the reference, beside the standard rows. The reference's own
+    # catch-alls are the standard catch-all rows' (ranges of PGNs without a definition).
+    for entry in ref['pgns']:
+        for d in entry['definitions']:
+            if not d.get('Fallback') and id(d) not in standard_definitions:
+                add_row(entry['PGN'], d['Description'], d, False)
 
     # Enumerated texts, keyed by the dictionary number of the entry that uses the lookup.
     enum_rows = [{'dd': 0, 'value': 255, 'symbol': 'DD000_NoModifier', 'text': 'Definition where there is no modifier'}]
@@ -517,11 +580,16 @@ def main():
         elif lookup in bit_enums:
             values = {int(k): v for k, v in bit_enums[lookup]['bits'].items()}
             symbol = ''.join(w.capitalize() for w in lookup.split('_')) + 'Bit'
+        elif lookup in indirect_enums:
+            # Keyed by both values: the other field's in the high byte.
+            values = {(v['Value1'] << 8) | v['Value2']: v['Name'] for v in indirect_enums[lookup]['values']}
+            symbol = ''.join(w.capitalize() for w in lookup.split('_'))
+        elif lookup in type_enums:
+            values = {v['value']: v['name'] for v in type_enums[lookup]['values']}
+            symbol = ''.join(w.capitalize() for w in lookup.split('_'))
         else:
             continue
         for value in sorted(values):
-            if value > 255:
-                continue
             enum_rows.append({'dd': number, 'value': value,
                               'symbol': f'DD{number:03d}_{symbol}_0x{value:02X}', 'text': values[value]})
 
@@ -529,7 +597,7 @@ def main():
     for p in pgns:
         for x in p['fields']:
             check = (p['pgn'], x['number']) in CHECK_RESERVED
-            if check or x['note']:
+            if p['standard'] and (check or x['note']):
                 attributes.append({'pgn': p['pgn'], 'field': x['number'], 'checkReservedValues': int(check),
                                    'note': x['note']})
             del x['note']
@@ -552,7 +620,7 @@ def main():
                  'reference definitions (see NOTICE); scripts/gen_pgn_database.py turns it into '
                  'src/n2k/PgnDatabaseTables.inc.',
         'types': [dict(zip(('valueClass', 'byteSize', 'longName', 'range', 'reserved', 'shortName'), t)) for t in TYPES],
-        'pgns': pgns, 'dictionary': rows, 'enums': enum_rows, 'attributes': attributes,
+        'pgns': pgns, 'dictionary': rows, 'enums': enum_rows, 'attributes': attributes, 'keyFields': key_fields,
         'unscaled': [{'pgn': a[0], 'field': a[1], 'name': a[2], 'resolution': a[3]} for a in approximations],
     }
     OUT.write_text(json.dumps(out, indent=1, ensure_ascii=False) + '\n')

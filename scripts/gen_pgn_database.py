@@ -29,6 +29,26 @@ def c_string(text):
     return ''.join(out)
 
 
+# The reference's field types, as the decoder names them (LibN2KFieldKind).
+FIELD_KINDS = {
+    'NUMBER': 'fieldNumber', 'LOOKUP': 'fieldLookup', 'BITLOOKUP': 'fieldBitLookup',
+    'INDIRECT_LOOKUP': 'fieldIndirectLookup', 'RESERVED': 'fieldReserved', 'SPARE': 'fieldSpare',
+    'BINARY': 'fieldBinary', 'STRING_FIX': 'fieldFixedText', 'STRING_LZ': 'fieldZeroEndedText',
+    'STRING_LAU': 'fieldCodedText', 'MMSI': 'fieldMmsi', 'DATE': 'fieldDate', 'TIME': 'fieldTime',
+    'DURATION': 'fieldDuration', 'FLOAT': 'fieldFloat', 'PGN': 'fieldPgn', 'ISO_NAME': 'fieldIsoName',
+    'DECIMAL': 'fieldDecimal', 'FIELD_INDEX': 'fieldIndex', 'VARIABLE': 'fieldVariable',
+    'DYNAMIC_FIELD_KEY': 'fieldKey', 'DYNAMIC_FIELD_LENGTH': 'fieldKeyLength', 'DYNAMIC_FIELD_VALUE': 'fieldKeyValue',
+}
+
+
+def field_row(f, pgn):
+    return (f'{{.number = {f["number"]}, .kind = {FIELD_KINDS[f["kind"]]}, .bits = {f["bits"]}, '
+            f'.bitOffset = {f["bitOffset"]}, .ddIndex = {f["dd"]}, .countField = {f["countField"]}, '
+            f'.lookupField = {f.get("lookupField", 255)}, .isSigned = {int(f["signed"])}, '
+            f'.blockSize = {f["blockSize"]}, .runtimeSized = {f["runtimeSized"]}, .pgn = {pgn}, '
+            f'.fieldIndex = {f["number"]}, .name = {c_string(f["name"])}}}')
+
+
 def generate():
     db = json.loads(SOURCE.read_text())
     pgns, dictionary = db['pgns'], db['dictionary']
@@ -44,19 +64,63 @@ def generate():
     ]
     first = []
     running = 0
+    matches = []
+    match_first = []
     for p in pgns:
         first.append(running)
+        match_first.append(len(matches))
         for f in p['fields']:
-            lines.append(
-                f'    {{{f["number"]}, 0, {f["bits"]}, {f["bitOffset"]}, {f["dd"]}, {f["countField"]}, {{0, 0, 0}}, '
-                f'{f["blockSize"]}, {f["runtimeSized"]}, {p["pgn"]}, {f["number"]}, {c_string(f["name"])}}},')
+            if 'match' in f:
+                matches.append((f['bitOffset'], f['bits'], f['match'], p['pgn'], f['name']))
+            lines.append(f'    {field_row(f, p["pgn"])},')
             running += 1
     lines += ['};', '', f'constexpr LibN2KPGN_s pgns[{len(pgns)}] = {{']
     for index, p in enumerate(pgns):
+        nmatch = sum(1 for f in p['fields'] if 'match' in f)
         lines.append(
-            f'    {{{p["pgn"]}, 0x{p["timing"]:02X}, 0x{p["transport"]:02X}, {p["sidByte"]}, {p["instanceByte"]}, '
-            f'{index}, {p["length"]}, {len(p["fields"])}, fields + {first[index]}, {first[index]}, '
-            f'{c_string(p["name"])}, {c_string(p["description"])}}},')
+            f'    {{.pgn = {p["pgn"]}, .timing = 0x{p["timing"]:02X}, .transport = 0x{p["transport"]:02X}, '
+            f'.sidByte = {p["sidByte"]}, .instanceByte = {p["instanceByte"]}, .index = {index}, '
+            f'.length = {p["length"]}, .fieldCount = {len(p["fields"])}, .fields = fields + {first[index]}, '
+            f'.firstFieldIndex = {first[index]}, .name = {c_string(p["name"])}, '
+            f'.description = {c_string(p["description"])}, .firstMatch = {match_first[index]}, '
+            f'.matchCount = {nmatch}, .standard = {int(p["standard"])}}},')
+    lines += ['};', '', '// The fields whose values select a definition among those of its PGN.',
+              f'constexpr LibN2KMatch_s matches[{max(len(matches), 1)}] = {{']
+    for offset, bits, value, pgn, name in matches:
+        lines.append(f'    {{.bitOffset = {offset}, .bits = {bits}, .value = {value}}}, // {pgn} {name}')
+    if not matches:
+        lines.append('    {},')
+    # The definitions of each PGN in the order they are tried: the reference's order, the
+    # standard row in the place of the definition it was made from (the first).
+    groups = {}
+    for index, p in enumerate(pgns):
+        groups.setdefault(p['pgn'], []).append(index)
+    order = []
+    lines += ['};', '', f'constexpr LibN2KPgnDefinitions_s definitionIndex[{len(groups)}] = {{']
+    for pgn in sorted(groups):
+        # A standard catch-all row is the last resort of its PGN.
+        rows = sorted(groups[pgn], key=lambda r: (pgns[r]['catchAll'], r))
+        lines.append(f'    {{.pgn = {pgn}, .first = {len(order)}, .count = {len(rows)}}},')
+        order += rows
+    lines += ['};', '', f'constexpr std::uint16_t definitionOrder[{len(order)}] = {{']
+    for i in range(0, len(order), 16):
+        lines.append('    ' + ', '.join(str(r) for r in order[i:i + 16]) + ',')
+    # The value fields of key/value pairs, by the key's dictionary number and value.
+    number_of = {e['row']: e['number'] for e in dictionary}
+    key_numbers = {}
+    for p in pgns:
+        for f in p['fields']:
+            if 'keyLookup' in f:
+                key_numbers.setdefault(f['keyLookup'], set()).add(number_of[f['dd']])
+    key_fields = db['keyFields']
+    key_types = sorted((number, k['key'], i) for i, k in enumerate(key_fields)
+                       for number in key_numbers.get(k['lookup'], ()))
+    lines += ['};', '', f'constexpr LibN2KField_s keyFields[{len(key_fields)}] = {{']
+    for k in key_fields:
+        lines.append(f'    {field_row(k["field"], 0)},')
+    lines += ['};', '', f'constexpr LibN2KKeyType_s keyTypes[{len(key_types)}] = {{']
+    for number, key, i in key_types:
+        lines.append(f'    {{.ddNumber = {number}, .key = {key}, .field = keyFields + {i}}},')
     lines += ['};', '', f'constexpr LibN2KDD_s dictionary[{len(dictionary)}] = {{']
     for e in dictionary:
         lines.append(
@@ -70,7 +134,7 @@ def generate():
                      f'{c_string(t["reserved"])}, {c_string(t["shortName"])}}},')
     lines += ['};', '', f'constexpr LibN2KEnum_s enums[{len(db["enums"])}] = {{']
     for e in db['enums']:
-        lines.append(f'    {{{e["dd"]}, {e["value"]}, 0, {c_string(e["symbol"])}, "Value", {c_string(e["text"])}}},')
+        lines.append(f'    {{{e["dd"]}, {e["value"]}, {c_string(e["symbol"])}, "Value", {c_string(e["text"])}}},')
     lines += ['};', '', f'constexpr LibN2KFieldAttr_s attributes[{len(db["attributes"])}] = {{']
     for item, a in enumerate(db['attributes']):
         lines.append(f'    {{{a["pgn"]}, {a["field"]}, {{255, 255, 255}}, {item}, 0, 0, {a["checkReservedValues"]}, 0, '
@@ -82,6 +146,10 @@ def generate():
         '',
         'std::span<const LibN2KPGN_s> pgnTable() { return pgns; }',
         'std::span<const LibN2KField_s> fieldTable() { return fields; }',
+        f'std::span<const LibN2KMatch_s> matchTable() {{ return {{matches, {len(matches)}}}; }}',
+        'std::span<const LibN2KPgnDefinitions_s> definitionIndexTable() { return definitionIndex; }',
+        'std::span<const std::uint16_t> definitionOrderTable() { return definitionOrder; }',
+        'std::span<const LibN2KKeyType_s> keyTypeTable() { return keyTypes; }',
         'std::span<const LibN2KDD_s> dataDictionary() { return dictionary; }',
         'std::span<const LibN2KType_s> dataTypeTable() { return types; }',
         'std::span<const LibN2KEnum_s> enumTable() { return enums; }',

@@ -29,13 +29,10 @@ struct ConfigurationInformation {
 std::optional<ProductInformation> readProductInformation(const std::uint8_t* payload, std::uint32_t length);
 
 // Three texts, each a length byte (counting itself and the encoding byte), an encoding byte
-// (0 UTF-16, 1 ASCII) and the characters. A text that would reach past the payload ends the
+// (0 UTF-16, 1 ASCII) and the characters. Texts are cleaned as the details pane cleans text
+// fields (n2k/FieldText.h). A text that would reach past the payload ends the
 // reading; the texts read until then are kept. Nothing when not even the first one is whole.
 std::optional<ConfigurationInformation> readConfigurationInformation(const std::uint8_t* payload,
                                                                     std::uint32_t length);
-
-// A fixed-width text field as devices fill it: it ends at the first NUL or 0xFF, and trailing
-// spaces and '@' are padding.
-std::string cleanFieldText(const std::uint8_t* bytes, std::uint32_t length);
 
 }  // namespace ZrlAnalysis

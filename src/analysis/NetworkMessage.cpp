@@ -13,10 +13,4 @@ bool networkMessage(const KelpLib::ZRLElement& element, KelpLib::N2KHeaderView& 
     return KelpLib::viewN2KHeader(element.data(), element.length(), 0, header) == 0;
 }
 
-bool sentFrom(const KelpLib::ZRLElement& element, std::uint8_t source)
-{
-    KelpLib::N2KHeaderView header;
-    return networkMessage(element, header) && header.source == source;
-}
-
 }  // namespace ZrlAnalysis

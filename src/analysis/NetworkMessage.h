@@ -14,7 +14,4 @@ namespace ZrlAnalysis {
 // or whose header does not decode.
 bool networkMessage(const KelpLib::ZRLElement& element, KelpLib::N2KHeaderView& header);
 
-// Whether the element is a message sent from the source address ("Show its messages").
-bool sentFrom(const KelpLib::ZRLElement& element, std::uint8_t source);
-
 }  // namespace ZrlAnalysis

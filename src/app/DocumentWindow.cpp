@@ -2,11 +2,13 @@
 
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
+#include "app/FilterBar.h"
 #include "app/NetworkJob.h"
 #include "app/ListHelpers.h"
+#include "app/ListTools.h"
 #include "app/SummaryDialog.h"
 #include "app/UserMessages.h"
-#include "analysis/SourcePredicate.h"
+#include "app/WriteFailure.h"
 #include "common/KorvErr.h"
 #include "export/DocumentExport.h"
 #include "log/PgnSummary.h"
@@ -21,6 +23,8 @@
 namespace ZrlApp {
 
 namespace {
+
+QString sourceFilterText(std::uint8_t source) { return QStringLiteral("src == %1").arg(source); }
 constexpr std::int32_t fileNotFoundCode = -198;
 const QString caption = QStringLiteral("ZRL Reader 2");
 } // namespace
@@ -61,10 +65,12 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(listView);
+    tools = new ListTools(*this);
 }
 
 DocumentWindow::~DocumentWindow()
 {
+    delete tools; // its searches read the document: they end first
     if (loader.joinable())
         loader.join();
 }
@@ -176,8 +182,15 @@ void DocumentWindow::showOnlySource(std::optional<std::uint8_t> source)
     if (!loaded)
         return;
     onlySource = source;
-    shownList->setPredicate(source ? std::make_shared<ZrlAnalysis::SourcePredicate>(*source) : nullptr);
-    refreshShown();
+    tools->filterBar()->setText(source ? sourceFilterText(*source) : QString());
+    tools->filterBar()->apply();
+}
+
+std::optional<std::uint8_t> DocumentWindow::shownSource() const
+{
+    if (onlySource && tools->filterBar()->text() == sourceFilterText(*onlySource))
+        return onlySource;
+    return std::nullopt;
 }
 
 void DocumentWindow::onRowSelected(int row)
@@ -216,11 +229,15 @@ void DocumentWindow::exportChosen(bool decoded)
     if (path.isEmpty())
         return;
     // The filter may have changed while the file dialog was open.
-    const std::vector<std::uint32_t> pgns = shownList->filters().enabledPgnList();
-    if (decoded)
-        KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns);
-    else
-        KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
+    runExport(decoded, path, shownList->filters().enabledPgnList());
+}
+
+void DocumentWindow::runExport(bool decoded, const QString& path, const std::vector<std::uint32_t>& pgns)
+{
+    const KelpLib::ExportOutcome outcome =
+        decoded ? KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns)
+                : KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
+    reportExportFailures(this, outcome);
 }
 
 void DocumentWindow::chooseAndSaveAs()
@@ -236,7 +253,7 @@ bool DocumentWindow::saveAs(const QString& path)
 {
     if (!loaded || !path.endsWith(QStringLiteral(".csv")))
         return false;
-    KelpLib::exportCsv(*document, *document->logger(), path.toStdString());
+    runExport(false, path, {});
     return true;
 }
 
@@ -288,10 +305,7 @@ void DocumentWindow::exportSelectedPgns(ListCommand command)
     const QString path = chooseCsvFile(this, filePath);
     if (path.isEmpty())
         return;
-    if (command == exportPgnsDecodedCommand)
-        KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns);
-    else
-        KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
+    runExport(command == exportPgnsDecodedCommand, path, pgns);
 }
 
 } // namespace ZrlApp

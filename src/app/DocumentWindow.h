@@ -26,6 +26,7 @@ class ILogger;
 namespace ZrlApp {
 
 class NetworkJob;
+class ListTools;
 
 class DocumentWindow : public QWidget {
     Q_OBJECT
@@ -55,6 +56,8 @@ public:
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filterGrid() const { return filter; }
     QTableView* list() const { return listView; }
     MessageListModel* listModel() const { return model; }
+    // The filter bar, find, go to and field columns of the list.
+    ListTools* listTools() const { return tools; }
 
     // Sets the column widths from the document's columns (characters times the font's
     // average character width).
@@ -72,10 +75,11 @@ public:
     // The network tables of the loaded document (Network pane), built on a worker when first
     // asked for; null until the load has ended.
     NetworkJob* network();
-    // "Show its messages": only the NMEA 2000 messages from the source address are shown (all
-    // again for none), with the filter and view switches as they are.
+    // "Show its messages": the display filter becomes "src == A" (cleared for none) and is
+    // applied in the background; the PGN filter and view switches stay as they are.
     void showOnlySource(std::optional<std::uint8_t> source);
-    std::optional<std::uint8_t> shownSource() const { return onlySource; }
+    // The source of the last showOnlySource while the filter bar still holds its text.
+    std::optional<std::uint8_t> shownSource() const;
 
     // File > Summary: the PGNs of every element with their counts.
     void showSummary();
@@ -107,6 +111,9 @@ signals:
 private:
     void onLoadEnded(LoadOutcome outcome);
     void onRowSelected(int row);
+    // Runs the raw or decoded export; a file it could not write is said in a message box (the
+    // export itself logs it).
+    void runExport(bool decoded, const QString& path, const std::vector<std::uint32_t>& pgns);
     void showListMenu(const QPoint& position);
 
     QString filePath;
@@ -123,6 +130,7 @@ private:
     std::optional<std::uint8_t> onlySource;
     // Declared after the document: its pass is stopped before the document goes.
     std::unique_ptr<NetworkJob> networkJob;
+    ListTools* tools;
 };
 
 } // namespace ZrlApp

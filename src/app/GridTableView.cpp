@@ -137,12 +137,14 @@ void GridTableView::contextMenuEvent(QContextMenuEvent* event)
     std::vector<CommonLib::GridMenuItem> items;
     if (model_->table())
         model_->table()->getContextMenuItems(items);
-    if (items.empty())
-        return;
     QMenu menu(this);
     for (const auto& item : items)
         menu.addAction(QString::fromStdString(item.text))->setData(item.commandId);
-    if (QAction* chosen = menu.exec(event->globalPos()))
+    emit menuRequested(&menu, indexAt(viewport()->mapFromGlobal(event->globalPos())));
+    if (menu.isEmpty())
+        return;
+    // Actions others added carry no command id and run on their own.
+    if (QAction* chosen = menu.exec(event->globalPos()); chosen && chosen->data().isValid())
         runCommand(chosen->data().toInt());
 }
 

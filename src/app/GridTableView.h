@@ -9,6 +9,8 @@
 
 class QSortFilterProxyModel;
 
+class QMenu;
+
 namespace ZrlApp {
 
 // Where "Email log to Tech Support" sends the log, and with which program.
@@ -43,6 +45,9 @@ public:
 signals:
     // The table's content changed through this list (an edit or a table command).
     void tableEdited();
+    // The right-click menu is about to open on a row (invalid off the rows): commands of
+    // others may be added to it.
+    void menuRequested(QMenu* menu, const QModelIndex& index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/ListTools.h"
+
 #include "app/AboutDialog.h"
 #include "app/NetworkPane.h"
 #include "app/ColumnLayout.h"
@@ -190,6 +192,11 @@ void MainWindow::createPanes()
     details->fieldsList()->setCellEditing(true);
     new ColumnLayout(details->titleList(), *appSettings, QStringLiteral("details-title"));
     new ColumnLayout(details->fieldsList(), *appSettings, QStringLiteral("details-fields"));
+    // "Add as column" on a decoded field, for the active document's list.
+    connect(details->fieldsList(), &GridTableView::menuRequested, this, [this](QMenu* menu, const QModelIndex& index) {
+        if (DocumentWindow* document = activeDocument(); document && document->isLoaded())
+            document->listTools()->offerFieldColumn(*menu, *details->fieldsList(), index);
+    });
     makeDock(this, QStringLiteral("Message Details"), details, Qt::RightDockWidgetArea);
 
     filterList = new GridTableView(this);

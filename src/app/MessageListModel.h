@@ -4,9 +4,11 @@
 #include "filter/ShownList.h"
 #include "log/ZRLDoc.h"
 #include "messages/ListColumn.h"
+#include "query/DecodedField.h"
 
 #include <QAbstractTableModel>
 
+#include <memory>
 #include <vector>
 
 namespace ZrlApp {
@@ -20,6 +22,13 @@ public:
     void reset();
     const std::vector<KelpLib::ListColumn>& columns() const { return columns_; }
 
+    // Decoded fields shown as columns after the document's own, by the names the details pane
+    // gives them; names no definition has are left out.
+    void setFieldColumns(const QStringList& names);
+    QStringList fieldColumns() const;
+    // The field column's position among the field columns, or -1 for a column of the document.
+    int fieldColumnAt(int column) const;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -30,6 +39,7 @@ private:
 
     const KelpLib::ShownList& shown;
     std::vector<KelpLib::ListColumn> columns_;
+    std::vector<std::unique_ptr<KelpLib::DecodedField>> fields;
     int rows = 0;
 };
 

@@ -11,13 +11,15 @@ namespace CommonLib {
 class ILogger;
 }
 
+namespace KelpLib {
+struct ExportOutcome;
+}
+
 namespace ZrlApp {
 
-// The catalogue code of the row ("WriteFile Function Error!").
-inline constexpr std::int32_t writeFailureCode = -185;
-
-QString writeFailureText(const QString& path, const QString& reason);
 // Logs the row (when there is a log) and shows the box.
 void reportWriteFailure(QWidget* parent, CommonLib::ILogger* log, const std::string& path, const std::string& reason);
+// One box naming every file a document export could not write (which the export has logged).
+void reportExportFailures(QWidget* parent, const KelpLib::ExportOutcome& outcome);
 
 } // namespace ZrlApp

@@ -15,12 +15,14 @@ const char* const kUsage =
     "  list FILE [--view-flags N] [--filter EXPR]\n"
     "                                  print the message list (header line, one line per shown element);\n"
     "                                  with --filter, only the elements the display filter EXPR keeps\n"
-    "  export FILE OUT.csv [--decoded] [--pgn N]...\n"
+    "  export FILE OUT.csv [--decoded] [--pgn N]... [--filter EXPR]\n"
     "                                  raw CSV export: FILE's NMEA 2000 messages of the PGNs given\n"
     "                                  (all by default) to OUT.n2k.csv, its sentences to OUT.n183.csv;\n"
     "                                  with --decoded, one column per decoded field to\n"
     "                                  OUT.n2kdecoded.csv (of the PGNs given, else every PGN of FILE);\n"
-    "                                  prints the export's log lines\n"
+    "                                  prints the export's log lines; a file that cannot be written\n"
+    "                                  (named with the system's reason on standard error) or an\n"
+    "                                  OUT not ending in .csv makes it exit 1\n"
     "  details FILE LINE               the details of the element at LINE (the list's \"Line\"): its list,\n"
     "                                  title and fields tables, each as \"# name<TAB>title\", the column\n"
     "                                  ids, then one line of cells per row\n"
@@ -37,8 +39,8 @@ const char* const kUsage =
     "Cells are separated by a TAB. View flags: bit 0 hides the CAN frames of fast-packet transfers,\n"
     "bit 1 hides the messages reassembled from them (default 1). --json prints one JSON object per\n"
     "line with the header's keys. Times are ISO 8601 UTC.\n"
-    "Exit status: 0 success, 1 the file cannot be loaded or LINE is not an element (message on\n"
-    "standard error), 2 usage error.\n";
+    "Exit status: 0 success, 1 the file cannot be loaded, an export cannot write its file or LINE\n"
+    "is not an element (message on standard error), 2 usage error.\n";
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "log/ZRLDoc.h"
 #include "log/ZRLElement.h"
 #include "messages/N2KMsg.h"
+#include "n2k/PgnLookup.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,7 +27,7 @@ constexpr std::size_t outputBlock = 1u << 20;
 
 class LineWriter {
 public:
-    explicit LineWriter(std::ofstream& file) : file(file) { text.reserve(outputBlock + (outputBlock >> 2)); }
+    explicit LineWriter(std::ostream& file) : file(file) { text.reserve(outputBlock + (outputBlock >> 2)); }
     ~LineWriter() { flush(); }
 
     std::string& line() { return text; }
@@ -44,7 +45,7 @@ public:
     }
 
 private:
-    std::ofstream& file;
+    std::ostream& file;
     std::string text;
 };
 
@@ -73,24 +74,53 @@ void appendValue(std::string& row, const std::string& value)
 
 } // namespace
 
+namespace {
+
+// Row of a message's definition in the PGN table; one past the last row for none.
+std::size_t definitionRow(const N2KMsg& message)
+{
+    const StandardsLib::LibN2KPGN_s* definition = message.definition();
+    return definition != nullptr ? definition->index : StandardsLib::pgnTable().size();
+}
+
+// True when every message of the PGN is decoded by one and the same definition, so that the
+// first message met tells all.
+bool hasOneDefinition(std::uint32_t pgn)
+{
+    const auto own = StandardsLib::definitionsOf(pgn);
+    return own.empty() || (own.size() == 1 && StandardsLib::pgnTable()[own.front()].matchCount == 0);
+}
+
+} // namespace
+
 std::vector<ZRLDocExport::DecodedBlock> ZRLDocExport::decodedHeader(const std::vector<std::uint32_t>& pgns,
                                                                     std::string& header) const
 {
     std::vector<std::uint32_t> wanted(pgns);
     std::sort(wanted.begin(), wanted.end());
     wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+    // The scan may stop once every wanted PGN has been met, unless one of them can be decoded
+    // by several definitions: then every message is looked at.
+    const bool scanAll = !std::all_of(wanted.begin(), wanted.end(), hasOneDefinition);
 
-    std::vector<DecodedBlock> blocks;
+    std::vector<DecodedBlock> blocks(StandardsLib::pgnTable().size() + 1);
     std::vector<bool> recorded(wanted.size(), false);
+    std::size_t pgnsMet = 0;
     std::uint32_t columns = 0;
     N2KMsg message;
-    for (std::size_t line = 0; line < document.elementCount() && blocks.size() < wanted.size(); ++line) {
-        if (!document.element(ElementLine(line)).n2kMessage(message))
+    for (std::size_t line = 0; line < document.elementCount() && (scanAll || pgnsMet < wanted.size()); ++line) {
+        if (!kept(line) || !document.element(ElementLine(line)).n2kMessage(message))
             continue;
         const auto at = std::lower_bound(wanted.begin(), wanted.end(), message.pgnNumber());
-        if (at == wanted.end() || *at != message.pgnNumber() || recorded[std::size_t(at - wanted.begin())])
+        if (at == wanted.end() || *at != message.pgnNumber())
             continue;
-        recorded[std::size_t(at - wanted.begin())] = true;
+        if (!recorded[std::size_t(at - wanted.begin())]) {
+            recorded[std::size_t(at - wanted.begin())] = true;
+            ++pgnsMet;
+        }
+        DecodedBlock& block = blocks[definitionRow(message)];
+        if (block.met)
+            continue;
         const std::uint32_t count = message.fieldCount();
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::string name = message.fieldInfo(i)->name();
@@ -99,7 +129,8 @@ std::vector<ZRLDocExport::DecodedBlock> ZRLDocExport::decodedHeader(const std::v
                     header += c;
             header += ',';
         }
-        blocks.push_back({message.pgnNumber(), columns, pgnName ? pgnName(message.pgnNumber()) : std::string()});
+        block = {columns, pgnName ? pgnName(message.pgnNumber(), message.payload(), message.payloadLength()) : std::string(),
+                 true};
         columns += count;
     }
     return blocks;
@@ -107,35 +138,40 @@ std::vector<ZRLDocExport::DecodedBlock> ZRLDocExport::decodedHeader(const std::v
 
 void ZRLDocExport::exportDecoded(const std::vector<std::uint32_t>& pgns)
 {
-    const std::string name = base + ".n2kdecoded.csv";
-    // Binary, so that the CR LF line ends are written as they are.
-    std::ofstream file(name, std::ios::out | std::ios::trunc | std::ios::binary);
-    writtenFiles.push_back(name);
+    ExportFile file(base + ".n2kdecoded.csv");
+    writtenFiles.push_back(file.path());
+    writeDecodedLines(file, pgns);
+    finishFile(file);
+}
+
+void ZRLDocExport::writeDecodedLines(std::ostream& file, const std::vector<std::uint32_t>& pgns)
+{
     LineWriter out(file);
 
     std::string& row = out.line();
     row += decodedHeaderStart;
-    std::vector<DecodedBlock> blocks = decodedHeader(pgns, row);
+    const std::vector<DecodedBlock> blocks = decodedHeader(pgns, row);
     out.endLine();
-    // Looked up for every message: kept in PGN order.
-    std::sort(blocks.begin(), blocks.end(), [](const DecodedBlock& a, const DecodedBlock& b) { return a.pgn < b.pgn; });
+    std::vector<std::uint32_t> wanted(pgns);
+    std::sort(wanted.begin(), wanted.end());
 
     N2KMsg message;
     for (std::size_t line = 0; line < document.elementCount(); ++line) {
+        if (!kept(line))
+            continue;
         const ZRLElement& element = document.element(ElementLine(line));
         if (element.effectiveVariant() == VariantN183) {
             out.line() += sentenceLine;
             out.endLine();
             continue;
         }
-        if (blocks.empty() || !element.n2kMessage(message))
+        if (pgns.empty() || !element.n2kMessage(message))
             continue;
-        const auto block = std::lower_bound(blocks.begin(), blocks.end(), message.pgnNumber(),
-                                            [](const DecodedBlock& b, std::uint32_t pgn) { return b.pgn < pgn; });
-        if (block == blocks.end() || block->pgn != message.pgnNumber())
+        const DecodedBlock& block = blocks[definitionRow(message)];
+        if (!block.met || !std::binary_search(wanted.begin(), wanted.end(), message.pgnNumber()))
             continue;
-        appendN2kColumns(out.line(), element, line, message, block->name);
-        out.line().append(block->offset, ',');
+        appendN2kColumns(out.line(), element, line, message, block.name);
+        out.line().append(block.offset, ',');
         const std::uint32_t count = message.fieldCount();
         for (std::uint32_t i = 0; i < count; ++i)
             appendValue(out.line(), valueOf(*message.fieldInfo(i)));

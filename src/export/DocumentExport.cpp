@@ -10,36 +10,45 @@ namespace KelpLib {
 namespace {
 
 // The frame of both exports: the opening log line, the path's base, the exporter's run and
-// the closing log lines.
+// the closing log lines: "Exported to" for each file written, an error row naming the file
+// and the reason for each file that could not be written.
 template <typename Run>
-void exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path, Run run)
+ExportOutcome exportWith(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
+                         const ExportCondition& keeps, Run run)
 {
     logger.logCode(0, "Exporting %d messages", static_cast<int>(document.elementCount()));
-    std::vector<std::string> written;
+    ExportOutcome outcome;
     std::string base;
     if (ZRLDocExport::csvBase(path, base)) {
         ZRLDocExport exporter(document, base, exportPgnName);
+        exporter.setCondition(keeps);
         run(exporter);
-        written = exporter.getWrittenFiles();
+        outcome.written = exporter.getWrittenFiles();
+        outcome.failures = exporter.getFailures();
+    } else {
+        outcome.aborted = true;
     }
-    if (written.empty())
+    if (outcome.written.empty() && outcome.failures.empty())
         logger.logText("Export aborted");
-    for (const std::string& file : written)
+    for (const std::string& file : outcome.written)
         logger.logCode(0, "Exported to %s", file.c_str());
+    for (const ExportFailure& failure : outcome.failures)
+        logger.logCodeText(writeFailureCode, writeFailureText(failure.path, failure.reason));
+    return outcome;
 }
 
 } // namespace
 
-void exportCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
-               const std::vector<std::uint32_t>& pgns)
+ExportOutcome exportCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
+                        const std::vector<std::uint32_t>& pgns, const ExportCondition& keeps)
 {
-    exportWith(document, logger, path, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
+    return exportWith(document, logger, path, keeps, [&](ZRLDocExport& exporter) { exporter.exportRaw(pgns); });
 }
 
-void exportDecodedCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
-                      const std::vector<std::uint32_t>& pgns)
+ExportOutcome exportDecodedCsv(const ZRLDoc& document, CommonLib::ILogger& logger, const std::string& path,
+                               const std::vector<std::uint32_t>& pgns, const ExportCondition& keeps)
 {
-    exportWith(document, logger, path, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
+    return exportWith(document, logger, path, keeps, [&](ZRLDocExport& exporter) { exporter.exportDecoded(pgns); });
 }
 
 } // namespace KelpLib

@@ -80,7 +80,7 @@ const char* errorText(std::int32_t code)
 
 } // namespace
 
-std::ofstream& ZRLDocExport::mdtStream(std::uint32_t key)
+std::ostream& ZRLDocExport::mdtStream(std::uint32_t key)
 {
     return stream(key, "." + std::to_string(key) + ".mdt.csv", mdtHeader);
 }
@@ -163,7 +163,7 @@ void ZRLDocExport::exportMdt()
                 mdt.addDataBlock(block);
         }
     }
-    streams.clear();
+    closeStreams();
     mdt.removeObserver(this);
 }
 

@@ -5,7 +5,8 @@
 
 namespace KelpLib {
 
-// The name of a PGN as the exports write it: the database's name, or "Unknown PGN (%u)".
-std::string exportPgnName(std::uint32_t pgn);
+// The name of a message's PGN definition as the exports write it (the definition its payload
+// selects), or "Unknown PGN (%u)".
+std::string exportPgnName(std::uint32_t pgn, const std::uint8_t* data, std::uint32_t length);
 
 } // namespace KelpLib

@@ -38,14 +38,13 @@ ZRLDocExport::ZRLDocExport(const ZRLDoc& document, std::string base, PgnNameLook
 {
 }
 
-std::ofstream& ZRLDocExport::stream(std::uint32_t key, const std::string& suffix, const char* header)
+std::ostream& ZRLDocExport::stream(std::uint32_t key, const std::string& suffix, const char* header)
 {
     auto found = streams.find(key);
     if (found != streams.end())
         return *found->second;
     const std::string name = base + suffix;
-    // Binary, so that the CR LF line ends are written as they are.
-    auto file = std::make_unique<std::ofstream>(name, std::ios::out | std::ios::trunc | std::ios::binary);
+    auto file = std::make_unique<ExportFile>(name);
     writtenFiles.push_back(name);
     if (header)
         *file << header << lineEnd << std::flush;
@@ -99,7 +98,7 @@ void ZRLDocExport::writeN2kLine(const ZRLElement& element, std::size_t line, con
         message = N2KMsg_s{};
     if (!pgns.empty() && std::find(pgns.begin(), pgns.end(), message.pgn) == pgns.end())
         return;
-    const std::string name = pgnName ? pgnName(message.pgn) : std::string();
+    const std::string name = pgnName ? pgnName(message.pgn, message.data, message.length) : std::string();
     std::string text;
     appendN2kColumns(text, element, line, message, name);
     for (std::uint32_t i = 0; i < message.length; ++i) {
@@ -112,6 +111,8 @@ void ZRLDocExport::writeN2kLine(const ZRLElement& element, std::size_t line, con
 void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
 {
     for (std::size_t line = 0; line < document.elementCount(); ++line) {
+        if (!kept(line))
+            continue;
         const ZRLElement& element = document.element(ElementLine(line));
         if (isExportedN2kMessage(element)) {
             writeN2kLine(element, line, pgns);
@@ -121,9 +122,24 @@ void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
                                                       << std::flush;
         }
     }
-    streams.clear();
+    closeStreams();
     if (document.mdtCount() > 0)
         exportMdt();
+}
+
+void ZRLDocExport::finishFile(ExportFile& file)
+{
+    if (file.finish())
+        return;
+    failures.push_back({file.path(), file.failure()});
+    writtenFiles.erase(std::remove(writtenFiles.begin(), writtenFiles.end(), file.path()), writtenFiles.end());
+}
+
+void ZRLDocExport::closeStreams()
+{
+    for (auto& [key, file] : streams)
+        finishFile(*file);
+    streams.clear();
 }
 
 } // namespace KelpLib

@@ -5,7 +5,7 @@
 namespace KelpLib {
 
 PGNFilterGridAdaptor::PGNFilterGridAdaptor(std::shared_ptr<ZRLDocFilters> filters)
-    : Grid("PGN Filter"), table(std::make_shared<PgnFilterGridFields>(std::move(filters), StandardsLib::pgnNameText))
+    : Grid("PGN Filter"), table(std::make_shared<PgnFilterGridFields>(std::move(filters), [](std::uint32_t pgn) { return StandardsLib::pgnNameText(pgn); }))
 {
     addTable(table);
 }

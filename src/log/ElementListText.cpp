@@ -51,7 +51,9 @@ std::string elementListText(const ZRLElement& element, const ListColumn& column)
         return sentenceListText(element, column);
     if (isBem(element.effectiveVariant()))
         return bemListText(element, column);
-    if (element.effectiveVariant() == VariantN2k)
+    // A single CAN frame reads like a message: PGN, name, source, destination and priority
+    // from its CAN id, its eight data bytes as Data.
+    if (element.effectiveVariant() == VariantN2k || element.effectiveVariant() == VariantCanFrame)
         return n2kListText(element, column);
     KorvBuf bytes;
     bytes.wrap(element.data(), element.length());

@@ -85,7 +85,11 @@ void FastPacketAssembler::feedFrame(const ByteBuffer& frame, std::uint32_t pgn)
 
 void FastPacketAssembler::firstFrame(const std::uint8_t* b, std::uint32_t count, std::uint32_t key, std::uint32_t time)
 {
-    if (count < 2 || transferCount >= transfers.size() || findInProgress(key) != nullptr) {
+    if (Transfer* open = findInProgress(key)) {
+        open->state = State::Freed;
+        ++stats.restartedTransfers;
+    }
+    if (count < 2 || transferCount >= transfers.size()) {
         ++stats.droppedFirstFrames;
         return;
     }
@@ -123,9 +127,8 @@ void FastPacketAssembler::firstFrame(const std::uint8_t* b, std::uint32_t count,
     transfer = Transfer{};
     transfer.key = key;
     transfer.total = total;
-    transfer.missing = static_cast<std::uint8_t>(total / laterFrameData);
-    transfer.frameBound = static_cast<std::uint8_t>(transfer.missing + 1);
-    transfer.state = transfer.missing == 0 ? State::Complete : State::InProgress;
+    transfer.frameBound = static_cast<std::uint8_t>(total / laterFrameData + 1);
+    transfer.state = transfer.frameBound == 1 ? State::Complete : State::InProgress;
     transfer.start = start;
     transfer.occupied = occupied;
     transfer.recordLength = recordLength;
@@ -140,17 +143,16 @@ void FastPacketAssembler::laterFrame(const std::uint8_t* b, std::uint32_t count,
         ++stats.unknownTransferFrames;
         return;
     }
+    if (number != transfer->nextFrame) {
+        transfer->state = State::Freed;
+        ++stats.abandonedTransfers;
+        return;
+    }
     const std::uint32_t offset = laterFrameData * number - 1;
-    if (offset < transfer->total) {
-        const std::uint32_t copied = std::min<std::uint32_t>({laterFrameData, count - 1, transfer->total - offset});
-        std::memcpy(pool.data() + transfer->start + headerSize + offset, b + frameDataAt + 1, copied);
-    }
-    if (number < transfer->frameBound) {
-        if (transfer->missing > 0 && --transfer->missing == 0)
-            transfer->state = State::Complete;
-    } else {
-        ++stats.surplusFrames;
-    }
+    const std::uint32_t copied = std::min<std::uint32_t>({laterFrameData, count - 1, transfer->total - offset});
+    std::memcpy(pool.data() + transfer->start + headerSize + offset, b + frameDataAt + 1, copied);
+    if (++transfer->nextFrame == transfer->frameBound)
+        transfer->state = State::Complete;
 }
 
 bool FastPacketAssembler::takeComplete(ByteBuffer& message)

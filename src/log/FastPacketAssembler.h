@@ -8,14 +8,18 @@
 namespace KelpLib {
 
 // Joins the CAN frames of NMEA 2000 fast-packet transfers (BST 0x95 messages) into whole
-// messages in the BST 0xD0 layout. All records live in one ring pool and the transfer table
-// has a fixed size: nothing is allocated per frame.
+// messages in the BST 0xD0 layout. A transfer takes its frames in counter order only: a first
+// frame for a transfer already open restarts it, and a frame whose counter is not the next one
+// abandons the transfer, so a message is only ever made of bytes its own frames supplied. All
+// records live in one ring pool and the transfer table has a fixed size: nothing is allocated
+// per frame.
 class FastPacketAssembler {
 public:
     struct Statistics {
         std::uint32_t droppedFirstFrames = 0;
         std::uint32_t unknownTransferFrames = 0;
-        std::uint32_t surplusFrames = 0;
+        std::uint32_t restartedTransfers = 0; // a first frame came for a transfer still open
+        std::uint32_t abandonedTransfers = 0; // a frame came out of counter order (one was lost)
         std::uint32_t mostTransfers = 0;
     };
 
@@ -34,8 +38,8 @@ private:
     struct Transfer {
         std::uint32_t key = 0;
         std::uint16_t total = 0;
-        std::uint8_t frameBound = 0;
-        std::uint8_t missing = 0;
+        std::uint8_t nextFrame = 1; // the counter the next frame must carry
+        std::uint8_t frameBound = 0; // one past the last frame's counter
         State state = State::InProgress;
         std::uint32_t start = 0;    // record offset in the pool
         std::uint32_t occupied = 0; // pool bytes taken, bookkeeping included

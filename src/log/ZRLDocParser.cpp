@@ -162,6 +162,11 @@ void ZRLDocParser::parse()
         document.logger()->logCode(1,
             "ZRL file \"%s\" read, there were %llu timestamp conflicts found. Possible reason - two time sources on system",
             document.fileName().c_str(), static_cast<unsigned long long>(timestampConflicts));
+    const FastPacketAssembler::Statistics& transfers = assembler.statistics();
+    if (transfers.abandonedTransfers != 0 || transfers.restartedTransfers != 0)
+        document.logger()->logCode(1,
+            "ZRL file \"%s\" read, %u fast-packet transfers abandoned (a frame missing or out of order), %u restarted by a new first frame",
+            document.fileName().c_str(), transfers.abandonedTransfers, transfers.restartedTransfers);
 }
 
 ZRLElement& ZRLDocParser::append(const MsgVariantInfo& variant, const std::uint8_t* bytes, std::uint32_t length)

@@ -6,6 +6,7 @@
 #include "messages/KorvBuf.h"
 #include "messages/N2KHeader.h"
 #include "n2k/LibN2K.h"
+#include "n2k/PgnLookup.h"
 #include "n2k/PgnName.h"
 #include "n2k/N2KFieldWalk.h"
 
@@ -84,12 +85,12 @@ void N2KMsg::buildFields() const
     if (fieldsBuilt)
         return;
     fieldsBuilt = true;
-    pgnDefinition = StandardsLib::theLibN2K().findPgn(pgn);
-    fields.clear();
-    fields.reserve(fieldListReserve);
     payloadView.pgn = pgn;
     payloadView.length = length;
     payloadView.data = data;
+    pgnDefinition = StandardsLib::definitionFor(payloadView);
+    fields.clear();
+    fields.reserve(fieldListReserve);
     if (pgnDefinition && isValid)
         StandardsLib::buildFieldList(payloadView, pgnDefinition, fields);
 }
@@ -157,7 +158,9 @@ std::string N2KMsg::listText(const N2KMsg_s& message, const ListColumn& column)
     switch (column.id) {
     // The Name column names the PGN: the PGN and its hex form are in the PGN column and the
     // title already, and a list column called Name that repeated them told the reader nothing.
-    case ListColumnName: return StandardsLib::pgnNameText(message.pgn);
+    case ListColumnName:
+        return StandardsLib::pgnNameText(StandardsLib::N2KPayload{
+            message.pgn, message.length <= maxPayload ? message.length : maxPayload, message.data});
     case ListColumnSize: return byteText(message.length, false);
     case ListColumnData: return payloadText(message, true, false);
     case ListColumnPgn: return pgnText(message.pgn, false);

@@ -1,5 +1,10 @@
 #include "n2k/DecimalValue.h"
 
+#include "n2k/FieldSentinel.h"
+
+#include <algorithm>
+#include <climits>
+
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +14,9 @@ namespace StandardsLib {
 namespace {
 
 constexpr int maxDecadeStep = static_cast<int>(powersOfTen.size()) - 1;
+// A resolution whose multiples have no short exact decimal form is shown to its first
+// significant digit, and to at least this many decimals.
+constexpr int maxRoundedDecimals = 8;
 
 // Truncating division of a magnitude rounded half away from zero: the remainder decides.
 std::uint64_t roundedDivide(std::uint64_t magnitude, std::uint64_t divisor)
@@ -28,20 +36,6 @@ std::int64_t signedDivideRounded(std::int64_t v, std::int64_t divisor)
 {
     std::uint64_t q = roundedDivide(magnitudeOf(v), static_cast<std::uint64_t>(divisor));
     return v < 0 ? -static_cast<std::int64_t>(q) : static_cast<std::int64_t>(q);
-}
-
-// A rescale of a plain magnitude; false when it does not fit.
-bool rescaleMagnitude(std::uint64_t& magnitude, int fromExponent, int toExponent)
-{
-    int step = std::abs(fromExponent - toExponent);
-    if (step > maxDecadeStep)
-        return false;
-    std::uint64_t power = static_cast<std::uint64_t>(powersOfTen[step]);
-    if (toExponent > fromExponent) {
-        magnitude = roundedDivide(magnitude, power);
-        return true;
-    }
-    return !__builtin_mul_overflow(magnitude, power, &magnitude);
 }
 
 } // namespace
@@ -104,37 +98,69 @@ void subtractConstant(DecimalValue& value, std::int64_t constant, int constantEx
 
 const char* statusText(const DecimalValue& value)
 {
-    return fieldStatusText(value.multiplier == 0 ? StatusMultiplierZero : value.status);
+    return sentinelText(value.multiplier == 0 ? StatusMultiplierZero : value.status);
+}
+
+int resolutionDecimals(std::int8_t multiplier, std::int8_t exponent)
+{
+    const int own = exponent < 0 ? -exponent : 0;
+    if (multiplier > -2)
+        return own;
+    int divisor = -multiplier;
+    int twos = 0;
+    int fives = 0;
+    while (divisor % 2 == 0) {
+        divisor /= 2;
+        ++twos;
+    }
+    while (divisor % 5 == 0) {
+        divisor /= 5;
+        ++fives;
+    }
+    int leading = -exponent;
+    for (std::int64_t power = 1; power < -multiplier; power *= 10)
+        ++leading;
+    const int exact = divisor == 1 ? -exponent + std::max(twos, fives) : INT_MAX;
+    return std::max(0, std::min(exact, std::max(maxRoundedDecimals, leading)));
 }
 
 std::string numberText(const DecimalValue& value, int decimals)
 {
     if (!value.renderable())
         return statusText(value);
-    // The sign is set aside and the magnitude is worked on: rounding and the multiplier's
-    // truncating division are symmetric, and the most negative mantissa stays representable.
-    bool negative = value.mantissa < 0;
-    std::uint64_t magnitude = magnitudeOf(value.mantissa);
-    int exponent = value.exponent;
-    if (decimals >= 0) {
-        if (!rescaleMagnitude(magnitude, exponent, -decimals))
-            return fieldStatusText(StatusOverflow);
-        exponent = -decimals;
-    }
-    if (value.multiplier >= 2) {
-        if (__builtin_mul_overflow(magnitude, static_cast<std::uint64_t>(value.multiplier), &magnitude))
-            return fieldStatusText(StatusOverflow);
-    } else if (value.multiplier <= -2) {
-        magnitude /= static_cast<std::uint64_t>(-value.multiplier);
-    }
+    // The sign is set aside and the magnitude is worked on: the result is the magnitude times
+    // the multiplier times 10^(exponent + decimals), one quotient rounded once.
+    const bool ownResolution = decimals < 0;
+    if (ownResolution)
+        decimals = resolutionDecimals(value.multiplier, value.exponent);
+    const bool negative = value.mantissa < 0;
+    unsigned __int128 numerator = magnitudeOf(value.mantissa);
+    unsigned __int128 denominator = 1;
+    if (value.multiplier >= 2)
+        numerator *= static_cast<unsigned>(value.multiplier);
+    else if (value.multiplier <= -2)
+        denominator = static_cast<unsigned>(-value.multiplier);
+    const int shift = value.exponent + decimals;
+    if (std::abs(shift) > maxDecadeStep)
+        return fieldStatusText(StatusOverflow);
+    if (shift > 0)
+        numerator *= static_cast<std::uint64_t>(powersOfTen[shift]);
+    else
+        denominator *= static_cast<std::uint64_t>(powersOfTen[-shift]);
+    unsigned __int128 quotient = numerator / denominator;
+    const unsigned __int128 twiceRemainder = (numerator % denominator) * 2;
+    // Halfway at the value's own resolution goes to the even digit; asked-for decimals round
+    // half away from zero.
+    if (twiceRemainder > denominator || (twiceRemainder == denominator && (!ownResolution || (quotient & 1) != 0)))
+        ++quotient;
+    if (quotient > UINT64_MAX)
+        return fieldStatusText(StatusOverflow);
 
     char digits[32];
-    int count = std::snprintf(digits, sizeof digits, "%" PRIu64, magnitude);
+    int count = std::snprintf(digits, sizeof digits, "%" PRIu64, static_cast<std::uint64_t>(quotient));
     std::string text(digits, static_cast<std::size_t>(count));
-    if (exponent > 0) {
-        text.append(static_cast<std::size_t>(exponent), '0');
-    } else if (exponent < 0) {
-        std::size_t fraction = static_cast<std::size_t>(-exponent);
+    if (decimals > 0) {
+        const auto fraction = static_cast<std::size_t>(decimals);
         if (text.size() <= fraction)
             text.insert(0, fraction + 1 - text.size(), '0');
         text.insert(text.size() - fraction, 1, '.');

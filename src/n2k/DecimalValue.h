@@ -9,7 +9,7 @@
 namespace StandardsLib {
 
 // A scaled integer: mantissa x multiplier x 10^exponent. A multiplier k >= 2 multiplies by k,
-// k <= -2 divides by -k (truncating), 0 marks the value as unusable, 1 has no effect.
+// k <= -2 divides by -k, 0 marks the value as unusable, 1 has no effect.
 struct DecimalValue {
     std::int64_t mantissa = 0;
     std::int8_t exponent = 0;
@@ -56,8 +56,13 @@ void subtractConstant(DecimalValue& value, std::int64_t constant, int constantEx
 // The fixed text of the value's status ("Multipler set to zero" whenever the multiplier is 0).
 const char* statusText(const DecimalValue& value);
 
-// The value in decimal with `decimals` digits after the point (-1: the value's own exponent),
-// or the status text when the value is not renderable.
+// The decimals that show a resolution of multiplier x 10^exponent: all of them where every
+// multiple has a short exact decimal form (0.25 -> 2), else down to the resolution's first
+// significant digit and at least 8 (1/32 x 10^-6 -> 8).
+int resolutionDecimals(std::int8_t multiplier, std::int8_t exponent);
+
+// The value in decimal with `decimals` digits after the point (-1: the decimals of the value's
+// own resolution), rounded, never truncated; the status text when the value is not renderable.
 std::string numberText(const DecimalValue& value, int decimals);
 
 } // namespace StandardsLib

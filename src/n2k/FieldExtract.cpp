@@ -1,5 +1,7 @@
 #include "n2k/FieldExtract.h"
 
+#include "n2k/FieldSentinel.h"
+
 namespace StandardsLib {
 
 namespace {
@@ -36,7 +38,8 @@ std::uint64_t rawLittleEndian(const N2KPayload& payload, std::uint32_t byteOffse
     return raw;
 }
 
-DecimalValue extractBits(const N2KPayload& payload, std::uint32_t bitOffset, std::uint32_t widthBits, bool check)
+DecimalValue extractBits(const N2KPayload& payload, std::uint32_t bitOffset, std::uint32_t widthBits, bool check,
+                         bool isSigned)
 {
     DecimalValue value;
     if (widthBits > maxBitWidth || !bitsInPayload(payload, bitOffset, widthBits)) {
@@ -47,14 +50,13 @@ DecimalValue extractBits(const N2KPayload& payload, std::uint32_t bitOffset, std
     std::uint32_t byteCount = (shift + 7 + widthBits) / 8;
     std::uint64_t raw = rawLittleEndian(payload, bitOffset / 8, byteCount);
     std::uint64_t bits = (raw >> shift) & lowBitsMask(widthBits);
-    value.mantissa = static_cast<std::int64_t>(bits);
-    if (check) {
-        std::uint64_t allOnes = lowBitsMask(widthBits);
-        if (bits == allOnes)
-            value.status = StatusDataNotAvailable;
-        else if (bits == allOnes - 1)
-            value.status = StatusOutOfRange;
+    if (check)
+        value.status = sentinelStatus(bits, widthBits, isSigned);
+    if (isSigned && widthBits != 0) {
+        const std::uint64_t signBit = 1ULL << (widthBits - 1);
+        bits = (bits ^ signBit) - signBit;
     }
+    value.mantissa = static_cast<std::int64_t>(bits);
     return value;
 }
 
@@ -68,23 +70,13 @@ DecimalValue extractBytes(const N2KPayload& payload, std::uint32_t bitOffset, st
     }
     std::uint64_t raw = rawLittleEndian(payload, bitOffset / 8, byteCount);
     std::uint32_t bits = byteCount * 8;
-    std::uint64_t top;
+    value.status = sentinelStatus(raw, bits, isSigned);
     if (isSigned) {
-        top = lowBitsMask(bits - 1);
         // Sign extension: the field's top bit is copied into every bit above it.
         std::uint64_t signBit = 1ULL << (bits - 1);
         raw = (raw ^ signBit) - signBit;
-        value.mantissa = static_cast<std::int64_t>(raw);
-    } else {
-        top = lowBitsMask(bits);
-        value.mantissa = static_cast<std::int64_t>(raw);
     }
-    if (raw == top)
-        value.status = StatusDataNotAvailable;
-    else if (raw == top - 1)
-        value.status = StatusOutOfRange;
-    else if (raw == top - 2)
-        value.status = StatusReserved;
+    value.mantissa = static_cast<std::int64_t>(raw);
     if (!isSigned && raw > static_cast<std::uint64_t>(INT64_MAX) && value.status < StatusInvalid)
         value.status = StatusOverflow;
     return value;

@@ -13,14 +13,16 @@ bool bitsInPayload(const N2KPayload& payload, std::uint32_t bitOffset, std::uint
 // True when the `byteCount` bytes from the byte holding `bitOffset` lie wholly inside the payload.
 bool bytesInPayload(const N2KPayload& payload, std::uint32_t bitOffset, std::uint32_t byteCount);
 
-// A bit field of up to 56 bits, unscaled (exponent 0, multiplier 1). With `check`, all ones
-// reads "Data not available" and one less "Out of range". A field that does not lie wholly
-// inside the payload (or is wider than 56 bits) reads "Data not available".
-DecimalValue extractBits(const N2KPayload& payload, std::uint32_t bitOffset, std::uint32_t widthBits, bool check);
+// A bit field of up to 56 bits, unscaled (exponent 0, multiplier 1), sign-extended when
+// `isSigned`. With `check`, the reserved top values read as their status (see FieldSentinel.h).
+// A field that does not lie wholly inside the payload (or is wider than 56 bits) reads
+// "Data not available".
+DecimalValue extractBits(const N2KPayload& payload, std::uint32_t bitOffset, std::uint32_t widthBits, bool check,
+                         bool isSigned = false);
 
 // A little-endian integer of widthBits / 8 bytes (up to 8) from the byte holding `bitOffset`,
-// sign-extended when `isSigned`. The top value reads "Data not available", one less
-// "Out of range", two less "RESERVED". The resolution is the caller's to attach. Fields cut
+// sign-extended when `isSigned`. The reserved top values read as their status (see
+// FieldSentinel.h). The resolution is the caller's to attach. Fields cut
 // by the payload's end read "Data not available"; unsigned 64-bit values beyond the
 // mantissa's range read "Overflow Error".
 DecimalValue extractBytes(const N2KPayload& payload, std::uint32_t bitOffset, std::uint32_t widthBits, bool isSigned);

@@ -101,13 +101,52 @@ std::string dscAddressText(const std::uint8_t* bytes, std::size_t count)
     return text;
 }
 
-std::string asciiText(const std::uint8_t* bytes, std::size_t count)
+namespace {
+
+bool endsText(std::uint32_t c) { return c == 0x00 || c == 0xFF || c == 0xFFFF; }
+
+// Appends one character; control characters read as a space.
+void appendClean(std::string& text, std::uint32_t c)
+{
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+        text.push_back(' ');
+    else if (c > 0xFF)
+        text.push_back('?');
+    else
+        text.push_back(static_cast<char>(c));
+}
+
+void trimPadding(std::string& text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '@'))
+        text.pop_back();
+}
+
+} // namespace
+
+std::string cleanText(const std::uint8_t* bytes, std::size_t count)
 {
     std::string text;
     if (bytes == nullptr)
         return text;
-    for (std::size_t i = 0; i < count && bytes[i] < 0x80; ++i)
-        text.push_back(static_cast<char>(bytes[i]));
+    for (std::size_t i = 0; i < count && !endsText(bytes[i]); ++i)
+        appendClean(text, bytes[i]);
+    trimPadding(text);
+    return text;
+}
+
+std::string cleanUtf16Text(const std::uint8_t* bytes, std::size_t count)
+{
+    std::string text;
+    if (bytes == nullptr)
+        return text;
+    for (std::size_t i = 0; i + 1 < count; i += 2) {
+        const std::uint32_t c = bytes[i] | (std::uint32_t(bytes[i + 1]) << 8);
+        if (c == 0x0000 || c == 0xFFFF)
+            break;
+        appendClean(text, c);
+    }
+    trimPadding(text);
     return text;
 }
 

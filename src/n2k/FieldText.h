@@ -22,8 +22,13 @@ std::string timeOfDayText(const DecimalValue& value);
 // A DSC address of exactly five bytes, each below 100 giving two decimal digits.
 std::string dscAddressText(const std::uint8_t* bytes, std::size_t count);
 
-// The bytes up to the first one of 0x80 or above, as characters.
-std::string asciiText(const std::uint8_t* bytes, std::size_t count);
+// A text field's characters (ISO 8859-1): the text ends at the first NUL or 0xFF fill byte,
+// trailing padding spaces and '@' (AIS) are dropped, and control characters never reach the
+// text (each reads as a space, later trimmed when trailing).
+std::string cleanText(const std::uint8_t* bytes, std::size_t count);
+
+// A UTF-16LE text made clean the same way; characters beyond ISO 8859-1 read '?'.
+std::string cleanUtf16Text(const std::uint8_t* bytes, std::size_t count);
 
 // `width` binary digits of `value` (at most 64), most significant first.
 std::string binaryDigitsText(std::uint64_t value, std::uint32_t width);

@@ -29,8 +29,7 @@ std::string LibN2K_impl::deviceFunctionName(std::uint8_t deviceClass, std::uint8
 
 const LibN2KPGN_s* LibN2K_impl::findPgn(std::uint32_t pgn) const
 {
-    const std::uint8_t row = pgnRow(pgn);
-    return row < pgnCount() ? &pgnTable()[row] : nullptr;
+    return defaultDefinition(pgn);
 }
 
 const LibN2KPGN_s* LibN2K_impl::pgnAt(std::uint32_t index) const
@@ -51,9 +50,9 @@ LibN2KPGN::LibN2KPGN(std::uint32_t pgn) : LibN2KPGN() { setPgn(pgn); }
 bool LibN2KPGN::setPgn(std::uint32_t pgn)
 {
     m_pgn = pgn;
-    const std::uint8_t row = pgnRow(pgn);
-    m_index = row < pgnTable().size() ? row : 0;
-    m_definition = &pgnTable()[m_index];
+    const LibN2KPGN_s* found = defaultDefinition(pgn);
+    m_definition = found != nullptr ? found : &pgnTable()[0];
+    m_index = m_definition->index;
     m_bound = 1;
     return true;
 }

@@ -19,7 +19,7 @@ public:
     virtual std::string deviceClassName(std::uint8_t deviceClass, std::uint16_t databaseVersion) const = 0;
     virtual std::string deviceFunctionName(std::uint8_t deviceClass, std::uint8_t function,
                                            std::uint16_t databaseVersion) const = 0;
-    // The definition covering the PGN, or null.
+    // The PGN's definition when no payload selects one (see defaultDefinition), or null.
     virtual const LibN2KPGN_s* findPgn(std::uint32_t pgn) const = 0;
     // Row `index`; the first row when index is not below pgnCount().
     virtual const LibN2KPGN_s* pgnAt(std::uint32_t index) const = 0;
@@ -52,7 +52,7 @@ public:
 
     std::uint32_t pgn() const { return m_pgn; }
     bool bound() const { return m_bound != 0; }
-    std::uint8_t index() const { return m_index; }
+    std::uint32_t index() const { return m_index; }
     const char* name() const { return m_definition->name; }
     bool isSingleFrame() const { return (m_definition->transport & 0x08) != 0; }
     const LibN2KPGN_s& definition() const { return *m_definition; }
@@ -61,7 +61,7 @@ private:
     const LibN2KPGN_s* m_definition;
     std::uint8_t m_bound = 0;
     std::uint32_t m_pgn = 0;
-    std::uint8_t m_index = 0;
+    std::uint32_t m_index = 0;
 };
 
 } // namespace StandardsLib

@@ -11,7 +11,9 @@ namespace StandardsLib {
 
 struct LibN2KField_s;
 
-// One PGN definition. The rows are sorted by ascending pgn: the range lookup depends on it.
+// One PGN definition. The standard rows come first, sorted by ascending pgn (the range lookup
+// depends on it); the further definitions of the reference follow, found through the
+// definition index.
 struct LibN2KPGN_s {
     std::uint32_t pgn;
     std::uint8_t timing;       // bits 6-7: PGN mask class; bits 0-4: transmission class (data only)
@@ -25,17 +27,48 @@ struct LibN2KPGN_s {
     std::uint32_t firstFieldIndex;
     const char* name;
     const char* description;
+    std::uint16_t firstMatch; // the row's match fields: matchTable()[firstMatch, +matchCount)
+    std::uint8_t matchCount;
+    std::uint8_t standard; // 1: a standard row, used when no definition of its PGN matches
+};
+
+// The field types of the definitions; the renderer and the field walk dispatch on them.
+enum LibN2KFieldKind : std::uint8_t {
+    fieldNumber,
+    fieldLookup,
+    fieldBitLookup,
+    fieldIndirectLookup, // named by this value and that of the field `lookupField`
+    fieldReserved,
+    fieldSpare,
+    fieldBinary,
+    fieldFixedText,
+    fieldZeroEndedText, // length byte, characters, zero byte
+    fieldCodedText,     // length byte, encoding byte, characters
+    fieldMmsi,
+    fieldDate,
+    fieldTime,
+    fieldDuration,
+    fieldFloat,
+    fieldPgn,
+    fieldIsoName,
+    fieldDecimal,
+    fieldIndex,     // a field number of the PGN a preceding PGN field names
+    fieldVariable,  // a value typed as that field
+    fieldKey,       // a key whose lookup names the following value's type
+    fieldKeyLength, // the following value's length in bytes
+    fieldKeyValue,  // a value typed by the preceding key
 };
 
 // One field definition; all PGNs share one contiguous array of them.
 struct LibN2KField_s {
     std::uint8_t number; // counts from 0 in row order within the PGN
-    std::uint8_t zero0;
+    LibN2KFieldKind kind;
     std::uint16_t bits;      // width as defined, 65535 for variable
     std::uint16_t bitOffset; // nominal position, 65535 where not fixed
     std::uint16_t ddIndex;   // data-dictionary row
     std::uint8_t countField; // first field of a repeating block: number of its count field, else 255
-    std::uint8_t zero1[3];
+    std::uint8_t lookupField; // an indirect lookup's other field, else 255
+    std::uint8_t isSigned;
     std::uint32_t blockSize;    // first field of a repeating block: fields in the block, else 0
     std::uint32_t runtimeSized; // 1 where the size depends on a requested PGN
     std::uint32_t pgn;
@@ -97,13 +130,36 @@ enum LibN2KDataType : std::uint32_t {
     dataTypeInt8 = 9,
     dataTypeUint24 = 16,
     dataTypeUint64 = 19,
+    dataTypeSignedBits = 20,
 };
 
-// One text of one value of an enumerated entry.
+// One field value that selects a definition: the bits at bitOffset must hold `value`.
+struct LibN2KMatch_s {
+    std::uint16_t bitOffset;
+    std::uint16_t bits;
+    std::uint32_t value;
+};
+
+// The definitions of one PGN: definitionOrderTable()[first, +count) are their rows, in the
+// order they are tried.
+struct LibN2KPgnDefinitions_s {
+    std::uint32_t pgn;
+    std::uint16_t first;
+    std::uint16_t count;
+};
+
+// The value a key of a key/value pair selects: its field row (name, type, width).
+struct LibN2KKeyType_s {
+    std::uint16_t ddNumber; // the key field's dictionary number
+    std::uint32_t key;
+    const LibN2KField_s* field;
+};
+
+// One text of one value of an enumerated entry (a bit lookup's: of one bit number; an
+// indirect lookup's: other value x 256 + this value).
 struct LibN2KEnum_s {
     std::uint16_t ddNumber;
-    std::uint8_t value;
-    std::uint8_t zero;
+    std::uint32_t value;
     const char* symbol;
     const char* heading;
     const char* text;
@@ -157,6 +213,10 @@ constexpr std::uint32_t second = 23;
 
 std::span<const LibN2KPGN_s> pgnTable();
 std::span<const LibN2KField_s> fieldTable();
+std::span<const LibN2KMatch_s> matchTable();
+std::span<const LibN2KPgnDefinitions_s> definitionIndexTable();
+std::span<const std::uint16_t> definitionOrderTable();
+std::span<const LibN2KKeyType_s> keyTypeTable(); // sorted by (ddNumber, key)
 std::span<const LibN2KDD_s> dataDictionary();
 std::span<const LibN2KType_s> dataTypeTable();
 std::span<const LibN2KEnum_s> enumTable();

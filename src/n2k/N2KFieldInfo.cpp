@@ -4,6 +4,7 @@
 #include "common/ByteFormat.h"
 #include "n2k/DecimalValue.h"
 #include "n2k/FieldExtract.h"
+#include "n2k/FieldSentinel.h"
 #include "n2k/FieldText.h"
 #include "n2k/NetworkNames.h"
 #include "n2k/PgnLookup.h"
@@ -13,6 +14,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 
 namespace StandardsLib {
@@ -22,7 +24,10 @@ namespace {
 constexpr const char* degreeSign = "\xB0";
 constexpr std::uint32_t pgnAisMultiSlot = 129812;
 
-bool isBitType(std::uint32_t type) { return type == dataTypeBit || type == dataTypeBit0; }
+bool isBitType(std::uint32_t type)
+{
+    return type == dataTypeBit || type == dataTypeBit0 || type == dataTypeSignedBits;
+}
 bool isByteType(std::uint32_t type) { return type >= dataTypeInt8 && type <= dataTypeUint64; }
 
 bool isSignedType(std::uint32_t type)
@@ -45,15 +50,19 @@ bool startsWith(const char* text, const char* prefix) { return std::strncmp(text
 
 bool isVoyageDistance(const LibN2KDD_s& dd) { return std::strcmp(dd.name, "Distance, voyage") == 0; }
 
-// The time renderer reads the mantissa in seconds at its exponent; a multiplier (minutes held
-// as 60 s steps, for example) is folded into the mantissa first so durations read right.
+// The time and conversion renderers read a plain mantissa at its exponent: a multiplier
+// (minutes held as 60 s steps, quarter steps) is folded in first, a division at enough
+// decimals to keep the value exact, or rounded.
 DecimalValue withMultiplierApplied(DecimalValue value)
 {
-    if (value.multiplier >= 2)
-        value.mantissa *= value.multiplier;
-    else if (value.multiplier <= -2)
-        value.mantissa /= -value.multiplier;
+    const std::int8_t multiplier = value.multiplier;
+    if (multiplier <= -2)
+        rescale(value, std::min<int>(value.exponent, -resolutionDecimals(multiplier, value.exponent)));
     value.multiplier = 1;
+    if (multiplier >= 2)
+        ratioScale(value, multiplier, 1);
+    else if (multiplier <= -2)
+        ratioScale(value, 1, -multiplier);
     return value;
 }
 
@@ -62,16 +71,37 @@ std::string defaultText(const DecimalValue& value, const LibN2KDD_s& dd, bool un
     std::string text = numberText(value, -1);
     if (unitsShown && dd.unitName[0] != '\0')
         text += std::string(" ") + dd.unitName;
-    if (value.mantissa >= 0 && value.mantissa <= 255)
+    if (value.mantissa >= 0 && value.mantissa <= UINT32_MAX)
         if (const LibN2KEnum_s* row = enumText(static_cast<std::uint16_t>(dd.ddNumber),
-                                               static_cast<std::uint8_t>(value.mantissa)))
+                                               static_cast<std::uint32_t>(value.mantissa)))
             text += std::string(" (") + row->text + ")";
     return text;
 }
 
+// A converted value: the conversion runs at three more decimals than the text shows, so the
+// text is rounded once; it shows at least `decimals` and as many as the converted resolution needs.
+std::string convertedText(DecimalValue value, std::int64_t mul, std::int64_t div, int decimals)
+{
+    const int own = resolutionDecimals(value.multiplier, value.exponent);
+    double step = std::pow(10.0, value.exponent) * static_cast<double>(mul) / static_cast<double>(div);
+    if (value.multiplier >= 2)
+        step *= value.multiplier;
+    else if (value.multiplier <= -2)
+        step /= -value.multiplier;
+    int shown = decimals;
+    while (shown < own + 3 && step * std::pow(10.0, shown) < 1.0)
+        ++shown;
+    value = withMultiplierApplied(value);
+    rescale(value, std::min<int>(value.exponent, -shown - 3));
+    ratioScale(value, mul, div);
+    return numberText(value, shown);
+}
+
 std::string renderByUnit(DecimalValue value, const LibN2KDD_s& dd, bool unitsShown, bool converted)
 {
-    if (value.status >= StatusInvalid || value.multiplier == 0)
+    if (value.status != StatusValid && value.status != StatusDerived)
+        return statusText(value);
+    if (value.multiplier == 0)
         return statusText(value);
     switch (dd.unitCode) {
     case UnitCode::degree:
@@ -87,27 +117,25 @@ std::string renderByUnit(DecimalValue value, const LibN2KDD_s& dd, bool unitsSho
     case UnitCode::kelvin:
         if (!converted)
             return defaultText(value, dd, unitsShown);
+        value = withMultiplierApplied(value);
+        rescale(value, std::min<int>(value.exponent, -2));
         subtractConstant(value, 27315, -2);
-        return numberText(value, 2);
+        return numberText(value, std::max(2, resolutionDecimals(1, value.exponent)));
     case UnitCode::metre:
         if (!converted)
             return defaultText(value, dd, unitsShown);
         if (!isVoyageDistance(dd))
             return {};
         value.exponent = static_cast<std::int8_t>(value.exponent - 3);
-        ratioScale(value, 1000, 1852);
-        return numberText(value, 3);
+        return convertedText(value, 1000, 1852, 3);
     case UnitCode::metrePerSecond:
         if (!converted)
             return defaultText(value, dd, unitsShown);
-        ratioScale(value, 900, 463);
-        return numberText(value, 2);
+        return convertedText(value, 900, 463, 2);
     case UnitCode::pascal:
         if (!converted)
             return defaultText(value, dd, unitsShown);
-        rescale(value, -3);
-        ratioScale(value, 10, 68947);
-        return numberText(value, 2);
+        return convertedText(value, 10, 68947, 2);
     case UnitCode::radian:
     case UnitCode::radianPerSecond:
         if (!converted) {
@@ -116,8 +144,7 @@ std::string renderByUnit(DecimalValue value, const LibN2KDD_s& dd, bool unitsSho
                 text += std::string(" ") + dd.unitNamePlural;
             return text;
         } else {
-            ratioScale(value, 4068, 71);
-            std::string text = numberText(value, 3);
+            std::string text = convertedText(value, 4068, 71, 3);
             if (unitsShown)
                 text += " Degrees";
             return text;
@@ -147,9 +174,9 @@ std::string float32Text(const N2KPayload& payload, std::uint32_t bitOffset, cons
 } // namespace
 
 N2KFieldInfo::N2KFieldInfo(const N2KPayload* message, std::uint32_t ordinal, std::uint32_t bitOffset,
-                           const LibN2KField_s& field)
+                           const LibN2KField_s& field, std::uint32_t width)
     : m_message(message), m_ordinal(ordinal), m_bitOffset(bitOffset), m_field(&field),
-      m_dd(dataDictionaryEntry(field))
+      m_dd(dataDictionaryEntry(field)), m_width(width)
 {
 }
 
@@ -159,6 +186,8 @@ std::string N2KFieldInfo::name() const { return m_field->name; }
 
 std::uint32_t N2KFieldInfo::bitLength() const
 {
+    if (m_width != 0)
+        return m_width;
     switch (m_field->ddIndex) {
     case DDRow::reservedField:
     case DDRow::genericNameString:
@@ -203,6 +232,9 @@ std::string N2KFieldInfo::valueText(bool converted) const
     const std::uint32_t type = m_dd->dataType;
     const std::uint32_t byteOffset = m_bitOffset / 8;
 
+    if (const auto special = kindText(converted))
+        return *special;
+
     if (type == dataTypeChar8) {
         if (converted)
             return {};
@@ -212,7 +244,7 @@ std::string N2KFieldInfo::valueText(bool converted) const
         const std::uint8_t* bytes = count ? payload.data + byteOffset : nullptr;
         if (m_field->ddIndex == DDRow::dscAddress)
             return dscAddressText(bytes, count);
-        return asciiText(bytes, count);
+        return cleanText(bytes, count);
     }
 
     if (type == dataTypeCh8Or16) {
@@ -224,12 +256,11 @@ std::string N2KFieldInfo::valueText(bool converted) const
             return {};
         const std::uint32_t length = payload.data[byteOffset];
         const std::uint8_t encoding = payload.data[byteOffset + 1];
-        if (encoding == 0)
-            return "Unicode rendering not implemented";
-        if (encoding != 1 || length < 2)
+        if (encoding > 1 || length < 2)
             return {};
         const std::uint32_t count = bytesAvailable(payload, byteOffset + 2, length - 2);
-        return asciiText(count ? payload.data + byteOffset + 2 : nullptr, count);
+        const std::uint8_t* text = count ? payload.data + byteOffset + 2 : nullptr;
+        return encoding == 0 ? cleanUtf16Text(text, count) : cleanText(text, count);
     }
 
     const bool reserved = m_field->ddIndex == DDRow::reservedField || m_field->ddIndex == DDRow::aisSpareField ||
@@ -274,19 +305,101 @@ std::string N2KFieldInfo::valueText(bool converted) const
     if (type == dataTypeFloat32)
         return converted ? std::string() : float32Text(payload, m_bitOffset, *m_dd, m_unitsShown);
 
-    const LibN2KFieldAttr_s* attr = fieldAttr(payload.pgn, m_field->number);
-    const bool check = attr != nullptr && attr->checkReservedValues == 1;
+    return renderByUnit(reading(), *m_dd, m_unitsShown, converted);
+}
+
+std::optional<std::string> N2KFieldInfo::kindText(bool converted) const
+{
+    const N2KPayload& payload = *m_message;
+    switch (m_field->kind) {
+    case fieldBitLookup: {
+        if (converted)
+            return std::string();
+        const DecimalValue value = reading();
+        if (!value.renderable())
+            return std::string(statusText(value));
+        std::string text;
+        for (std::uint32_t bit = 0; bit < 64; ++bit) {
+            if (((static_cast<std::uint64_t>(value.mantissa) >> bit) & 1) == 0)
+                continue;
+            const LibN2KEnum_s* row = enumText(static_cast<std::uint16_t>(m_dd->ddNumber), bit);
+            text += text.empty() ? "" : ", ";
+            text += row != nullptr ? std::string(row->text) : CommonLib::safeFormat("Bit %u", bit);
+        }
+        return text.empty() ? std::string("None") : text;
+    }
+    case fieldIndirectLookup: {
+        if (converted)
+            return std::string();
+        const DecimalValue value = reading();
+        if (!value.renderable())
+            return std::string(statusText(value));
+        // The other field lies at a fixed place in the same definition (rows are contiguous).
+        const LibN2KField_s& other = *(m_field - m_field->number + m_field->lookupField);
+        const DecimalValue key = extractBits(payload, other.bitOffset, other.bits, false);
+        const std::uint32_t combined = static_cast<std::uint32_t>((key.mantissa & 0xFF) << 8 | (value.mantissa & 0xFF));
+        std::string text = numberText(value, -1);
+        if (const LibN2KEnum_s* row = enumText(static_cast<std::uint16_t>(m_dd->ddNumber), combined))
+            text += std::string(" (") + row->text + ")";
+        return text;
+    }
+    case fieldMmsi: {
+        if (converted)
+            return std::string();
+        const DecimalValue value = reading();
+        if (!value.renderable())
+            return std::string(statusText(value));
+        return CommonLib::safeFormat("%09lld", static_cast<long long>(value.mantissa));
+    }
+    case fieldKeyValue:
+    case fieldVariable: {
+        // A value of unknown type: its bytes.
+        if (converted)
+            return std::string();
+        const std::uint32_t at = m_bitOffset / 8;
+        const std::uint32_t count = bytesAvailable(payload, at, m_width / 8);
+        return count ? KelpLib::hexDump(payload.data + at, count, nullptr, " ") : std::string();
+    }
+    case fieldZeroEndedText: {
+        if (converted)
+            return std::string();
+        if (m_bitOffset % 8 != 0)
+            unalignedAccess();
+        const std::uint32_t at = m_bitOffset / 8;
+        if (bytesAvailable(payload, at, 1) < 1)
+            return std::string();
+        const std::uint32_t count = bytesAvailable(payload, at + 1, payload.data[at]);
+        return cleanText(count ? payload.data + at + 1 : nullptr, count);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+DecimalValue N2KFieldInfo::reading() const
+{
     DecimalValue value;
+    value.status = StatusInvalid;
+    if (m_dd == nullptr)
+        return value;
+    const std::uint32_t type = m_dd->dataType;
     if (isBitType(type)) {
-        value = extractBits(payload, m_bitOffset, m_dd->bits, check);
+        value = extractBits(*m_message, m_bitOffset, m_dd->bits, true, type == dataTypeSignedBits);
+        value.exponent = m_dd->exponent;
+        value.multiplier = m_dd->multiplier;
     } else if (isByteType(type)) {
-        value = extractBytes(payload, m_bitOffset, m_dd->bits, isSignedType(type));
+        value = extractBytes(*m_message, m_bitOffset, m_dd->bits, isSignedType(type));
         value.exponent = m_dd->exponent;
         value.multiplier = m_dd->multiplier;
     } else {
-        return {};
+        return value;
     }
-    return renderByUnit(value, *m_dd, m_unitsShown, converted);
+    // A lookup that names one of the reserved top values shows the name.
+    if (isSentinel(value.status) && bitsInPayload(*m_message, m_bitOffset, m_dd->bits) && value.mantissa >= 0 &&
+        value.mantissa <= UINT32_MAX &&
+        enumText(static_cast<std::uint16_t>(m_dd->ddNumber), static_cast<std::uint32_t>(value.mantissa)) != nullptr)
+        value.status = StatusValid;
+    return value;
 }
 
 std::string N2KFieldInfo::unitsText(bool converted) const

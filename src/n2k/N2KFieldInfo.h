@@ -1,10 +1,12 @@
 #pragma once
 
+#include "n2k/DecimalValue.h"
 #include "n2k/IN2KFieldInfo.h"
 #include "n2k/LibN2KTables.h"
 #include "n2k/N2KPayload.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace StandardsLib {
@@ -14,8 +16,10 @@ namespace StandardsLib {
 // list of these and rebuilds it rather than sharing it with a copy.
 class N2KFieldInfo final : public IN2KFieldInfo {
 public:
+    // `width`: the occurrence's size in bits where the message gives it (a key/value pair's
+    // length field), else 0 for the field's own.
     N2KFieldInfo(const N2KPayload* message, std::uint32_t ordinal, std::uint32_t bitOffset,
-                 const LibN2KField_s& field);
+                 const LibN2KField_s& field, std::uint32_t width = 0);
 
     std::string rawValueText() const override;
     bool unitsShown() const override { return m_unitsShown; }
@@ -28,6 +32,12 @@ public:
     std::uint32_t bitLength() const override;
     std::string unitsText(bool converted) const override;
 
+    // The field's number as read: the scaled value, or the status of a reserved top value
+    // ("Data not available", "Out of range", "Reserved"; see FieldSentinel.h), for numeric,
+    // lookup and bit fields. Other fields (texts, binary data, floats) read StatusInvalid.
+    // Plots and filters take their numbers from here.
+    DecimalValue reading() const;
+
     std::uint32_t ordinal() const { return m_ordinal; }
     std::uint32_t bitOffset() const { return m_bitOffset; }
     const LibN2KField_s& field() const { return *m_field; }
@@ -35,11 +45,15 @@ public:
     const LibN2KDD_s* dd() const { return m_dd; }
 
 private:
+    // The text of the field types rendered by kind rather than by dictionary entry.
+    std::optional<std::string> kindText(bool converted) const;
+
     const N2KPayload* m_message;
     std::uint32_t m_ordinal;
     std::uint32_t m_bitOffset;
     const LibN2KField_s* m_field;
     const LibN2KDD_s* m_dd;
+    std::uint32_t m_width;
     bool m_unitsShown = false;
 };
 

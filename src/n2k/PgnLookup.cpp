@@ -1,5 +1,7 @@
 #include "n2k/PgnLookup.h"
 
+#include "n2k/FieldExtract.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -15,9 +17,21 @@ std::uint32_t pgnSpan(const LibN2KPGN_s& row)
     return (masks[row.timing >> 6] ^ pgnMaskClass0) >> 8;
 }
 
+std::span<const LibN2KPGN_s> standardRows()
+{
+    static const std::span<const LibN2KPGN_s> rows = [] {
+        const auto table = pgnTable();
+        std::size_t count = 0;
+        while (count < table.size() && table[count].standard != 0)
+            ++count;
+        return table.first(count);
+    }();
+    return rows;
+}
+
 std::uint8_t pgnRow(std::uint32_t pgn)
 {
-    const auto table = pgnTable();
+    const auto table = standardRows();
     std::uint32_t low = 0;
     std::uint32_t high = static_cast<std::uint32_t>(table.size());
     while (true) {
@@ -39,6 +53,59 @@ std::uint8_t pgnRow(std::uint32_t pgn)
     }
 }
 
+std::span<const std::uint16_t> definitionsOf(std::uint32_t pgn)
+{
+    const auto index = definitionIndexTable();
+    const auto it = std::lower_bound(index.begin(), index.end(), pgn,
+                                     [](const LibN2KPgnDefinitions_s& row, std::uint32_t key) { return row.pgn < key; });
+    if (it == index.end() || it->pgn != pgn)
+        return {};
+    return definitionOrderTable().subspan(it->first, it->count);
+}
+
+bool matchesPayload(const LibN2KPGN_s& definition, const N2KPayload& payload)
+{
+    const auto matches = matchTable().subspan(definition.firstMatch, definition.matchCount);
+    for (const LibN2KMatch_s& match : matches) {
+        const DecimalValue value = extractBits(payload, match.bitOffset, match.bits, false);
+        if (value.status != StatusValid || static_cast<std::uint64_t>(value.mantissa) != match.value)
+            return false;
+    }
+    return true;
+}
+
+const LibN2KPGN_s* definitionFor(const N2KPayload& payload)
+{
+    const auto table = pgnTable();
+    const LibN2KPGN_s* standard = nullptr;
+    for (const std::uint16_t row : definitionsOf(payload.pgn)) {
+        if (matchesPayload(table[row], payload))
+            return &table[row];
+        if (table[row].standard != 0)
+            standard = &table[row];
+    }
+    if (standard != nullptr)
+        return standard;
+    const std::uint8_t row = pgnRow(payload.pgn);
+    return row != noPgnRow ? &table[row] : nullptr;
+}
+
+const LibN2KPGN_s* defaultDefinition(std::uint32_t pgn)
+{
+    const auto table = pgnTable();
+    const auto rows = definitionsOf(pgn);
+    for (const std::uint16_t row : rows)
+        if (table[row].standard != 0)
+            return &table[row];
+    for (const std::uint16_t row : rows)
+        if (table[row].matchCount == 0)
+            return &table[row];
+    const std::uint8_t row = pgnRow(pgn);
+    if (row != noPgnRow)
+        return &table[row];
+    return rows.empty() ? nullptr : &table[rows.front()];
+}
+
 const LibN2KField_s* fieldByNumber(const LibN2KPGN_s* definition, std::uint8_t number)
 {
     if (definition == nullptr || definition->fields == nullptr)
@@ -52,14 +119,14 @@ const LibN2KField_s* fieldByNumber(const LibN2KPGN_s* definition, std::uint8_t n
 // Both tables are sorted by their key (the enumerated texts after their first row, the
 // no-modifier row), so a binary search finds the same row a scan in table order would: every
 // field rendering asks them, which makes them hot on the export's path.
-const LibN2KEnum_s* enumText(std::uint16_t ddNumber, std::uint8_t value)
+const LibN2KEnum_s* enumText(std::uint16_t ddNumber, std::uint32_t value)
 {
     const auto table = enumTable();
     if (!table.empty() && table[0].ddNumber == ddNumber && table[0].value == value)
         return &table[0];
     const auto sorted = table.subspan(table.empty() ? 0 : 1);
     const auto it = std::lower_bound(sorted.begin(), sorted.end(), std::pair{ddNumber, value},
-                                     [](const LibN2KEnum_s& row, const std::pair<std::uint16_t, std::uint8_t>& key) {
+                                     [](const LibN2KEnum_s& row, const std::pair<std::uint16_t, std::uint32_t>& key) {
                                          return std::pair{row.ddNumber, row.value} < key;
                                      });
     return it != sorted.end() && it->ddNumber == ddNumber && it->value == value ? &*it : nullptr;

@@ -6,6 +6,7 @@
 #include "n2k/LibN2K.h"
 #include "n2k/N2KFieldInfo.h"
 #include "n2k/N2KFieldWalk.h"
+#include "n2k/PgnLookup.h"
 
 #include <algorithm>
 #include <charconv>
@@ -126,7 +127,7 @@ const std::vector<const LibN2KField_s*>* DecodedField::fieldsOfRow(std::uint32_t
 bool DecodedField::anyValue(const StandardsLib::N2KPayload& message,
                             const std::function<bool(const DecodedValue&)>& visit) const
 {
-    const StandardsLib::LibN2KPGN_s* definition = StandardsLib::theLibN2K().findPgn(message.pgn);
+    const StandardsLib::LibN2KPGN_s* definition = StandardsLib::definitionFor(message);
     if (definition == nullptr)
         return false;
     const auto* wanted = fieldsOfRow(static_cast<std::uint32_t>(definition - StandardsLib::pgnTable().data()));

@@ -32,17 +32,25 @@ struct Nearest {
 
 Nearest nearestTime(const ShownList& shown, std::uint64_t millis)
 {
-    std::size_t best = 0;
-    std::uint64_t bestDistance = UINT64_MAX;
-    for (std::size_t row = 0; row < shown.size() && bestDistance != 0; ++row) {
+    Nearest best;
+    for (std::size_t row = 0; row < shown.size() && best.distance != 0; ++row) {
+        if (!shown.element(ShownRow(static_cast<std::uint32_t>(row))).time().hasTime)
+            continue; // before the log's first timestamp
         const std::uint64_t time = shownMillis(shown, row);
         const std::uint64_t distance = time > millis ? time - millis : millis - time;
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = row;
-        }
+        if (distance < best.distance)
+            best = {row, distance};
     }
-    return {best, bestDistance};
+    return best;
+}
+
+// The time of the first shown element after the log's first timestamp.
+std::optional<std::uint64_t> firstTime(const ShownList& shown)
+{
+    for (std::size_t row = 0; row < shown.size(); ++row)
+        if (shown.element(ShownRow(static_cast<std::uint32_t>(row))).time().hasTime)
+            return shownMillis(shown, row);
+    return std::nullopt;
 }
 
 } // namespace
@@ -73,11 +81,16 @@ std::optional<std::size_t> nearestShownRow(const ShownList& shown, const GoToTar
         return std::nullopt;
     switch (target.kind) {
     case GoToTarget::Kind::Line: return nearestLine(shown, target.value);
-    case GoToTarget::Kind::DateTime: return nearestTime(shown, target.value).row;
+    case GoToTarget::Kind::DateTime: {
+        const Nearest nearest = nearestTime(shown, target.value);
+        return nearest.distance == UINT64_MAX ? std::nullopt : std::optional<std::size_t>(nearest.row);
+    }
     case GoToTarget::Kind::TimeOfDay: break;
     }
-    const std::uint64_t first = shownMillis(shown, 0);
-    const std::uint64_t day = first - first % millisPerDay;
+    const auto first = firstTime(shown);
+    if (!first)
+        return std::nullopt;
+    const std::uint64_t day = *first - *first % millisPerDay;
     const Nearest sameDay = nearestTime(shown, day + target.value);
     const Nearest nextDay = nearestTime(shown, day + millisPerDay + target.value);
     return (nextDay.distance < sameDay.distance ? nextDay : sameDay).row;

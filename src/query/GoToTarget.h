@@ -22,9 +22,10 @@ struct GoToTarget {
 std::variant<GoToTarget, std::string> parseGoToTarget(std::string_view text);
 
 // The shown row nearest the target: the shown element of that line or the closest line on
-// either side (the earlier one on a tie); the first element nearest in time, a time of day taken
-// on the day of the first shown element or the day after, whichever comes nearer an element.
-// Nothing when no row is shown.
+// either side (the earlier one on a tie); the first element nearest in time among those after
+// the log's first timestamp, a time of day taken on the day of the first of them or the day
+// after, whichever comes nearer an element. Nothing when no row (or, for a time, no row with a
+// time) is shown.
 std::optional<std::size_t> nearestShownRow(const ShownList& shown, const GoToTarget& target);
 
 } // namespace KelpLib

@@ -7,6 +7,7 @@
 #include "n2k/N2KFieldInfo.h"
 #include "n2k/N2KFieldWalk.h"
 #include "n2k/LibN2K.h"
+#include "n2k/PgnLookup.h"
 
 #include <algorithm>
 #include <cctype>
@@ -46,7 +47,7 @@ bool ListSearch::rowMatches(const ShownList& shown, std::size_t row) const
     if (!payload)
         return false;
     thread_local std::vector<StandardsLib::N2KFieldInfo> fields;
-    StandardsLib::buildFieldList(*payload, StandardsLib::theLibN2K().findPgn(payload->pgn), fields);
+    StandardsLib::buildFieldList(*payload, StandardsLib::definitionFor(*payload), fields);
     for (const StandardsLib::N2KFieldInfo& field : fields) {
         try {
             if (holds(field.valueText(false)) || holds(field.valueText(true)))

@@ -125,18 +125,6 @@ TEST(NetworkTables, CancelledPassKeepsWhatItBuilt)
 
 TEST(DeviceInformation, TextsAndMalformedPayloads)
 {
-    const auto bytes = [](const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); };
-    const struct {
-        std::string raw;
-        std::string clean;
-    } texts[] = {
-        {"GPS 19x  @@@", "GPS 19x"}, {"A\0B", "A"}, {"AB\xFF@C", "AB"}, {"@@  ", ""}, {"", ""}, {" x", " x"},
-    };
-    for (const auto& t : texts) {
-        const auto b = bytes(t.raw);
-        EXPECT_EQ(cleanFieldText(b.data(), static_cast<std::uint32_t>(b.size())), t.clean) << t.raw;
-    }
-
     std::vector<std::uint8_t> product(134, 0xFF);
     EXPECT_TRUE(readProductInformation(product.data(), 134).has_value());
     EXPECT_FALSE(readProductInformation(product.data(), 133).has_value()) << "one byte short";

@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include <map>
@@ -255,6 +256,24 @@ private slots:
         QVERIFY(lines[2].startsWith("2\t") && lines[2].contains("\tthree\t"));
     }
 
+    void cutOffCellsShowTheirTextAsATooltip()
+    {
+        const std::string longText(120, 'w');
+        window->logger()->logText(longText);
+        window->logger()->logText("short");
+        ZrlApp::GridTableView* output = window->outputPane();
+        QTRY_COMPARE(output->model()->rowCount(), 2);
+        output->setColumnWidth(2, 60);
+        const auto tipAt = [&](int row) {
+            const QPoint at = output->visualRect(output->model()->index(row, 2)).center();
+            QHelpEvent help(QEvent::ToolTip, at, output->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(output->viewport(), &help);
+            return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(0), QString::fromStdString(longText));
+        QCOMPARE(tipAt(1), QString());
+    }
+
     void f6MovesBetweenPanes()
     {
         window->activateWindow();
@@ -341,6 +360,36 @@ private slots:
         QVERIFY(last.find(target.startsWith("missing") ? "No such file or directory" : "No space left on device") !=
                 std::string::npos);
         QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    void documentExportFailuresAreReported()
+    {
+        ZrlApp::DocumentWindow* document = window->openFile(demoPath);
+        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), 60000);
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), folder->filePath("full.n2k.csv")));
+        const std::pair<QString, QString> cases[] = {{folder->filePath("missing/x.csv"), "No such file or directory"},
+                                                     {folder->filePath("full.csv"), "No space left on device"}};
+        for (const auto& [path, reason] : cases)
+            for (bool saveAs : {false, true}) {
+                messages.clear();
+                const std::uint32_t before = window->logger()->getRowCount();
+                ZrlApp::setCsvFileChooser([&](const QString&) { return path; });
+                saveAs ? void(document->saveAs(path)) : document->exportChosen(false);
+                const QString n2k = QString(path).replace(".csv", ".n2k.csv");
+                QCOMPARE(messages.size(), qsizetype(1));
+                QCOMPARE(messages[0].split('\n').first(), QStringLiteral("Cannot write \"%1\": %2").arg(n2k, reason));
+                QVERIFY(!QFileInfo(n2k).isFile() && !QFileInfo(n2k).isSymLink());
+                bool redRow = false;
+                for (std::uint32_t row = before; row < window->logger()->getRowCount(); ++row) {
+                    const std::string text = window->logger()->getCellText(row, "Result");
+                    QVERIFY(text != "Exported to " + n2k.toStdString());
+                    redRow = redRow || (text.find(n2k.toStdString()) != std::string::npos &&
+                                        window->logger()->getRowBackColour(row) == CommonLib::logRowColour(-1));
+                }
+                QVERIFY(redRow);
+                // The symlink is gone after the first failure: the disk-full case needs it back.
+                QFile::link(QStringLiteral("/dev/full"), folder->filePath("full.n2k.csv"));
+            }
     }
 
     void mailWithoutAMailProgramKeepsTheFileAndOpensAMailtoLink()

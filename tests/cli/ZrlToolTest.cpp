@@ -393,9 +393,33 @@ TEST(ZrlToolExport, RawAndDecodedExportsPrintTheirLogLines)
         << heading;
 
     ToolRun aborted = zrltool("export " + log + " " + dir + "/out.txt --decoded");
-    EXPECT_EQ(aborted.status, 0);
+    EXPECT_EQ(aborted.status, 1);
     EXPECT_EQ(aborted.out, "Exporting 4 messages\nExport aborted\n");
+    EXPECT_EQ(aborted.err, "zrltool: export aborted: \"" + dir + "/out.txt\" does not end in .csv\n");
     EXPECT_FALSE(std::filesystem::exists(dir + "/out.n2kdecoded.csv"));
+}
+
+TEST(ZrlTool, SingleCanFramesReadLikeMessages)
+{
+    const std::string path = scratchDir() + "/can.zrl";
+    ZrlWriter log;
+    log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0))
+        .bstFrame(bst95(10, CanId{2, 127250, 35}, {1, 2, 3, 4, 5, 6, 7, 8}))
+        .bstFrame(bst95(20, CanId{6, 59904, 0x22, 0x10}, {0x00, 0xEE, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    log.save(path);
+
+    const ToolRun list = zrltool("list " + path);
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "Line\tTimestamp\tType\tPGN\tName\tSrc\tDest\tPri\tSize\tData\n"
+                        "0\t12:00:00.000\tCANPACKET\t127250\tVessel Heading\t35\t255\t2\t8\t01 02 03 04 05 06 07 08\n"
+                        "1\t12:00:00.000\tCANPACKET\t 59904\tISO Request\t34\t16\t6\t8\t00 EE 00 FF FF FF FF FF\n");
+    const ToolRun exported = zrltool("export " + path + " " + scratchDir() + "/can.csv");
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    const std::string rows = fileText(scratchDir() + "/can.n2k.csv");
+    EXPECT_NE(rows.find("\r\n0,12:00:00.000,CANPACKET,127250,\"Vessel Heading\",35,255,2,8,1,2,3,4,5,6,7,8,\r\n"
+                        "1,12:00:00.000,CANPACKET, 59904,\"ISO Request\",34,16,6,8,0,238,0,255,255,255,255,255,\r\n"),
+              std::string::npos)
+        << rows;
 }
 
 TEST(ZrlTool, ListWithAFilterKeepsItsElementsAndRefusesABadOne)
@@ -414,4 +438,56 @@ TEST(ZrlTool, ListWithAFilterKeepsItsElementsAndRefusesABadOne)
         EXPECT_EQ(bad.err, message);
         EXPECT_EQ(bad.out, "");
     }
+}
+
+// A file the export cannot create or completely write is named with the system's reason, gets
+// no "Exported to" line, is not left behind, and makes zrltool exit 1.
+TEST(ZrlToolExport, FilesThatCannotBeWrittenAreFailures)
+{
+    const std::string log = smallLog();
+    const std::string dir = scratchDir();
+    std::filesystem::remove(dir + "/full.n2k.csv");
+    std::filesystem::create_symlink("/dev/full", dir + "/full.n2k.csv");
+    struct Case {
+        std::string out;
+        std::string stdoutText;
+        std::string stderrText;
+    } const cases[] = {
+        {dir + "/missing/x.csv", "Exporting 4 messages\nCannot write \"" + dir + "/missing/x.n2k.csv\": No such file or directory\n"
+                                 "Cannot write \"" + dir + "/missing/x.n183.csv\": No such file or directory\n",
+         "zrltool: Cannot write \"" + dir + "/missing/x.n2k.csv\": No such file or directory\n"
+         "zrltool: Cannot write \"" + dir + "/missing/x.n183.csv\": No such file or directory\n"},
+        {dir + "/full.csv", "Exporting 4 messages\nExported to " + dir + "/full.n183.csv\nCannot write \"" + dir +
+                                "/full.n2k.csv\": No space left on device\n",
+         "zrltool: Cannot write \"" + dir + "/full.n2k.csv\": No space left on device\n"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = zrltool("export " + log + " " + c.out);
+        EXPECT_EQ(run.status, 1) << c.out;
+        EXPECT_EQ(run.out, c.stdoutText);
+        EXPECT_EQ(run.err, c.stderrText);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir + "/full.n2k.csv")) << "the partial file is removed";
+    EXPECT_EQ(zrltool("export --decoded " + log + " " + dir + "/missing/y.csv").status, 1);
+}
+
+TEST(ZrlToolExport, AFilterNarrowsRawAndDecodedExports)
+{
+    const std::string log = smallLog();
+    const std::string dir = scratchDir();
+    const ToolRun raw = zrltool("export " + log + " " + dir + "/f.csv --filter 'pgn == 127250'");
+    EXPECT_EQ(raw.status, 0) << raw.err;
+    EXPECT_EQ(raw.out, "Exporting 4 messages\nExported to " + dir + "/f.n2k.csv\n") << "no sentence kept";
+    EXPECT_EQ(lineCount(fileText(dir + "/f.n2k.csv")), 2u);
+
+    const ToolRun decoded = zrltool("export --decoded " + log + " " + dir + "/g.csv --filter 'type == \"N183\"'");
+    EXPECT_EQ(decoded.status, 0) << decoded.err;
+    const std::string text = fileText(dir + "/g.n2kdecoded.csv");
+    EXPECT_EQ(lineCount(text), 2u) << "the fixed header and the one sentence line";
+    EXPECT_EQ(text.find("Latitude"), std::string::npos) << "no kept message, no field block";
+
+    const ToolRun bad = zrltool("export " + log + " " + dir + "/h.csv --filter 'src >'");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "filter: expected a value after \">\" at column 6\n");
 }

@@ -162,12 +162,12 @@ TEST(DecodedExport, WrongExtensionsAbortAndWriteNothing)
     EXPECT_EQ(e.exportDecoded("dots.in.name.csv", {127250}).back(), "Exported to " + e.dir + "/dots.in.name.n2kdecoded.csv");
 }
 
-TEST(DecodedExport, UnopenableFileIsStillReported)
+TEST(DecodedExport, UnopenableFileIsAFailureNotAnExport)
 {
     ExportedLog e(mixedLog());
     const std::vector<std::string> lines = e.exportDecoded("missing/folder/x.csv", {127250});
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "Exported to " + e.dir + "/missing/folder/x.n2kdecoded.csv");
+    EXPECT_EQ(lines[1], "Cannot write \"" + e.dir + "/missing/folder/x.n2kdecoded.csv\": No such file or directory");
     EXPECT_FALSE(std::filesystem::exists(e.dir + "/missing"));
 }
 

@@ -69,16 +69,16 @@ TEST(FastPacketAssembler, RecordHeaderLayout)
     EXPECT_EQ(header, (Bytes{0xD0, 22, 0, 0xFF, 0x23, 0x05, 0xF8, 0x0D, 0x02, 0x04, 0x03, 0x02, 0x01}));
 }
 
-TEST(FastPacketAssembler, InterleavedSourcesAndOutOfOrderFrames)
+TEST(FastPacketAssembler, InterleavedSourcesKeepTheirOwnBytes)
 {
     Assembly a;
     const auto one = ZrlTest::fastPacketFrames(0, payload(20, 10));
     const auto two = ZrlTest::fastPacketFrames(0, payload(20, 100));
     a.feed(one[0], 1);
     a.feed(two[0], 2);
-    a.feed(one[2], 1);
-    a.feed(two[1], 2);
     a.feed(one[1], 1);
+    a.feed(two[1], 2);
+    a.feed(one[2], 1);
     Bytes data;
     ASSERT_TRUE(a.take(data));
     EXPECT_EQ(data, payload(20, 10));
@@ -87,18 +87,39 @@ TEST(FastPacketAssembler, InterleavedSourcesAndOutOfOrderFrames)
     EXPECT_EQ(data, payload(20, 100));
 }
 
-TEST(FastPacketAssembler, RepeatedFirstFrameAndUnknownTransfers)
+// A lost middle frame abandons the transfer; the next transfer of the same PGN, source and
+// sequence then comes out whole, never glued to the first one's bytes.
+TEST(FastPacketAssembler, LostMiddleFrameThenNewTransferOfTheSameKey)
+{
+    Assembly a;
+    const auto first = ZrlTest::fastPacketFrames(4, payload(20, 1));
+    const auto second = ZrlTest::fastPacketFrames(4, payload(20, 50));
+    Bytes data;
+    a.feed(first[0]);
+    a.feed(first[2]); // frame 1 lost
+    EXPECT_FALSE(a.take(data));
+    for (const auto& frame : second)
+        a.feed(frame);
+    ASSERT_TRUE(a.take(data));
+    EXPECT_EQ(data, payload(20, 50));
+    EXPECT_FALSE(a.take(data));
+    EXPECT_EQ(a.assembler.statistics().abandonedTransfers, 1u);
+    EXPECT_EQ(a.assembler.statistics().restartedTransfers, 0u);
+}
+
+TEST(FastPacketAssembler, FirstFrameRestartsAnOpenTransferAndUnknownFramesAreCounted)
 {
     Assembly a;
     const auto first = ZrlTest::fastPacketFrames(4, payload(10, 1));
     const auto second = ZrlTest::fastPacketFrames(4, payload(10, 50));
     a.feed(first[0]);
     a.feed(second[0]);
-    a.feed(first[1]);
+    a.feed(second[1]);
     Bytes data;
     ASSERT_TRUE(a.take(data));
-    EXPECT_EQ(data, payload(10, 1)) << "the transfer in progress keeps its own data";
-    EXPECT_EQ(a.assembler.statistics().droppedFirstFrames, 1u);
+    EXPECT_EQ(data, payload(10, 50)) << "the new first frame starts the transfer again";
+    EXPECT_EQ(a.assembler.statistics().restartedTransfers, 1u);
+    EXPECT_EQ(a.assembler.statistics().droppedFirstFrames, 0u);
 
     a.feed(ZrlTest::fastPacketFrames(5, payload(20))[1]);
     EXPECT_FALSE(a.take(data));

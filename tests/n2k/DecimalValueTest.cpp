@@ -31,7 +31,7 @@ TEST(FieldStatusText, ZeroMultiplierWinsOverStatus)
 {
     EXPECT_STREQ(statusText(value(5, 0, 0, StatusValid)), "Multipler set to zero");
     EXPECT_STREQ(statusText(value(5, 0, 0, StatusDataNotAvailable)), "Multipler set to zero");
-    EXPECT_STREQ(statusText(value(5, 0, 1, StatusReserved)), "RESERVED");
+    EXPECT_STREQ(statusText(value(5, 0, 1, StatusReserved)), "Reserved");
 }
 
 TEST(DecimalValue, RenderableBelowInvalidWithUsableMultiplier)
@@ -71,9 +71,15 @@ TEST(NumberText, Cases)
         {1000, -2, 1, -1, "10.00"},
         {5, 0, 1, 2, "5.00"},            // more decimals than the value carries
         {3, 0, 36, -1, "108"},           // multiplier multiplies
-        {10, 0, -4, -1, "2"},            // negative multiplier divides, truncating
-        {-10, 0, -4, -1, "-2"},
-        {12, -1, -4, -1, "0.3"},
+        {10, 0, -4, -1, "2.50"},         // negative multiplier divides, at its resolution's decimals
+        {-10, 0, -4, -1, "-2.50"},
+        {12, -1, -4, -1, "0.300"},
+        {3194, 0, -4, -1, "798.50"},     // engine speed, 0.25 rpm
+        {-40212, -6, -32, -1, "-0.00125662"}, // rate of turn, 1/32 x 10^-6 rad/s: 8 decimals, halfway to even
+        {-40213, -6, -32, -1, "-0.00125666"}, // rounded, not truncated (-0.00125665625)
+        {10, 0, -36, -1, "0.27777778"},  // no exact decimal form: rounded at 8
+        {7, -2, -3, 1, "0.0"},           // asked-for decimals round half away from zero
+        {15, -2, -3, 2, "0.05"},
         {LLONG_MIN, 0, 1, -1, "-9223372036854775808"},
         {LLONG_MAX, -18, 1, -1, "9.223372036854775807"},
         {1, -16, 1, 0, "0"},
@@ -90,7 +96,7 @@ TEST(NumberText, Cases)
 TEST(NumberText, UnrenderableGivesStatusText)
 {
     EXPECT_EQ(numberText(value(65535, 0, 1, StatusDataNotAvailable), -1), "Data not available");
-    EXPECT_EQ(numberText(value(65533, 0, 1, StatusReserved), -1), "RESERVED");
+    EXPECT_EQ(numberText(value(65533, 0, 1, StatusReserved), -1), "Reserved");
     EXPECT_EQ(numberText(value(65534, 0, 1, StatusOutOfRange), -1), "65534");
     EXPECT_EQ(numberText(value(12, 0, 0), -1), "Multipler set to zero");
 }

@@ -50,15 +50,26 @@ TEST(DscAddressText, FiveBytesOfTwoDigits)
     EXPECT_EQ(dscAddressText(nullptr, 5), "Error - DSC Message address not 5 bytes");
 }
 
-TEST(AsciiText, EndsAtTheFirstHighByte)
+TEST(CleanText, EndsAtFillOrNulAndDropsPaddingAndControls)
 {
-    std::vector<std::uint8_t> text = {'A', 'B', 'C'};
-    text.resize(32, 0xFF);
-    EXPECT_EQ(asciiText(text.data(), text.size()), "ABC");
-    std::vector<std::uint8_t> full = {'H', 'i', ' ', '@'};
-    EXPECT_EQ(asciiText(full.data(), full.size()), "Hi @");
-    EXPECT_EQ(asciiText(full.data(), 0), "");
-    EXPECT_EQ(asciiText(nullptr, 4), "");
+    using B = std::vector<std::uint8_t>;
+    const struct {
+        B bytes;
+        const char* text;
+    } cases[] = {
+        {{'A', 'B', 'C', 0xFF, 0xFF, 'x'}, "ABC"},
+        {{'S', 'N', '1', '2', 0x00, 0x8A, 'j', 'u', 'n', 'k'}, "SN12"}, // NUL-padded serial number
+        {{'V', 'E', 'S', 'S', 'E', 'L', '@', '@', ' ', '@'}, "VESSEL"},  // AIS padding
+        {{'a', 0x07, 'b', 0x0A, 0x9B, 'c', ' ', ' '}, "a b  c"},          // controls read as spaces
+        {{'H', 'i', ' ', '@', 'x'}, "Hi @x"},
+        {{0xB0}, "\xB0"},                                                   // ISO 8859-1 kept
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cleanText(c.bytes.data(), c.bytes.size()), c.text);
+    EXPECT_EQ(cleanText(cases[0].bytes.data(), 0), "");
+    EXPECT_EQ(cleanText(nullptr, 4), "");
+    const B wide = {'O', 0, 'K', 0, 0x01, 0x04, ' ', 0, 0, 0, 'x', 0};
+    EXPECT_EQ(cleanUtf16Text(wide.data(), wide.size()), "OK?");
 }
 
 TEST(BinaryDigitsText, KeepsLeadingZeros)

@@ -137,7 +137,7 @@ TEST(N2KFieldWalk, VariableTextsAreSizedByTheirLengthBytes)
 
     Bytes unicode{4, 0, 'A', 0};
     Decoded u(126998, unicode);
-    EXPECT_EQ(u.fields[0].valueText(false), "Unicode rendering not implemented");
+    EXPECT_EQ(u.fields[0].valueText(false), "A"); // UTF-16LE
     EXPECT_EQ(u.fields[0].valueText(true), "");
 }
 
@@ -163,8 +163,9 @@ TEST(N2KFieldInfo, ReservedTopValuesOfBitAndByteFields)
                      std::uint8_t(deviation >> 8), 0xFF, 0x7F, 0xFC};
     };
     EXPECT_EQ(Decoded(127250, heading(0xFFFF, 0)).value("Heading Sensor Reading"), "Data not available");
-    EXPECT_EQ(Decoded(127250, heading(0xFFFE, 0)).value("Heading Sensor Reading"), "6.5534");
-    EXPECT_EQ(Decoded(127250, heading(0xFFFD, 0)).value("Heading Sensor Reading"), "RESERVED");
+    EXPECT_EQ(Decoded(127250, heading(0xFFFE, 0)).value("Heading Sensor Reading"), "Out of range");
+    EXPECT_EQ(Decoded(127250, heading(0xFFFD, 0)).value("Heading Sensor Reading"), "Reserved");
+    EXPECT_EQ(Decoded(127250, heading(0xFFFC, 0)).value("Heading Sensor Reading"), "6.5532");
     EXPECT_EQ(Decoded(127250, heading(0, 0x7FFF)).value("Deviation"), "Data not available");
     EXPECT_EQ(Decoded(127250, heading(0, 0x8000)).value("Deviation"), "-3.2768");
     EXPECT_EQ(Decoded(127250, heading(0, 0x8000)).named("Deviation").rawValueText(), "-32768");
@@ -192,14 +193,14 @@ TEST(N2KFieldInfo, ConvertedUnits)
     log.put(19723, 16).put(0, 32).put(1852, 32).put(0, 32);
     Decoded distance(128275, log.out);
     EXPECT_EQ(distance.value("Log"), "1852");
-    EXPECT_EQ(distance.value("Log", true), "1.000");
+    EXPECT_EQ(distance.value("Log", true), "1.0000"); // 1 m steps are 0.0005 NM
     EXPECT_EQ(distance.named("Log").unitsText(true), "NM");
     EXPECT_EQ(distance.value("Date"), "01/01/2024");
     EXPECT_EQ(distance.value("Date", true), "");
     EXPECT_EQ(distance.value("Time"), "00:00:00");
 
     Decoded engine(127488, ZrlTest::pgn127488(0, 1500.0, 200000.0, -5));
-    EXPECT_EQ(engine.value("Speed"), "1500");
+    EXPECT_EQ(engine.value("Speed"), "1500.00"); // quarter steps
     EXPECT_EQ(engine.value("Boost Pressure"), "200000");
     EXPECT_EQ(engine.value("Boost Pressure", true), "29.01");
     EXPECT_EQ(engine.named("Boost Pressure").unitsText(true), "PSI");
@@ -333,7 +334,7 @@ TEST(N2KFieldInfo, RealisticMessages)
     EXPECT_EQ(address.value("Manufacturer Code"), "Korvane (273)");
     EXPECT_EQ(address.value("Device Instance Lower"), "1");
     EXPECT_EQ(address.value("Device Instance Upper"), "2");
-    EXPECT_EQ(address.value("Device Function"), "130");
+    EXPECT_EQ(address.value("Device Function"), "130 (PC Gateway)"); // named with the device class
     EXPECT_EQ(address.value("Device Class"), "25 (Internetwork device)");
     EXPECT_EQ(address.value("System Instance"), "3");
     EXPECT_EQ(address.value("Industry Group"), "4 (Marine Industry)");

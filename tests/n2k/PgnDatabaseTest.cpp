@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 #include <string>
 #include <utility>
 
@@ -53,19 +55,80 @@ TEST(PgnDatabaseLookup, RangesOfTheCatchAllAndAddressedRows)
     EXPECT_EQ(pgnRow(131072), noPgnRow);
 }
 
-TEST(PgnDatabaseLookup, EveryRowFindsItself)
+TEST(PgnDatabaseLookup, EveryStandardRowFindsItselfAndEveryDefinitionIsIndexed)
 {
-    for (const LibN2KPGN_s& row : pgnTable())
+    EXPECT_EQ(standardRows().size(), 163u);
+    for (const LibN2KPGN_s& row : standardRows())
         EXPECT_EQ(theLibN2K().findPgn(row.pgn), &row) << row.pgn;
+    for (const LibN2KPGN_s& row : pgnTable()) {
+        const auto rows = definitionsOf(row.pgn);
+        EXPECT_NE(std::find(rows.begin(), rows.end(), row.index), rows.end()) << row.name;
+    }
+}
+
+namespace {
+
+std::string selected(std::uint32_t pgn, const std::vector<std::uint8_t>& data)
+{
+    const LibN2KPGN_s* definition = definitionFor(N2KPayload{pgn, static_cast<std::uint32_t>(data.size()), data.data()});
+    return definition ? definition->name : "none";
+}
+
+} // namespace
+
+// A message is decoded by the first definition of its PGN whose match fields all hold, its
+// standard row when none does, else the catch-all row covering the PGN.
+TEST(PgnDatabaseLookup, DefinitionSelectedByMatchFields)
+{
+    // Manufacturer code (11 bits) and industry group (3 bits at bit 13) lead a proprietary payload.
+    const auto maker = [](std::uint16_t code, std::uint8_t group, std::vector<std::uint8_t> rest) {
+        std::vector<std::uint8_t> data = {std::uint8_t(code & 0xFF), std::uint8_t((code >> 8) | 0x18 | (group << 5))};
+        data.insert(data.end(), rest.begin(), rest.end());
+        return data;
+    };
+    const struct {
+        std::uint32_t pgn;
+        std::vector<std::uint8_t> data;
+        const char* name;
+    } cases[] = {
+        {126208, {0, 0, 0, 0}, "NMEA -  Request group function"},
+        {126208, {1, 0, 0, 0}, "NMEA - Command group function"},
+        {126208, {2, 0, 0, 0}, "NMEA - Acknowledge group function"},
+        {126208, {9, 0, 0, 0}, "NMEA -  Request group function"}, // no variant: the standard row
+        {130820, maker(1857, 4, {0x02}), "Simnet: Reprogram Status"},
+        {130820, maker(1857, 3, {0x02}), "Manu. Proprietary fast-packet broadcast"}, // group differs
+        {130820, maker(273, 4, {0x02}), "Manu. Proprietary fast-packet broadcast"},
+        {65305, maker(1857, 4, {0x01, 0x02}), "Simnet: Device Status"},
+        {65305, {}, "Manu. Proprietary single-frame broadcast"}, // too short to match
+        {61184, maker(1851, 4, {0x01}), "Seatalk: Wireless Keypad Light Control"},
+        {61184, maker(1851, 4, {0x02}), "Seatalk: Wireless Keypad Control"},
+        {127250, {0, 0, 0}, "Vessel Heading"},
+        {128000, {}, "Leeway Angle"}, // a standard PGN beyond the 163
+        {131072, {}, "none"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(selected(c.pgn, c.data), c.name) << c.pgn;
+}
+
+TEST(PgnDatabaseContent, EveryReferenceDefinitionIsARow)
+{
+    // 611 definitions: 8 are the reference's own catch-alls (served by the standard catch-all
+    // rows), the other 603 are rows; with PGN 0, 163 standard rows lead.
+    EXPECT_EQ(pgnTable().size(), 609u);
+    std::size_t proprietary = 0;
+    for (const LibN2KPGN_s& row : pgnTable().subspan(163))
+        proprietary += row.matchCount >= 2 && matchTable()[row.firstMatch].bits == 11;
+    EXPECT_GT(proprietary, 360u);
 }
 
 TEST(PgnDatabaseLookup, RowsByIndex)
 {
     const ILibN2K& lib = theLibN2K();
-    EXPECT_EQ(lib.pgnCount(), 163u);
+    EXPECT_EQ(lib.pgnCount(), 609u);
     EXPECT_EQ(lib.libraryName(), "Korvane NMEA 2000 Library");
     EXPECT_EQ(lib.pgnAt(162)->pgn, 130816u);
-    EXPECT_EQ(lib.pgnAt(163)->pgn, 0u);
+    EXPECT_EQ(lib.pgnAt(163)->pgn, 60416u); // the further definitions follow the standard rows
+    EXPECT_EQ(lib.pgnAt(609)->pgn, 0u);
     EXPECT_EQ(lib.pgnAt(0xFFFFFFFFu)->pgn, 0u);
 }
 
@@ -242,7 +305,8 @@ TEST(PgnDatabaseContent, DictionaryRowsTheDecoderKeysOn)
     EXPECT_STREQ(entryOf(130306, 2).unitNamePlural, "Radians");
 
     const auto types = dataTypeTable();
-    ASSERT_EQ(types.size(), 20u);
+    ASSERT_EQ(types.size(), 21u);
+    EXPECT_STREQ(types[dataTypeSignedBits].shortName, "int(n)");
     EXPECT_STREQ(types[1].shortName, "ch8or16(n)");
     EXPECT_STREQ(types[16].shortName, "uint24");
     EXPECT_EQ(types[16].byteSize, 3u);
@@ -253,10 +317,10 @@ TEST(PgnDatabaseContent, DictionaryRowsTheDecoderKeysOn)
 // Totals of the built-in tables, pinned so that a change of the data file shows here.
 TEST(PgnDatabaseConsistency, Totals)
 {
-    EXPECT_EQ(pgnTable().size(), 163u);
-    EXPECT_EQ(fieldTable().size(), 1546u);
-    EXPECT_EQ(dataDictionary().size(), 446u);
-    EXPECT_EQ(enumTable().size(), 949u);
+    EXPECT_EQ(pgnTable().size(), 609u);
+    EXPECT_EQ(fieldTable().size(), 4904u);
+    EXPECT_EQ(dataDictionary().size(), 1571u);
+    EXPECT_EQ(enumTable().size(), 3632u);
     EXPECT_EQ(fieldAttrTable().size(), 177u);
     EXPECT_EQ(definitionOf(129029).firstFieldIndex, 523u);
     std::size_t checks = 0;
@@ -273,7 +337,7 @@ TEST(PgnDatabaseConsistency, EveryRowHoldsTogether)
     for (std::size_t i = 0; i < pgns.size(); ++i) {
         const LibN2KPGN_s& row = pgns[i];
         SCOPED_TRACE(row.pgn);
-        if (i > 0) {
+        if (i > 0 && i < standardRows().size()) {
             EXPECT_LT(pgns[i - 1].pgn, row.pgn);
         }
         EXPECT_EQ(row.index, i);

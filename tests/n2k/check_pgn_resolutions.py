@@ -11,7 +11,7 @@ from pathlib import Path
 
 db = json.loads((Path(__file__).resolve().parents[2] / 'data/n2k/pgn-database.json').read_text())
 dictionary = {e['row']: e for e in db['dictionary']}
-unscaled = {(u['pgn'], u['field']) for u in db['unscaled']}
+unscaled = {(u['pgn'], u['field'], u['name']) for u in db['unscaled']}
 # The reference's unit -> how many of the table's unit one of it makes.
 UNIT_FACTOR = {'L': Fraction(1, 1000), 'L/h': Fraction(1, 1000), 'Ah': Fraction(3600)}
 failures = []
@@ -25,7 +25,7 @@ for p in db['pgns']:
         mult, exp = entry['multiplier'], entry['exponent']
         held = Fraction(mult) if mult > 0 else Fraction(1, -mult)
         held *= Fraction(10) ** exp
-        if (p['pgn'], f['number']) in unscaled:
+        if (p['pgn'], f['number'], f['name']) in unscaled:
             ok = held == 1
         else:
             want = Fraction(Decimal(repr(res))) * UNIT_FACTOR.get(f['reference']['unit'], 1)

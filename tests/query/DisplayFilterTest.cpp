@@ -79,20 +79,20 @@ ShownList* DisplayFilterTest::shown = nullptr;
 
 // Lines: 0 wind 5.5 m/s from 66, 1 wind not available from 67, 2 station wind 12 m/s to 12,
 // 3 RMC, all at 23:59:59; 4 engine at 1800 rpm, 5 MWV at 00:00:01.500 the next day, 6 a lone
-// CAN frame of wind 20 m/s 7 ms later (its device time).
+// CAN frame of wind 20 m/s 7 ms later (its device time), whose header reads like a message's.
 TEST_F(DisplayFilterTest, HeaderTerms)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"", "0 1 2 3 4 5 6"},
-        {"pgn == 130306", "0 1"},
+        {"pgn == 130306", "0 1 6"},
         {"src in {66, 68}", "0 2"},
         {"dst == 12 && pri >= 6", "2"},
-        {"size < 10", "0 1 4"},
+        {"size < 10", "0 1 4 6"},
         {"type == \"N183\"", "3 5"},
         {"not type == \"N2K\"", "3 5 6"},
         {"talker == \"GP\" || formatter == \"MWV\"", "3 5"},
         {"talker", "3 5"},
-        {"name contains \"WIND\"", "0 1"},
+        {"name contains \"WIND\"", "0 1 6"},
         {"name matches \"^Engine\"", "4"},
         {"data contains \"ff 10 00 fa\"", "1"},
         {"line > 4 || line == 0", "0 5 6"},
