@@ -135,7 +135,7 @@ TEST(DeviceInformation, TextsAndMalformedPayloads)
     const auto read = readConfigurationInformation(config.data(), static_cast<std::uint32_t>(config.size()));
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->installation1, "abc");
-    EXPECT_EQ(read->installation2, "h\xC3\xA9");
+    EXPECT_EQ(read->installation2, "h\xE9") << "ISO 8859-1, as text fields read";
     EXPECT_EQ(read->manufacturerInformation, "");
     for (std::uint32_t cut = 0; cut < 5; ++cut)
         EXPECT_FALSE(readConfigurationInformation(config.data(), cut).has_value()) << cut;
