@@ -3,7 +3,7 @@
 #include "analysis/N183NumericField.h"
 #include "analysis/SeriesExtraction.h"
 #include "analysis/TrackExtraction.h"
-#include "common/Logger.h"
+#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
 
 #include <unistd.h>

@@ -3,6 +3,7 @@
 # selects a message so the details pane shows its fields, and writes a PNG of the main window.
 #   scripts/screenshot.sh [OUTPUT.png] [LOG] [ROW]
 # PLOT="PGN:FIELD[;PGN:FIELD...]" plots those fields first; TRACK=1 shows the track.
+# PANE="Network" brings that pane's tab to the front.
 # Needs the viewer built in $BUILD (default build) and Xvfb (scripts/install-deps.sh installs it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,5 +29,6 @@ if [ -n "${PLOT:-}" ]; then
   for plot in "${plots[@]}"; do args+=(--plot "$plot"); done
 fi
 [ -n "${TRACK:-}" ] && args+=(--track)
+[ -n "${PANE:-}" ] && args+=(--show-pane "$PANE")
 timeout 120 xvfb-run -a -s "-screen 0 1920x1080x24" "$viewer" "${args[@]}" "$log"
 echo "Wrote $out"

@@ -183,7 +183,7 @@ std::string N2kReading::text() const
     else if (decimals >= 0)
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, number);
     else
-        return exactDecimalText(exact);
+        return numberText(exact, -1);  // as the details pane shows it
     return buffer;
 }
 
@@ -193,25 +193,6 @@ std::string N2kNumericField::unitName(UnitChoice units) const
 {
     const N2KFieldInfo info(nullptr, 0, 0, *m_field);
     return info.unitsText(units == UnitChoice::user);
-}
-
-std::string exactDecimalText(const DecimalValue& value)
-{
-    if (value.multiplier > -2)
-        return numberText(value, -1);
-    // A division by k = 2^a 5^b is exact with max(a, b) more decimals.
-    DecimalValue exact = value;
-    const std::int64_t divisor = -value.multiplier;
-    for (int extra = 0; extra <= 8; ++extra) {
-        if (powersOfTen[extra] % divisor != 0)
-            continue;
-        if (__builtin_mul_overflow(value.mantissa, powersOfTen[extra] / divisor, &exact.mantissa))
-            break;
-        exact.exponent = static_cast<std::int8_t>(value.exponent - extra);
-        exact.multiplier = 1;
-        return numberText(exact, -1);
-    }
-    return numberText(value, value.exponent < 0 ? -value.exponent + 3 : 3);
 }
 
 std::optional<std::uint8_t> instanceOf(const LibN2KPGN_s& definition, const N2KPayload& payload)

@@ -61,10 +61,6 @@ private:
     const StandardsLib::LibN2KDD_s* m_dd;
 };
 
-// The value as a plain decimal that shows the value's resolution exactly (a division by a
-// multiplier that is a product of 2s and 5s adds the decimals it needs).
-std::string exactDecimalText(const StandardsLib::DecimalValue& value);
-
 // The instance byte of the payload when the definition has an instance field, else nothing.
 std::optional<std::uint8_t> instanceOf(const StandardsLib::LibN2KPGN_s& definition,
                                        const StandardsLib::N2KPayload& payload);

@@ -21,6 +21,9 @@ class ZRLDoc;
 namespace ZrlAnalysis {
 
 struct SeriesPoint {
+    // The line of a point that stands for no message (a computed series such as the bus load).
+    static constexpr std::uint32_t noLine = 0xFFFFFFFFu;
+
     double time;        // seconds since 1970-01-01 UTC
     double value;       // in the series' unit
     std::uint32_t line; // the element's position in the log (the list's "Line")

@@ -1,10 +1,9 @@
 #include "analysis/UtcTime.h"
 
+#include "log/ElementTime.h"
 #include "log/ZRLElement.h"
 
-#include <chrono>
 #include <cmath>
-#include <cstdio>
 
 namespace ZrlAnalysis {
 
@@ -35,18 +34,9 @@ std::optional<double> elementSeconds(const KelpLib::ZRLElement& element)
 
 std::string isoUtcText(double seconds)
 {
-    using namespace std::chrono;
     // Rounded to the microsecond first, so a time made of whole milliseconds keeps them.
-    const auto micros = std::llround(seconds * 1e6);
-    const sys_time<milliseconds> t{milliseconds(micros >= 0 ? micros / 1000 : -((-micros + 999) / 1000))};
-    const auto day = floor<days>(t);
-    const year_month_day date{day};
-    const hh_mm_ss<milliseconds> clock{t - day};
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d.%03dZ", int(date.year()), unsigned(date.month()),
-                  unsigned(date.day()), int(clock.hours().count()), int(clock.minutes().count()),
-                  int(clock.seconds().count()), int(clock.subseconds().count()));
-    return text;
+    const long long micros = std::llround(seconds * 1e6);
+    return KelpLib::isoTimeText(std::uint64_t(std::int64_t(unixEpochTicks) + micros * 10));
 }
 
 } // namespace ZrlAnalysis

@@ -61,6 +61,13 @@ bool AnalysisTabs::addSeries(const ZrlAnalysis::SeriesSpec& spec)
     return true;
 }
 
+void AnalysisTabs::addComputedSeries(const QString& name, const QString& unit,
+                                     std::vector<ZrlAnalysis::SeriesPoint> points)
+{
+    plot->addSeries(name, unit, std::move(points));
+    setCurrentWidget(plot);
+}
+
 void AnalysisTabs::showTrack()
 {
     auto points = std::make_shared<std::vector<ZrlAnalysis::TrackPoint>>();

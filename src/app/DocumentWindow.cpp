@@ -3,6 +3,8 @@
 #include "app/AnalysisTabs.h"
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
+#include "app/FilterBar.h"
+#include "app/NetworkJob.h"
 #include "app/ListHelpers.h"
 #include "app/ListTools.h"
 #include "app/SummaryDialog.h"
@@ -23,6 +25,8 @@
 namespace ZrlApp {
 
 namespace {
+
+QString sourceFilterText(std::uint8_t source) { return QStringLiteral("src == %1").arg(source); }
 constexpr std::int32_t fileNotFoundCode = -198;
 const QString caption = QStringLiteral("ZRL Reader 2");
 } // namespace
@@ -176,6 +180,33 @@ AnalysisTabs* DocumentWindow::analysisTabs()
         splitter->setSizes({height() / 2, height() / 2});
     }
     return analysis;
+}
+
+NetworkJob* DocumentWindow::network()
+{
+    if (!loaded)
+        return nullptr;
+    if (!networkJob) {
+        networkJob = std::make_unique<NetworkJob>(*document);
+        networkJob->start();
+    }
+    return networkJob.get();
+}
+
+void DocumentWindow::showOnlySource(std::optional<std::uint8_t> source)
+{
+    if (!loaded)
+        return;
+    onlySource = source;
+    tools->filterBar()->setText(source ? sourceFilterText(*source) : QString());
+    tools->filterBar()->apply();
+}
+
+std::optional<std::uint8_t> DocumentWindow::shownSource() const
+{
+    if (onlySource && tools->filterBar()->text() == sourceFilterText(*onlySource))
+        return onlySource;
+    return std::nullopt;
 }
 
 void DocumentWindow::onRowSelected(int row)

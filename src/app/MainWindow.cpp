@@ -4,6 +4,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/AnalysisTabs.h"
+#include "app/NetworkPane.h"
 #include "app/ColumnLayout.h"
 #include "app/HelpWindow.h"
 #include "app/ListHelpers.h"
@@ -205,7 +206,11 @@ void MainWindow::createPanes()
     filterList->setCellEditing(true);
     new ColumnLayout(filterList, *appSettings, QStringLiteral("filter"));
     connect(filterList, &GridTableView::tableEdited, this, [this] { onFilterEdited(); });
-    makeDock(this, QStringLiteral("Grid View Filters"), filterList, Qt::LeftDockWidgetArea);
+    QDockWidget* filterDock = makeDock(this, QStringLiteral("Grid View Filters"), filterList, Qt::LeftDockWidgetArea);
+
+    network = new NetworkPane(this);
+    tabifyDockWidget(filterDock, makeDock(this, QStringLiteral("Network"), network, Qt::LeftDockWidgetArea));
+    filterDock->raise();
 }
 
 void MainWindow::createMenus()
@@ -482,6 +487,7 @@ void MainWindow::onActiveDocumentChanged()
         filterList->bindTable(document->filterGrid()->findTable("fields"));
     else
         filterList->bindTable(nullptr);
+    network->setDocument(document);
     updateDocumentCommands();
 }
 

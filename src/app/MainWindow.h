@@ -27,6 +27,8 @@ class Logger;
 
 namespace ZrlApp {
 
+class NetworkPane;
+
 class HelpWindow;
 class PlotFieldMenu;
 
@@ -56,6 +58,7 @@ public:
     DetailsPane* detailsPane() const { return details; }
     PlotFieldMenu* plotFieldMenu() const { return plotMenu; }
     GridTableView* filterPane() const { return filterList; }
+    NetworkPane* networkPane() const { return network; }
     GridTableView* outputPane() const { return outputList; }
     HelpWindow* helpWindow() const;
     std::shared_ptr<CommonLib::Logger> logger() const { return log; }
@@ -117,6 +120,7 @@ private:
     // The document whose element the details pane shows.
     const KelpLib::ZRLDoc* detailsSource = nullptr;
     GridTableView* filterList = nullptr;
+    NetworkPane* network = nullptr;
     QAction* hideFramesAction = nullptr;
     QAction* hideAssembledAction = nullptr;
     // The commands that need a loaded document.

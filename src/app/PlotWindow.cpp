@@ -286,7 +286,7 @@ void PlotWindow::onMouseRelease(QMouseEvent* event)
     if (const auto hit = pointNear(event->pos())) {
         readoutLabel->setText(readout(*hit));
         const std::uint32_t line = series[std::size_t(hit->series)].points[hit->index].line;
-        if (line != noLine)
+        if (line != ZrlAnalysis::SeriesPoint::noLine)
             emit pointActivated(line);
     }
 }

@@ -26,9 +26,6 @@ namespace ZrlApp {
 class PlotWindow : public QWidget {
     Q_OBJECT
 public:
-    // The line of a point that stands for no message (a computed series).
-    static constexpr std::uint32_t noLine = std::numeric_limits<std::uint32_t>::max();
-
     explicit PlotWindow(QWidget* parent = nullptr);
 
     // Adds a series of points (any order; shown sorted by time). Series of the same unit share

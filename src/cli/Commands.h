@@ -54,5 +54,7 @@ int details(Arguments& args);
 int pgns(Arguments& args);
 int series(Arguments& args);
 int track(Arguments& args);
+int devices(Arguments& args);
+int stats(Arguments& args);
 
 }  // namespace ZrlTool

@@ -12,6 +12,8 @@ int run(const std::string& command, Arguments args)
     if (command == "pgns") return pgns(args);
     if (command == "series") return series(args);
     if (command == "track") return track(args);
+    if (command == "devices") return devices(args);
+    if (command == "stats") return stats(args);
     throw UsageError("unknown command \"" + command + "\"");
 }
 

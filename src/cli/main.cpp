@@ -37,11 +37,17 @@ const char* const kUsage =
     "  track FILE [--view-flags N]     the valid position fixes of FILE (129025, 129029, RMC, GGA, GLL):\n"
     "                                  Line, Time, Latitude, Longitude (degrees, south and west negative),\n"
     "                                  Source\n"
+    "  devices FILE [--json]           the devices on the bus: one line per source address and NAME\n"
+    "                                  claimed at it, by address then first seen; address changes are\n"
+    "                                  warned about on standard error\n"
+    "  stats FILE [--json]             per PGN and source, in the order first met: count, rate in Hz,\n"
+    "                                  minimum, mean and maximum interval in ms, end of the longest gap\n"
     "  join OUT FILE...                write the composite of the files, byte for byte, in order\n"
     "  --help                          this text\n"
     "\n"
     "Cells are separated by a TAB. View flags: bit 0 hides the CAN frames of fast-packet transfers,\n"
-    "bit 1 hides the messages reassembled from them (default 1).\n"
+    "bit 1 hides the messages reassembled from them (default 1). --json prints one JSON object per\n"
+    "line with the header's keys. Times are ISO 8601 UTC.\n"
     "Exit status: 0 success, 1 the file cannot be loaded, an export cannot write its file or LINE\n"
     "is not an element (message on standard error), 2 usage error.\n";
 

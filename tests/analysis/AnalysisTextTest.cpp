@@ -1,6 +1,5 @@
 // The number and time texts of series and tracks, at their boundaries.
 #include "analysis/N183NumericField.h"
-#include "analysis/N2kNumericField.h"
 #include "analysis/UtcTime.h"
 
 #include <gtest/gtest.h>
@@ -8,27 +7,6 @@
 #include <cmath>
 
 using namespace ZrlAnalysis;
-
-TEST(ExactDecimalText, ShowsTheResolutionExactly)
-{
-    struct Case {
-        std::int64_t mantissa;
-        int exponent, multiplier;
-        const char* text;
-    };
-    const Case cases[] = {
-        {15000, -4, 1, "1.5000"},      {-40212, -6, -32, "-0.00125662500"}, {3194, 0, -4, "798.50"},
-        {3, 0, -3, "1.000"},           {7, 1, 2, "140"},                  {-5, -2, -8, "-0.00625"},
-        {0, -2, -4, "0.0000"},
-    };
-    for (const Case& c : cases) {
-        StandardsLib::DecimalValue value;
-        value.mantissa = c.mantissa;
-        value.exponent = static_cast<std::int8_t>(c.exponent);
-        value.multiplier = static_cast<std::int8_t>(c.multiplier);
-        EXPECT_EQ(exactDecimalText(value), c.text) << c.mantissa << " " << c.multiplier;
-    }
-}
 
 TEST(N183Degrees, HemispheresAndMalformedTexts)
 {

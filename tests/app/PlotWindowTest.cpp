@@ -100,8 +100,10 @@ private slots:
 
         // Click the 300th point: its message becomes the list's current row.
         document->analysisTabs()->setCurrentWidget(plot);
-        plot->resetView();
         const auto& target = plot->seriesPoints(0)[300];
+        // Zoomed to a few seconds, so neighbouring points are pixels apart.
+        plot->plotWidget()->xAxis->setRange(target.time - 5, target.time + 5);
+        plot->plotWidget()->replot();
         const QPoint at = plot->pointPosition(0, 300);
         const auto hit = plot->pointNear(at);
         QVERIFY(hit.has_value());

@@ -54,7 +54,7 @@ const Case cases[] = {
      "9\t2024-01-01T12:00:00.250Z\t3.1416\n"},
     {"--pgn 127250 --field 'Heading Sensor Reading' --src 36 --user-units", 0,
      "Line\tTime\tValue\n2\t2024-01-01T12:00:00.000Z\t28.648\n"},
-    {"--pgn 127251 --field Rate", 0, "Line\tTime\tValue\n3\t2024-01-01T12:00:00.000Z\t-0.00125662500\n"},
+    {"--pgn 127251 --field Rate", 0, "Line\tTime\tValue\n3\t2024-01-01T12:00:00.000Z\t-0.00125662\n"},
     {"--pgn 127488 --field Speed --instance 1", 0, "Line\tTime\tValue\n5\t2024-01-01T12:00:00.000Z\t798.50\n"},
     {"--pgn 129025 --field Longitude", 0,
      "Line\tTime\tValue\n6\t2024-01-01T12:00:00.000Z\t-1.2500000\n7\t2024-01-01T12:00:00.000Z\t0.0000000\n"},
