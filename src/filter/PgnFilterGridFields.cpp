@@ -10,15 +10,15 @@ PgnFilterGridFields::PgnFilterGridFields(std::shared_ptr<ZRLDocFilters> filters,
     columnIds = {"Line", "Enabled", "PGN", "Name"};
 }
 
-bool PgnFilterGridFields::pgnAt(std::uint32_t row, std::uint32_t& pgn) const
+bool PgnFilterGridFields::definitionAt(std::uint32_t row, ZRLDocFilters::DefinitionKey& key) const
 {
-    return filters->knownPgnAt(row, pgn) == 0;
+    return filters->knownDefinitionAt(row, key) == 0;
 }
 
 std::uint32_t PgnFilterGridFields::getRowCount() const
 {
     std::lock_guard lock(tableMutex);
-    return filters->knownPgnCount();
+    return filters->knownDefinitionCount();
 }
 
 bool PgnFilterGridFields::getColumnTraits(const std::string& columnId, CommonLib::GridCellTraits& traits) const
@@ -33,36 +33,36 @@ bool PgnFilterGridFields::getColumnTraits(const std::string& columnId, CommonLib
 std::string PgnFilterGridFields::getCellText(std::uint32_t row, const std::string& columnId) const
 {
     std::lock_guard lock(tableMutex);
-    std::uint32_t pgn = 0;
-    if (!pgnAt(row, pgn))
+    ZRLDocFilters::DefinitionKey key;
+    if (!definitionAt(row, key))
         return columnId == "PGN" ? "PGN" : "";
     if (columnId == "Line")
         return CommonLib::safeFormat("%u", row);
     if (columnId == "Enabled")
-        return filters->isPgnEnabled(pgn) ? "true" : "false";
+        return filters->isDefinitionEnabled(key) ? "true" : "false";
     if (columnId == "PGN")
-        return CommonLib::safeFormat("%06u", pgn);
+        return CommonLib::safeFormat("%06u", key.pgn);
     if (columnId == "Name")
-        return pgnName ? pgnName(pgn) : std::string();
+        return pgnName ? pgnName(key) : std::string();
     return "";
 }
 
 bool PgnFilterGridFields::getCellValue(std::uint32_t row, const std::string& columnId, std::uint32_t& value) const
 {
     std::lock_guard lock(tableMutex);
-    std::uint32_t pgn = 0;
-    if (columnId != "Enabled" || !pgnAt(row, pgn))
+    ZRLDocFilters::DefinitionKey key;
+    if (columnId != "Enabled" || !definitionAt(row, key))
         return false;
-    value = filters->isPgnEnabled(pgn) ? 1 : 0;
+    value = filters->isDefinitionEnabled(key) ? 1 : 0;
     return true;
 }
 
 void PgnFilterGridFields::setCellText(std::uint32_t row, const std::string& columnId, const std::string&)
 {
     std::lock_guard lock(tableMutex);
-    std::uint32_t pgn = 0;
-    if (columnId == "Enabled" && pgnAt(row, pgn))
-        filters->togglePgn(pgn);
+    ZRLDocFilters::DefinitionKey key;
+    if (columnId == "Enabled" && definitionAt(row, key))
+        filters->toggleDefinition(key);
 }
 
 void PgnFilterGridFields::getContextMenuItems(std::vector<CommonLib::GridMenuItem>& items) const

@@ -1,5 +1,6 @@
 #include "filter/ShownList.h"
 
+#include "log/ElementDefinition.h"
 #include "log/MsgVariant.h"
 #include "log/ZRLDoc.h"
 
@@ -25,6 +26,7 @@ const ZRLElement& ShownList::element(ShownRow row) const
 
 void ShownList::rebuild()
 {
+    filters_->addDefinitions(document_.definitionsMet());
     filters_->addPgns(document_.pgnsMet());
     build();
 }
@@ -35,6 +37,13 @@ bool ShownList::refresh()
         return false;
     build();
     return true;
+}
+
+bool ShownList::definitionShown(const ZRLElement& element, StandardsLib::DefinitionKeyCache& definitions) const
+{
+    // A frame that went into an assembly has no definition of its own: it stays with its PGN.
+    const auto definition = elementDefinition(element, definitions);
+    return !definition || filters_->isDefinitionEnabled(*definition);
 }
 
 void ShownList::build()
@@ -50,14 +59,20 @@ void ShownList::build()
     // Elements without a PGN (sentences, raw runs, tags) answer only to the PGN filter: the
     // fast-packet view switches alone must not hide them, or a default view of a mixed log
     // would show no NMEA 0183 traffic at all.
-    const bool everyPgnEnabled = filters_->enabledPgnCount() == filters_->knownPgnCount();
+    const bool everyPgnEnabled = filters_->everyDefinitionEnabled();
+    // Only the messages of a PGN with some definitions hidden and others shown are looked up
+    // (header bytes, definition index); every other element answers by its PGN alone.
+    const bool anyPgnSplit = filters_->anyPgnSplit();
+    StandardsLib::DefinitionKeyCache definitions;
     const ElementPredicate* predicate = predicate_.get();
 
     std::uint32_t line = 0;
     for (const ZRLElement& e : document_.elements()) {
         bool pass = e.variant().effective != VariantHidden;
         if (pass && filtering) {
-            const bool pgnPasses = filters_->isPgnEnabled(e.pgn()) || (e.pgn() == 0 && everyPgnEnabled);
+            bool pgnPasses = filters_->isPgnEnabled(e.pgn()) || (e.pgn() == 0 && everyPgnEnabled);
+            if (pgnPasses && anyPgnSplit && filters_->isPgnSplit(e.pgn()))
+                pgnPasses = definitionShown(e, definitions);
             pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&
                    !(hideAssemblyFrames && (e.flags() & ZRLElement::canFrameOfAssembly)) && pgnPasses;
         }

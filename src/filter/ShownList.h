@@ -4,6 +4,7 @@
 #include "filter/ZRLDocFilters.h"
 #include "log/ElementIndex.h"
 #include "log/LargePages.h"
+#include "n2k/DefinitionKeyCache.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +28,7 @@ struct ShownRow {
 };
 
 // The elements of one document that a view shows, in file order: those that pass the PGN
-// filter, the fast-packet view switches and the predicate, when there is one. It is built on
+// definition filter, the fast-packet view switches and the predicate, when there is one. It is built on
 // the loading thread once the parse has ended, and rebuilt on the window thread after an edit.
 class ShownList {
 public:
@@ -64,6 +65,8 @@ public:
 
 private:
     void build();
+    // For an element of a PGN whose definitions are partly hidden: whether its own is shown.
+    bool definitionShown(const ZRLElement& element, StandardsLib::DefinitionKeyCache& definitions) const;
 
     const ZRLDoc& document_;
     std::shared_ptr<ZRLDocFilters> filters_;

@@ -29,7 +29,8 @@ MsgVariantInfo classifyBst(const std::uint8_t* bytes, std::uint32_t length)
     if (length == 0)
         return {VariantBst, VariantBst, 0};
     info.raw = info.effective = bstIdToVariant(bytes[0]);
-    if (info.raw != VariantN2k || (bytes[0] != 0x93 && bytes[0] != 0x94))
+    const N2KFrameLayout* layout = n2kFrameLayout(bytes[0]);
+    if (layout == nullptr || !layout->received)
         return info;
     N2KHeaderView header;
     if (viewN2KHeader(bytes, length, 0, header) != 0)

@@ -1,26 +1,30 @@
 #include "log/PgnSummary.h"
 
+#include "log/ElementDefinition.h"
 #include "log/ZRLDoc.h"
-#include "messages/N2KMsg.h"
-#include "n2k/PgnName.h"
 
-#include <unordered_map>
+#include <map>
 
 namespace KelpLib {
 
 std::vector<PgnSummaryEntry> pgnSummary(const ZRLDoc& document)
 {
     std::vector<PgnSummaryEntry> entries;
-    std::unordered_map<std::uint32_t, std::size_t> positions;
-    for (std::size_t index = 0; index < document.elementCount(); ++index) {
-        N2KMsg message;
-        if (!document.element(ElementLine(index)).n2kMessage(message))
+    std::map<StandardsLib::PgnDefinitionKey, std::size_t> positions;
+    // A log repeats a few definitions in runs: the last one is tried before the map.
+    std::size_t last = 0;
+    StandardsLib::DefinitionKeyCache definitions;
+    for (const ZRLElement& element : document.elements()) {
+        const auto key = elementDefinition(element, definitions);
+        if (!key)
             continue;
-        const std::uint32_t pgn = message.pgnNumber();
-        const auto [at, added] = positions.try_emplace(pgn, entries.size());
-        if (added)
-            entries.push_back({pgn, StandardsLib::pgnNameText(pgn), 0});
-        ++entries[at->second].count;
+        if (entries.empty() || entries[last].definition != *key) {
+            const auto [at, added] = positions.try_emplace(*key, entries.size());
+            if (added)
+                entries.push_back({key->pgn, StandardsLib::definitionName(*key), 0, *key});
+            last = at->second;
+        }
+        ++entries[last].count;
     }
     return entries;
 }

@@ -80,6 +80,7 @@ void ZRLDoc::clear()
     const std::int64_t t0 = systemTicks();
     elements_.clear();
     pgnsMet_.clear();
+    definitionsMet_.clear();
     elementBytes_.clear();
     n2kCount_ = n183Count_ = bstCount_ = canCount_ = mdtCount_ = otherCount_ = 0;
     parseTime_ = -1;

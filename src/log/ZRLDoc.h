@@ -8,6 +8,7 @@
 #include "log/StableArray.h"
 #include "log/ZRLElement.h"
 #include "messages/ListColumn.h"
+#include "n2k/PgnDefinitionKey.h"
 
 #include <atomic>
 #include <cstdint>
@@ -76,6 +77,10 @@ public:
     void notePgn(std::uint32_t pgn) { pgnsMet_.insert(pgn); }
     // Every PGN met in the file, ascending.
     const std::set<std::uint32_t>& pgnsMet() const { return pgnsMet_; }
+    // Notes the definition that decoded a message met while parsing.
+    void noteDefinition(const StandardsLib::PgnDefinitionKey& key) { definitionsMet_.insert(key); }
+    // Every PGN definition that decodes a message of the file, by PGN and table row.
+    const std::set<StandardsLib::PgnDefinitionKey>& definitionsMet() const { return definitionsMet_; }
 
     // Load progress, readable from any thread while another thread loads.
     void reportProgress(std::uint64_t bytesParsed) { progress_.store(bytesParsed, std::memory_order_relaxed); }
@@ -98,6 +103,7 @@ private:
     std::map<std::uint32_t, ListColumn> columns_;
     std::uint32_t nextColumn_ = 0;
     std::set<std::uint32_t> pgnsMet_;
+    std::set<StandardsLib::PgnDefinitionKey> definitionsMet_;
     // Elements never move once appended: the array only adds chunks. Their bytes live in the
     // arena, which is cleared with them.
     StableArray<ZRLElement, 18> elements_; // chunks of 262,144 elements, 10 MiB

@@ -4,6 +4,7 @@
 #include "log/BDT_Deserialise.h"
 #include "log/BemDecipher.h"
 #include "log/ClassifyMessage.h"
+#include "log/ElementDefinition.h"
 #include "log/MemFile.h"
 #include "log/N183_Deserialise.h"
 #include "log/ZRLDoc.h"
@@ -40,11 +41,17 @@ std::int32_t bstLengthCheck(const std::uint8_t* m, std::uint32_t n)
 {
     if (n < 2)
         return wrongLength;
+    const N2KFrameLayout* layout = n2kFrameLayout(m[0]);
+    if (layout && layout->streamCheck != N2KStreamCheck::TotalLength) {
+        const std::uint32_t offset = layout->payloadOffset;
+        if (n <= offset)
+            return wrongLength;
+        // Byte 1 counts the bytes after it, the length byte only the payload.
+        if (layout->streamCheck == N2KStreamCheck::PayloadByte)
+            return m[layout->lengthByte] == static_cast<std::uint8_t>(m[1] - (offset - 2)) ? 0 : wrongLength;
+        return n - offset <= layout->maxPayload ? 0 : wrongLength;
+    }
     switch (m[0]) {
-    case 0x92: return n > 9 && m[8] == static_cast<std::uint8_t>(m[1] - 7) ? 0 : wrongLength;
-    case 0x93: return n >= 14 && m[12] == static_cast<std::uint8_t>(m[1] - 11) ? 0 : wrongLength;
-    case 0x94: return n > 8 && m[7] == static_cast<std::uint8_t>(m[1] - 6) ? 0 : wrongLength;
-    case 0x95: return n > 8 && n - 8 <= 8 ? 0 : wrongLength;
     case 0xA0: case 0xA2: case 0xA3: case 0xA5: case 0xA7: case 0xA9:
         if (n < 14)
             return wrongLength;
@@ -220,6 +227,27 @@ void ZRLDocParser::notePgn(std::uint32_t pgn)
     document.notePgn(pgn);
 }
 
+void ZRLDocParser::noteDefinition(const ZRLElement& element)
+{
+    // Most messages are of a PGN whose definition their payload does not choose and which was
+    // noted already: the PGN the element carries settles those without reading the header.
+    // (Elements that carry no PGN read it.)
+    const std::uint32_t carried = element.pgn();
+    if (carried != 0 && fixedPgns[(carried ^ (carried >> 8)) % fixedPgns.size()] == carried)
+        return;
+    StandardsLib::N2KPayload payload;
+    if (!elementPayload(element, payload))
+        return;
+    const StandardsLib::PgnDefinitionKey key = definitions.keyFor(payload);
+    StandardsLib::PgnDefinitionKey& noted = notedDefinitions[(key.pgn ^ (key.pgn >> 8) ^ (key.row * 7u)) % notedDefinitions.size()];
+    if (noted == key)
+        return;
+    noted = key;
+    document.noteDefinition(key);
+    if (!StandardsLib::payloadSelectsDefinition(payload.pgn))
+        fixedPgns[(payload.pgn ^ (payload.pgn >> 8)) % fixedPgns.size()] = payload.pgn;
+}
+
 void ZRLDocParser::startRunAfter(std::uint32_t p)
 {
     runStart = runEnd = p + 1;
@@ -261,9 +289,10 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
     const bool intact = variant.raw != VariantBstChecksumError && variant.raw != VariantBstBad;
     const std::uint8_t id = length ? message[0] : 0;
     std::uint32_t pgn = 0;
-    const bool carriesN2k = intact && (id == 0x93 || id == 0x94);
+    const N2KFrameLayout* layout = intact ? n2kFrameLayout(id) : nullptr;
+    const bool carriesN2k = layout && layout->received;
     if (carriesN2k) {
-        pgn = bstHeaderPgn(message);
+        pgn = n2kFramePgn(*layout, message);
         notePgn(pgn);
     }
 
@@ -271,15 +300,17 @@ void ZRLDocParser::handleBstMessage(std::uint8_t* message, std::uint32_t length,
         decipherBemMessage(message, length, 0);
     } else if (carriesN2k && pgn == proprietaryFastPacketPgn) {
         // A BEM message inside the maker's proprietary PGN starts at NMEA 2000 data byte 2.
-        const std::uint32_t dataAt = id == 0x93 ? 13 : 8;
+        const std::uint32_t dataAt = layout->payloadOffset;
         if (length >= dataAt + 4 && message[dataAt] == makerProprietaryPrefix[0] && message[dataAt + 1] == makerProprietaryPrefix[1])
             decipherBemMessage(message, length, dataAt + 2);
     }
 
     ZRLElement& element = append(variant, message, length);
     element.setPgn(pgn);
-    if (intact && id == 0x95)
+    // A lone CAN frame: its identifier names the PGN, and it may belong to a fast packet.
+    if (layout && layout->addressing == N2KAddressing::CanId)
         fastPacketStep(element, message, length);
+    noteDefinition(element);
 }
 
 void ZRLDocParser::fastPacketStep(ZRLElement& canElement, const std::uint8_t* message, std::uint32_t length)
@@ -300,6 +331,7 @@ void ZRLDocParser::fastPacketStep(ZRLElement& canElement, const std::uint8_t* me
         ZRLElement& assembled = append(classifyMessage(complete.data, complete.length, true), complete.data, complete.length);
         assembled.setFlags(ZRLElement::assembledFromCan);
         assembled.setPgn(pgn);
+        noteDefinition(assembled);
     }
 }
 

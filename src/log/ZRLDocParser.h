@@ -3,6 +3,8 @@
 #include "log/ElementTime.h"
 #include "log/FastPacketAssembler.h"
 #include "log/MsgVariant.h"
+#include "n2k/DefinitionKeyCache.h"
+#include "n2k/PgnDefinitionKey.h"
 
 #include <array>
 #include <cstdint>
@@ -39,6 +41,8 @@ private:
     ZRLElement& append(const MsgVariantInfo& variant, const std::uint8_t* bytes, std::uint32_t length);
     // Adds the PGN to the document's filter.
     void notePgn(std::uint32_t pgn);
+    // Adds the definition that decodes the element's NMEA 2000 message, if it is one.
+    void noteDefinition(const ZRLElement& element);
 
     MemFile& file;
     ZRLDoc& document;
@@ -60,6 +64,19 @@ private:
         slots.fill(noPgn);
         return slots;
     }();
+    // PGNs whose definition is noted and which their payload does not choose, and the
+    // definitions noted lately: both spare the document's set a lookup per message.
+    std::array<std::uint32_t, recentPgnSlots> fixedPgns = [] {
+        std::array<std::uint32_t, recentPgnSlots> slots;
+        slots.fill(noPgn);
+        return slots;
+    }();
+    std::array<StandardsLib::PgnDefinitionKey, 4 * recentPgnSlots> notedDefinitions = [] {
+        std::array<StandardsLib::PgnDefinitionKey, 4 * recentPgnSlots> slots;
+        slots.fill({noPgn, StandardsLib::PgnDefinitionKey::noDefinitionRow});
+        return slots;
+    }();
+    StandardsLib::DefinitionKeyCache definitions;
 };
 
 } // namespace KelpLib

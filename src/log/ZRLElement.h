@@ -83,13 +83,14 @@ public:
     // The same message's header and payload, viewed in place: false for elements that stand for
     // no NMEA 2000 message and for a header that does not decode.
     bool n2kHeader(N2KHeaderView& out) const;
+    // True for the elements n2kMessage decodes.
+    bool standsForN2kMessage() const;
 
     // An element with no bytes and no time.
     static const ZRLElement& empty();
 
 private:
     void releaseOwnBytes();
-    bool standsForN2kMessage() const;
 
     // A log holds millions of elements: the layout is kept to 40 bytes (variants fit 16 bits, a
     // source address 8, the time one 64-bit FILETIME), and the bytes usually live in the

@@ -43,56 +43,58 @@ std::int32_t decodeN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32
     return 0;
 }
 
+std::uint32_t n2kFramePgn(const N2KFrameLayout& layout, const std::uint8_t* b)
+{
+    return layout.addressing == N2KAddressing::BstHeader ? bstHeaderPgn(b) : canIdPgn(b + 4);
+}
+
 std::int32_t viewN2KHeader(const std::uint8_t* b, std::uint32_t n, std::uint32_t t, N2KHeaderView& out)
 {
-    if (b == nullptr || n == 0)
+    const N2KFrameLayout* layout = b && n ? n2kFrameLayout(b[0]) : nullptr;
+    if (layout == nullptr)
         return bstUnknownCommand;
-    const bool lengthMatches = n >= 2 && b[1] + 2u == n;
-    // The layout of each id: priority, PGN, destination, source, time, payload length and
-    // payload.
-    N2KHeaderView header;
-    switch (b[0]) {
-    case 0x92:
-        if (n < 9 || b[8] > 224 || !lengthMatches)
+    const std::uint32_t offset = layout->payloadOffset;
+    if (n < offset)
+        return bstWrongLength;
+    const bool lengthMatches = b[1] + 2u == n;
+    std::uint32_t length = 0;
+    switch (layout->lengthField) {
+    case N2KLengthField::Byte:
+        length = b[layout->lengthByte];
+        if (length > layout->maxPayload || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], b[7], t, b[8], b + 9};
         break;
-    case 0x93:
-        if (n < 13 || b[12] > 224 || !lengthMatches)
+    case N2KLengthField::FrameRest:
+        length = n - offset;
+        if (length > layout->maxPayload || !lengthMatches)
             return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], b[7], u32At(b + 8), b[12], b + 13};
         break;
-    case 0x94:
-        if (n < 8 || b[7] > 224 || !lengthMatches)
-            return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], 255, t, b[7], b + 8};
-        break;
-    case 0x95:
-        if (n < 8 || n > 16 || !lengthMatches)
-            return bstWrongLength;
-        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), canDestination(b), b[4], t, n - 8, b + 8};
-        break;
-    case 0x96:
-        if (n < 8 || b[7] > 8 || !lengthMatches)
-            return bstWrongLength;
-        header = {std::uint8_t(b[2] & 7), bstHeaderPgn(b), b[6], 255, t, b[7], b + 8};
-        break;
-    case 0xD0: {
-        if (n < 13)
-            return bstWrongLength;
+    case N2KLengthField::DeclaredWord: {
         const std::uint32_t declared = b[1] | b[2] << 8;
-        if (declared < 13 || declared - 13 > 224)
+        if (declared < offset || declared - offset > layout->maxPayload)
             return bstWrongLength;
-        const std::uint8_t destination = (b[8] & 3) == 2 ? b[3] : canDestination(b);
-        header = {std::uint8_t((b[7] >> 2) & 7), canIdPgn(b + 4), destination, b[4], u32At(b + 9), declared - 13, b + 13};
+        length = declared - offset;
         break;
     }
-    default:
-        return bstUnknownCommand;
     }
     // The data-length bytes are not covered by the total-length checks: never read past the message.
-    if (static_cast<std::uint32_t>(header.payload - b) + header.length > n)
+    if (offset + length > n)
         return bstWrongLength;
+
+    N2KHeaderView header;
+    header.pgn = n2kFramePgn(*layout, b);
+    if (layout->addressing == N2KAddressing::BstHeader) {
+        header.priority = std::uint8_t(b[2] & 7);
+        header.destination = b[6];
+    } else {
+        header.priority = std::uint8_t((b[7] >> 2) & 7);
+        const bool addressedAssembly = layout->addressing == N2KAddressing::AssembledCanId && (b[8] & 3) == 2;
+        header.destination = addressedAssembly ? b[3] : canDestination(b);
+    }
+    header.source = layout->sourceByte ? b[layout->sourceByte] : 255;
+    header.time = layout->timeByte ? u32At(b + layout->timeByte) : t;
+    header.length = length;
+    header.payload = b + offset;
     out = header;
     return 0;
 }

@@ -121,10 +121,24 @@ private slots:
         ZrlApp::GridTableModel* filter = window->filterPane()->gridModel();
         QCOMPARE(filter->rowCount(), 11);
         int enabledColumn = -1;
-        for (int column = 0; column < filter->columnCount(); ++column)
+        int nameColumn = -1;
+        for (int column = 0; column < filter->columnCount(); ++column) {
             if (filter->columnId(column) == "Enabled")
                 enabledColumn = column;
-        QVERIFY(enabledColumn >= 0);
+            if (filter->columnId(column) == "Name")
+                nameColumn = column;
+        }
+        QVERIFY(enabledColumn >= 0 && nameColumn >= 0);
+        // One row per definition met, named as the definition is.
+        const KelpLib::ZRLDocFilters& filters = document->shown().filters();
+        QCOMPARE(static_cast<std::uint32_t>(filter->rowCount()), filters.knownDefinitionCount());
+        for (int row = 0; row < filter->rowCount(); ++row) {
+            KelpLib::ZRLDocFilters::DefinitionKey key;
+            QCOMPARE(filters.knownDefinitionAt(static_cast<std::uint32_t>(row), key), 0);
+            QCOMPARE(filter->data(filter->index(row, nameColumn)).toString().toStdString(),
+                     StandardsLib::definitionName(key));
+        }
+        QCOMPARE(filter->data(filter->index(0, nameColumn)).toString(), QStringLiteral("System Time"));
         const QModelIndex first = filter->index(0, enabledColumn);
         QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Checked));
         const int before = document->list()->model()->rowCount();

@@ -301,6 +301,9 @@ TEST(ZrlToolPgns, EntriesInFirstMetOrder)
     for (const Bytes& frame : frames)
         log.embeddedBst(bst95(20, CanId{3, 129029, 9}, frame));
     log.embeddedBst(bst93(6, 130000, 255, 35, 0, Bytes(8, 0x22)));
+    // One proprietary PGN, two makers' definitions and a message neither matches: three entries.
+    for (const std::uint16_t maker : {1857, 137, 273, 1857})
+        log.embeddedBst(bst93(6, 130820, 255, 35, 0, proprietaryPayload(maker, 4, {0x02, 0x00})));
     log.save(path);
 
     const ToolRun run = zrltool("pgns " + path);
@@ -309,7 +312,10 @@ TEST(ZrlToolPgns, EntriesInFirstMetOrder)
                        "127250\tVessel Heading\t2\n"
                        "130000\tUnknown PGN (130000)\t2\n"
                        "129026\tCOG & SOG, Rapid Update\t1\n"
-                       "129029\tGNSS Position Data\t1\n");
+                       "129029\tGNSS Position Data\t1\n"
+                       "130820\tSimnet: Reprogram Status\t2\n"
+                       "130820\tMaretron: Alert Response\t1\n"
+                       "130820\tManu. Proprietary fast-packet broadcast\t1\n");
 
     const std::string sentences = scratchDir() + "/sentences.zrl";
     ZrlWriter only;

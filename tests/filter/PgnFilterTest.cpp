@@ -116,7 +116,7 @@ TEST(ZRLDocFilters, ChangesAreRaisedAndConsumed)
 TEST(PgnFilterGridFields, RowsColumnsAndTexts)
 {
     auto filters = filtersWith({129025, 59392});
-    PgnFilterGridFields table(filters, [](std::uint32_t pgn) { return "name of " + std::to_string(pgn); });
+    PgnFilterGridFields table(filters, [](const ZRLDocFilters::DefinitionKey& key) { return "name of " + std::to_string(key.pgn); });
     EXPECT_EQ(table.getName(), "fields");
     EXPECT_EQ(table.getTitle(), "Pgn Filter");
     ASSERT_EQ(table.getColumnCount(), 4u);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace ZrlTest;
 using namespace KelpLib;
 
@@ -69,6 +71,46 @@ TEST(ShownList, PgnFilterHidesDisabledPgnsAndElementsWithoutOne)
     log.shown.setViewSettings(ViewSettings(3));
     EXPECT_TRUE(log.shown.refresh());
     EXPECT_EQ(log.shown.size(), 3u);
+}
+
+// Two makers' definitions of one proprietary PGN and a message neither matches are three rows
+// of the filter; hiding one hides exactly its messages, and the PGN-level calls still work.
+TEST(ShownList, DefinitionFilterHidesOneMakersVariant)
+{
+    ZrlWriter writer;
+    for (const std::uint16_t maker : {1857, 137, 273, 1857})
+        writer.bstFrame(bst93(6, 130820, 255, 35, 0, proprietaryPayload(maker, 4, {0x02, 0x00})));
+    writer.bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1)));
+    Loaded log(writer);
+    ZRLDocFilters& filters = log.shown.filters();
+    const struct {
+        const char* name;
+        std::vector<std::uint32_t> shownWhenHidden;
+    } cases[] = {
+        {"Vessel Heading", {0, 1, 2, 3}},
+        {"Manu. Proprietary fast-packet broadcast", {0, 1, 3, 4}},
+        {"Maretron: Alert Response", {0, 2, 3, 4}},
+        {"Simnet: Reprogram Status", {1, 2, 4}},
+    };
+    std::map<std::string, ZRLDocFilters::DefinitionKey> rows;
+    ZRLDocFilters::DefinitionKey key;
+    for (std::uint32_t row = 0; filters.knownDefinitionAt(row, key) == 0; ++row)
+        rows[StandardsLib::definitionName(key)] = key;
+    ASSERT_EQ(rows.size(), std::size(cases));
+    EXPECT_EQ(filters.knownPgnCount(), 2u);
+    for (const auto& c : cases) {
+        ASSERT_EQ(rows.count(c.name), 1u) << c.name;
+        filters.toggleDefinition(rows[c.name]);
+        EXPECT_TRUE(log.shown.refresh());
+        EXPECT_EQ(log.lines(), c.shownWhenHidden) << c.name;
+        EXPECT_TRUE(filters.isPgnEnabled(130820)) << c.name;
+        filters.toggleDefinition(rows[c.name]);
+        log.shown.refresh();
+    }
+    EXPECT_TRUE(filters.togglePgn(130820));
+    log.shown.refresh();
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{4}));
+    EXPECT_EQ(filters.enabledPgnList(), (std::vector<std::uint32_t>{127250}));
 }
 
 TEST(ShownList, GettersDoNotMarkTheFilterChanged)

@@ -1,7 +1,9 @@
+#include "n2k/DefinitionKeyCache.h"
 #include "n2k/LibN2K.h"
 #include "n2k/PgnLookup.h"
 #include "n2k/PgnName.h"
 #include "n2k/PgnTransport.h"
+#include "support/N2kPayloads.h"
 
 #include <gtest/gtest.h>
 
@@ -80,12 +82,7 @@ std::string selected(std::uint32_t pgn, const std::vector<std::uint8_t>& data)
 // standard row when none does, else the catch-all row covering the PGN.
 TEST(PgnDatabaseLookup, DefinitionSelectedByMatchFields)
 {
-    // Manufacturer code (11 bits) and industry group (3 bits at bit 13) lead a proprietary payload.
-    const auto maker = [](std::uint16_t code, std::uint8_t group, std::vector<std::uint8_t> rest) {
-        std::vector<std::uint8_t> data = {std::uint8_t(code & 0xFF), std::uint8_t((code >> 8) | 0x18 | (group << 5))};
-        data.insert(data.end(), rest.begin(), rest.end());
-        return data;
-    };
+    const auto maker = ZrlTest::proprietaryPayload;
     const struct {
         std::uint32_t pgn;
         std::vector<std::uint8_t> data;
@@ -105,9 +102,22 @@ TEST(PgnDatabaseLookup, DefinitionSelectedByMatchFields)
         {127250, {0, 0, 0}, "Vessel Heading"},
         {128000, {}, "Leeway Angle"}, // a standard PGN beyond the 163
         {131072, {}, "none"},
+        // Match fields up to byte 8: all there, a different value, and cut by the payload's end.
+        {130820, maker(419, 4, {0x14, 0x80, 9, 0, 0, 0}), "Fusion: USB Repeat Status"},
+        {130820, maker(419, 4, {0x14, 0x80, 8, 0, 0, 0}), "Fusion: Setting"},
+        {130820, maker(419, 4, {0x14, 0x80, 9, 0, 0}), "Fusion: Setting"},
+        {130820, maker(419, 4, {0x14}), "Manu. Proprietary fast-packet broadcast"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(selected(c.pgn, c.data), c.name) << c.pgn;
+    // The pass cache answers as the lookup does, whether it remembers the selector or not.
+    DefinitionKeyCache cache;
+    for (int pass = 0; pass < 2; ++pass)
+        for (const auto& c : cases) {
+            const N2KPayload payload{c.pgn, static_cast<std::uint32_t>(c.data.size()), c.data.data()};
+            EXPECT_EQ(selected(c.pgn, c.data), c.name) << c.pgn;
+            const PgnDefinitionKey key = cache.keyFor(payload);
+            EXPECT_EQ(key, definitionKeyFor(payload)) << c.name;
+            EXPECT_EQ(definitionName(key), c.name == std::string("none") ? "Unknown PGN (131072)" : c.name);
+        }
 }
 
 TEST(PgnDatabaseContent, EveryReferenceDefinitionIsARow)

@@ -47,4 +47,14 @@ void appendBusySecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second
 
 std::string busyNetworkLog() { return cachedGeneratedLog("bench-load-256MiB.zrl", 256u << 20, appendBusySecond); }
 
+void appendMakersSecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second)
+{
+    appendBusySecond(log, random, second);
+    for (int i = 0; i < 20; ++i)
+        for (const std::uint16_t maker : {1857, 137, 273})
+            log.bstFrame(bst93(6, 130820, 255, 50, second * 1000 + i, proprietaryPayload(maker, 4, {0x02, 0x00, 0x01})));
+}
+
+std::string makersNetworkLog() { return cachedGeneratedLog("bench-makers-64MiB.zrl", 64u << 20, appendMakersSecond); }
+
 } // namespace ZrlTest

@@ -20,6 +20,13 @@ void appendBusySecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second
 // The 256 MiB log of busy seconds the load and filter benchmarks share.
 std::string busyNetworkLog();
 
+// A busy second plus 60 messages of one proprietary PGN (130820): two makers' definitions and a
+// maker none of its definitions names.
+void appendMakersSecond(ZrlWriter& log, std::mt19937& random, std::uint32_t second);
+
+// The 64 MiB log of such seconds the summary benchmark reads.
+std::string makersNetworkLog();
+
 // The path of `name` in the build folder, holding at least `size` bytes of seconds of traffic.
 std::string cachedGeneratedLog(const std::string& name, std::size_t size, const SecondOfTraffic& appendSecond);
 

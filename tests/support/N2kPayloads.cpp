@@ -1,5 +1,6 @@
 #include "support/N2kPayloads.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ZrlTest {
@@ -161,6 +162,15 @@ Bytes pgn126998(const std::string& installation1, const std::string& installatio
     for (const std::string* text : {&installation1, &installation2, &manufacturerInformation})
         p.u8(static_cast<unsigned>(text->size() + 2)).u8(1).text(*text, text->size());
     return p.done();
+}
+
+Bytes proprietaryPayload(std::uint16_t manufacturer, std::uint8_t industryGroup, const Bytes& rest)
+{
+    Bytes data(2 + rest.size());
+    data[0] = std::uint8_t(manufacturer & 0xFF);
+    data[1] = std::uint8_t((manufacturer >> 8) | 0x18 | (industryGroup << 5));
+    std::copy(rest.begin(), rest.end(), data.begin() + 2);
+    return data;
 }
 
 }  // namespace ZrlTest

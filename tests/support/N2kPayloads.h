@@ -29,6 +29,9 @@ Bytes pgn129029(std::uint8_t sid, std::uint16_t days, double seconds, double lat
 Bytes pgn126996(std::uint16_t n2kVersion, std::uint16_t productCode, const std::string& modelId,
                 const std::string& softwareVersion, const std::string& modelVersion,
                 const std::string& serialCode, std::uint8_t certificationLevel, std::uint8_t loadEquivalency);
+// A proprietary PGN's payload: manufacturer code (11 bits), reserved bits set, industry group
+// (3 bits at bit 13), then the rest.
+Bytes proprietaryPayload(std::uint16_t manufacturer, std::uint8_t industryGroup, const Bytes& rest);
 
 // 60928 ISO Address Claim: the NAME's fields (arbitrary address capable set), 8 bytes.
 struct NameFields {
