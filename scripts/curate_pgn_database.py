@@ -272,10 +272,27 @@ def ddnumber(row):
 
 
 def resolution_parts(res):
-    """(multiplier, exponent) with multiplier * 10^exponent == res exactly (a negative multiplier
-    -k meaning division by k), or None when no such pair with |multiplier| <= 127 exists."""
+    """(multiplier, exponent) with multiplier * 10^exponent == res (a negative multiplier -k
+    meaning division by k). Small multipliers and divisors first; then an integer resolution as
+    its own multiplier (864, 4096), a binary fraction as a division by its power of two (2^-38),
+    and a resolution with no exact short form (a degree step in radians) as the reference's
+    seventeen significant digits."""
     if res is None:
         return (1, 0)
+    parts = small_resolution_parts(res)
+    if parts is not None:
+        return parts
+    binary = Fraction(res)
+    if binary.denominator == 1:
+        return (binary.numerator, 0)
+    if binary.numerator == 1:
+        return (-binary.denominator, 0)
+    sign, digits, exponent = Decimal(repr(res)).as_tuple()
+    return (int(''.join(map(str, digits))), exponent)
+
+
+def small_resolution_parts(res):
+    """(multiplier, exponent) with |multiplier| <= 127, or None when there is none."""
     exact = Fraction(Decimal(repr(res)))
     best = None
     for e in range(8, -21, -1):
@@ -339,7 +356,6 @@ def main():
         return entry_keys[key]
 
     pgns = []
-    approximations = []
     def add_row(pgn, name, d, standard, keep=True):
         """Appends one PGN row made from reference definition `d`. A standard row keeps the
         viewer's own names and rules; a further definition takes the reference's."""
@@ -435,9 +451,6 @@ def main():
                     dtype = SIGNED_TYPE[bits]
                 else:
                     dtype = UNSIGNED_TYPE[bits]
-                if parts is None:
-                    approximations.append((pgn, number, fname, res))
-                    parts = (1, 0)
                 mult, exp = parts
                 code, uname, uplural, uabbr = (uinfo[0], uinfo[1], uinfo[2], uinfo[3]) if uinfo else (0, '', '', '')
                 if unit in PLAIN_UNITS:
@@ -454,8 +467,8 @@ def main():
                 key = ('num', dtype, bits, mult, exp, code, uname, lookup, meaning)
                 if res is None or ftype in ('BINARY',):
                     restext = '1 bit' if dtype == T_BIT else '1'
-                elif (pgn, number) in [(a[0], a[1]) for a in approximations]:
-                    restext = f'{res:g} {unit or ""}'.strip()
+                elif mult > 127:
+                    restext = f'{res:g} {unit or ""}'.strip()  # no short exact form
                 else:
                     restext = resolution_text(mult, exp, uabbr)
                 lo, hi = f.get('RangeMin'), f.get('RangeMax')
@@ -621,12 +634,11 @@ def main():
                  'src/n2k/PgnDatabaseTables.inc.',
         'types': [dict(zip(('valueClass', 'byteSize', 'longName', 'range', 'reserved', 'shortName'), t)) for t in TYPES],
         'pgns': pgns, 'dictionary': rows, 'enums': enum_rows, 'attributes': attributes, 'keyFields': key_fields,
-        'unscaled': [{'pgn': a[0], 'field': a[1], 'name': a[2], 'resolution': a[3]} for a in approximations],
     }
     OUT.write_text(json.dumps(out, indent=1, ensure_ascii=False) + '\n')
     nfields = sum(len(p['fields']) for p in pgns)
     print(f'{len(pgns)} PGNs, {nfields} fields, {len(rows)} dictionary rows, {len(enum_rows)} enumerated texts, '
-          f'{len(attributes)} attribute rows, {len(approximations)} unscaled fields', file=sys.stderr)
+          f'{len(attributes)} attribute rows', file=sys.stderr)
 
 
 if __name__ == '__main__':

@@ -38,6 +38,26 @@ std::int64_t signedDivideRounded(std::int64_t v, std::int64_t divisor)
     return v < 0 ? -static_cast<std::int64_t>(q) : static_cast<std::int64_t>(q);
 }
 
+int decimalDigits(std::uint64_t v)
+{
+    int digits = 1;
+    for (; v >= 10; v /= 10)
+        ++digits;
+    return digits;
+}
+
+// 10^n as an unsigned 128-bit integer, which holds up to 10^38.
+constexpr int maxWideDecades = 38;
+unsigned __int128 wideTen(int n)
+{
+    if (n <= maxDecadeStep)
+        return static_cast<std::uint64_t>(powersOfTen[n]);
+    unsigned __int128 power = static_cast<std::uint64_t>(powersOfTen[maxDecadeStep]);
+    for (; n > maxDecadeStep; --n)
+        power *= 10;
+    return power;
+}
+
 } // namespace
 
 void rescale(DecimalValue& value, int newExponent)
@@ -85,11 +105,36 @@ void ratioScale(DecimalValue& value, std::int64_t mul, std::int64_t div)
         value.mantissa = signedDivideRounded(value.mantissa, div);
 }
 
+void applyMultiplier(DecimalValue& value)
+{
+    const std::int64_t multiplier = value.multiplier;
+    if (value.status >= StatusInvalid || multiplier == 1 || multiplier == 0)
+        return;
+    if (multiplier <= -2) {
+        rescale(value, std::min<int>(value.exponent, -resolutionDecimals(multiplier, value.exponent)));
+        value.multiplier = 1;
+        ratioScale(value, 1, static_cast<std::int64_t>(magnitudeOf(multiplier)));
+        return;
+    }
+    value.multiplier = 1;
+    __int128 product = static_cast<__int128>(value.mantissa) * multiplier;
+    while (product > INT64_MAX || product < -INT64_MAX) {
+        if (value.exponent == INT8_MAX) {
+            value.status = StatusOverflow;
+            return;
+        }
+        const __int128 half = product < 0 ? -5 : 5;
+        product = (product + half) / 10;
+        ++value.exponent;
+    }
+    value.mantissa = static_cast<std::int64_t>(product);
+}
+
 void subtractConstant(DecimalValue& value, std::int64_t constant, int constantExponent)
 {
     if (!value.renderable() || constant == 0)
         return;
-    DecimalValue subtrahend{constant, static_cast<std::int8_t>(constantExponent), 1, StatusValid};
+    DecimalValue subtrahend{.mantissa = constant, .exponent = static_cast<std::int8_t>(constantExponent)};
     rescale(subtrahend, value.exponent);
     if (subtrahend.status != StatusValid
         || __builtin_sub_overflow(value.mantissa, subtrahend.mantissa, &value.mantissa))
@@ -101,12 +146,19 @@ const char* statusText(const DecimalValue& value)
     return sentinelText(value.multiplier == 0 ? StatusMultiplierZero : value.status);
 }
 
-int resolutionDecimals(std::int8_t multiplier, std::int8_t exponent)
+int resolutionDecimals(std::int64_t multiplier, std::int8_t exponent)
 {
     const int own = exponent < 0 ? -exponent : 0;
-    if (multiplier > -2)
+    if (multiplier > -2 && multiplier < 2)
         return own;
-    int divisor = -multiplier;
+    const std::uint64_t magnitude = magnitudeOf(multiplier);
+    if (multiplier >= 2) {
+        // Every multiple is exact at the exponent's decimals; a long multiplier (a step with no
+        // short exact form) is shown down to its first significant digit.
+        const int leading = -exponent - (decimalDigits(magnitude) - 1);
+        return std::max(0, std::min(own, std::max(maxRoundedDecimals, leading)));
+    }
+    std::uint64_t divisor = magnitude;
     int twos = 0;
     int fives = 0;
     while (divisor % 2 == 0) {
@@ -117,9 +169,8 @@ int resolutionDecimals(std::int8_t multiplier, std::int8_t exponent)
         divisor /= 5;
         ++fives;
     }
-    int leading = -exponent;
-    for (std::int64_t power = 1; power < -multiplier; power *= 10)
-        ++leading;
+    // 1/d has its first significant digit at decimal ceil(log10(d)).
+    const int leading = -exponent + decimalDigits(magnitude - 1);
     const int exact = divisor == 1 ? -exponent + std::max(twos, fives) : INT_MAX;
     return std::max(0, std::min(exact, std::max(maxRoundedDecimals, leading)));
 }
@@ -137,16 +188,15 @@ std::string numberText(const DecimalValue& value, int decimals)
     unsigned __int128 numerator = magnitudeOf(value.mantissa);
     unsigned __int128 denominator = 1;
     if (value.multiplier >= 2)
-        numerator *= static_cast<unsigned>(value.multiplier);
+        numerator *= magnitudeOf(value.multiplier);
     else if (value.multiplier <= -2)
-        denominator = static_cast<unsigned>(-value.multiplier);
+        denominator = magnitudeOf(value.multiplier);
     const int shift = value.exponent + decimals;
-    if (std::abs(shift) > maxDecadeStep)
+    if (std::abs(shift) > maxWideDecades)
         return fieldStatusText(StatusOverflow);
-    if (shift > 0)
-        numerator *= static_cast<std::uint64_t>(powersOfTen[shift]);
-    else
-        denominator *= static_cast<std::uint64_t>(powersOfTen[-shift]);
+    if (__builtin_mul_overflow(shift > 0 ? numerator : denominator, wideTen(std::abs(shift)),
+                               shift > 0 ? &numerator : &denominator))
+        return fieldStatusText(StatusOverflow);
     unsigned __int128 quotient = numerator / denominator;
     const unsigned __int128 twiceRemainder = (numerator % denominator) * 2;
     // Halfway at the value's own resolution goes to the even digit; asked-for decimals round

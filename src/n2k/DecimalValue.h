@@ -9,11 +9,13 @@
 namespace StandardsLib {
 
 // A scaled integer: mantissa x multiplier x 10^exponent. A multiplier k >= 2 multiplies by k,
-// k <= -2 divides by -k, 0 marks the value as unusable, 1 has no effect.
+// k <= -2 divides by -k, 0 marks the value as unusable, 1 has no effect. Wide multipliers hold
+// steps such as 4096 s or 1/2^38; a step with no exact short form (a degree step in radians)
+// is held to seventeen significant digits.
 struct DecimalValue {
     std::int64_t mantissa = 0;
     std::int8_t exponent = 0;
-    std::int8_t multiplier = 1;
+    std::int64_t multiplier = 1;
     std::uint32_t status = StatusValid;
 
     // Rendered as a number: valid, derived or out of range, with a usable multiplier.
@@ -50,6 +52,11 @@ void rescale(DecimalValue& value, int newExponent);
 // give up six decimals so the product fits. Values with a status of 3 or more are left alone.
 void ratioScale(DecimalValue& value, std::int64_t mul, std::int64_t div);
 
+// Folds the multiplier into the mantissa (multiplier 1 afterwards): exact where the product
+// fits in 64 bits, else decimals are given up, rounded, until it fits; a division is made at
+// the decimals of the value's own resolution, rounded. Values with a status of 3 or more are left alone.
+void applyMultiplier(DecimalValue& value);
+
 // Subtracts constant x 10^constantExponent from a renderable value.
 void subtractConstant(DecimalValue& value, std::int64_t constant, int constantExponent);
 
@@ -58,8 +65,8 @@ const char* statusText(const DecimalValue& value);
 
 // The decimals that show a resolution of multiplier x 10^exponent: all of them where every
 // multiple has a short exact decimal form (0.25 -> 2), else down to the resolution's first
-// significant digit and at least 8 (1/32 x 10^-6 -> 8).
-int resolutionDecimals(std::int8_t multiplier, std::int8_t exponent);
+// significant digit and at least 8 (1/32 x 10^-6 -> 8, 1/2^38 -> 12).
+int resolutionDecimals(std::int64_t multiplier, std::int8_t exponent);
 
 // The value in decimal with `decimals` digits after the point (-1: the decimals of the value's
 // own resolution), rounded, never truncated; the status text when the value is not renderable.

@@ -79,7 +79,7 @@ struct LibN2KField_s {
 // One data-dictionary entry. A raw value r means r x multiplier x 10^exponent in the unit; a
 // negative multiplier -k means a division by k.
 struct LibN2KDD_s {
-    std::int8_t multiplier;
+    std::int64_t multiplier;
     std::int8_t exponent;
     std::uint8_t zero[2];
     std::uint32_t dataType; // row of the data-type table

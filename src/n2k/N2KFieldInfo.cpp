@@ -51,18 +51,10 @@ bool startsWith(const char* text, const char* prefix) { return std::strncmp(text
 bool isVoyageDistance(const LibN2KDD_s& dd) { return std::strcmp(dd.name, "Distance, voyage") == 0; }
 
 // The time and conversion renderers read a plain mantissa at its exponent: a multiplier
-// (minutes held as 60 s steps, quarter steps) is folded in first, a division at enough
-// decimals to keep the value exact, or rounded.
+// (minutes held as 60 s steps, quarter steps, 2^-20 s steps) is folded in first.
 DecimalValue withMultiplierApplied(DecimalValue value)
 {
-    const std::int8_t multiplier = value.multiplier;
-    if (multiplier <= -2)
-        rescale(value, std::min<int>(value.exponent, -resolutionDecimals(multiplier, value.exponent)));
-    value.multiplier = 1;
-    if (multiplier >= 2)
-        ratioScale(value, multiplier, 1);
-    else if (multiplier <= -2)
-        ratioScale(value, 1, -multiplier);
+    applyMultiplier(value);
     return value;
 }
 
@@ -97,7 +89,10 @@ std::string convertedText(DecimalValue value, std::int64_t mul, std::int64_t div
     return numberText(value, shown);
 }
 
-std::string renderByUnit(DecimalValue value, const LibN2KDD_s& dd, bool unitsShown, bool converted)
+// `kind`: a plain number in seconds (an almanac's reference time, a clock correction of
+// 2^-20 s steps) reads as a number; times and durations read as hours, minutes and seconds.
+std::string renderByUnit(DecimalValue value, const LibN2KDD_s& dd, LibN2KFieldKind kind, bool unitsShown,
+                         bool converted)
 {
     if (value.status != StatusValid && value.status != StatusDerived)
         return statusText(value);
@@ -150,7 +145,9 @@ std::string renderByUnit(DecimalValue value, const LibN2KDD_s& dd, bool unitsSho
             return text;
         }
     case UnitCode::second:
-        return converted ? std::string() : timeOfDayText(withMultiplierApplied(value));
+        if (converted)
+            return {};
+        return kind == fieldNumber ? defaultText(value, dd, unitsShown) : timeOfDayText(withMultiplierApplied(value));
     default:
         return converted ? std::string() : defaultText(value, dd, unitsShown);
     }
@@ -305,7 +302,7 @@ std::string N2KFieldInfo::valueText(bool converted) const
     if (type == dataTypeFloat32)
         return converted ? std::string() : float32Text(payload, m_bitOffset, *m_dd, m_unitsShown);
 
-    return renderByUnit(reading(), *m_dd, m_unitsShown, converted);
+    return renderByUnit(reading(), *m_dd, m_field->kind, m_unitsShown, converted);
 }
 
 std::optional<std::string> N2KFieldInfo::kindText(bool converted) const

@@ -8,9 +8,9 @@ using namespace StandardsLib;
 
 namespace {
 
-DecimalValue value(std::int64_t mantissa, int exponent, int multiplier = 1, std::uint32_t status = StatusValid)
+DecimalValue value(std::int64_t mantissa, int exponent, std::int64_t multiplier = 1, std::uint32_t status = StatusValid)
 {
-    return {mantissa, static_cast<std::int8_t>(exponent), static_cast<std::int8_t>(multiplier), status};
+    return {mantissa, static_cast<std::int8_t>(exponent), multiplier, status};
 }
 
 } // namespace
@@ -51,7 +51,7 @@ TEST(PowersOfTen, SeventeenDecades)
 struct NumberCase {
     std::int64_t mantissa;
     int exponent;
-    int multiplier;
+    std::int64_t multiplier;
     int decimals;
     const char* text;
 };
@@ -84,9 +84,16 @@ TEST(NumberText, Cases)
         {LLONG_MAX, -18, 1, -1, "9.223372036854775807"},
         {1, -16, 1, 0, "0"},
         {LLONG_MAX, 0, 1, 2, "Overflow Error"},   // rescaling would not fit
-        {1, -20, 1, 0, "Overflow Error"},         // 20 decades is beyond the table
+        {1, -39, 1, 0, "Overflow Error"},         // 39 decades is beyond 128 bits
+        {0, -21, 1, 4, "0.0000"},                 // 17 decades
         {LLONG_MAX / 2, 0, 4, -1, "18446744073709551612"},  // the magnitude still fits
         {LLONG_MAX, 0, 4, -1, "Overflow Error"},
+        {255, 0, 4096, -1, "1044480"},                    // wide multipliers and divisors
+        {1, 0, -128, -1, "0.0078125"},                    // 1/2^7: exact
+        {65535, 0, -2097152, -1, "0.03124952"},           // 1/2^21: rounded at 8
+        {-1000, 0, -274877906944, -1, "-0.000000003638"}, // 1/2^38: to its first significant digit
+        {100000, -21, 17453292519943296, -1, "1.74532925"}, // 0.001 degree in radians
+        {LLONG_MAX, 0, LLONG_MAX, 2, "Overflow Error"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(numberText(value(c.mantissa, c.exponent, c.multiplier), c.decimals), c.text)

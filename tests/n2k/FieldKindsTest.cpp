@@ -120,6 +120,43 @@ TEST(FieldKinds, RealShapedMessages)
     }
 }
 
+// Steps no 8-bit multiplier holds: powers of two (exact, or rounded at the resolution's first
+// significant digit and at least 8 decimals), whole multiples (4096 s) and degree steps in radians.
+TEST(FieldKinds, WideResolutions)
+{
+    const Bytes almanac = {0x05, 0x34, 0x08, 0x00, 0x24, 0x28, 0x63, 0xDE, 0x13, 0x3E, 0xFD, 0xCD, 0x0C,
+                           0xA1, 0x85, 0xEB, 0x31, 0x00, 0x00, 0x98, 0x87, 0xD6, 0x12, 0x9C, 0xEF, 0xFF};
+    Bytes unknownInclination = almanac;
+    unknownInclination[7] = 0xFF;
+    unknownInclination[8] = 0x7F; // the signed top value
+    const char* gps = "GPS Almanac Data";
+    const Case cases[] = {
+        {129541, almanac, gps, "Eccentricity", "0.00489998"},             // 10276 / 2^21
+        {129541, almanac, gps, "Almanac Reference Time", "405504"},       // 99 x 4096 s
+        {129541, almanac, gps, "Inclination Angle", "0.00970078"},        // 5086 / 2^19
+        {129541, almanac, gps, "Rate of Right Ascension", "-0.000000002568"}, // -706 / 2^38
+        {129541, almanac, gps, "Root of Semi-major Axis", "5153.60009766"}, // 10554573 / 2^11 = 5153.60009765625
+        {129541, almanac, gps, "Argument of Perigee", "0.38999999"},      // 3271557 / 2^23 = 0.389999985...
+        {129541, almanac, gps, "Longitude of Ascension Node", "-0.81250000"},
+        {129541, almanac, gps, "Clock Parameter 1", "-0.00009537"},       // -100 / 2^20 s
+        {129541, almanac, gps, "Clock Parameter 2", "-0.000000000011"},   // -3 / 2^38
+        {129541, Bytes(26, 0xFF), gps, "Eccentricity", "Data not available"},
+        {129541, Bytes(26, 0xFF), gps, "Almanac Reference Time", "Data not available"},
+        {129541, unknownInclination, gps, "Inclination Angle", "Data not available"},
+        {61184, maker(358, {0xF8, 0xED, 0x05, 0x00}), "Victron: VE.Can Register",
+         "Battery Repeated Absorption Time Interval", "01:12:00"}, // 5 x 864 s
+        {126720, maker(229, {0x10, 0x17, 4, 4, 2, 116, 0xFF, 0x00, 0x40}), "Garmin Autopilot: Turn Angle Order",
+         "Turn Angle Order", "1.57079633"}, // 16384 x 2 pi / 65536
+        {130842, maker(1855, Bytes(13, 0) + Bytes{0xA0, 0x86, 0x01, 0x00} + Bytes(10, 0)),
+         "Furuno: Six Degrees Of Freedom Movement", "Roll Rate", "1.74532925"}, // 100000 x 0.001 degree/s
+    };
+    for (const Case& c : cases) {
+        std::string definition;
+        EXPECT_EQ(decoded(c.pgn, c.data, c.field, &definition), c.value) << c.definition << " / " << c.field;
+        EXPECT_EQ(definition, c.definition);
+    }
+}
+
 TEST(FieldSentinel, TopValuesByWidth)
 {
     const struct {

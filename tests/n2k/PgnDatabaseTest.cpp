@@ -329,7 +329,7 @@ TEST(PgnDatabaseConsistency, Totals)
 {
     EXPECT_EQ(pgnTable().size(), 609u);
     EXPECT_EQ(fieldTable().size(), 4904u);
-    EXPECT_EQ(dataDictionary().size(), 1571u);
+    EXPECT_EQ(dataDictionary().size(), 1572u);
     EXPECT_EQ(enumTable().size(), 3632u);
     EXPECT_EQ(fieldAttrTable().size(), 177u);
     EXPECT_EQ(definitionOf(129029).firstFieldIndex, 523u);

@@ -181,3 +181,32 @@ TEST_F(DisplayFilterTest, GoToTheNearestShownRow)
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(goTo(text), expected) << text;
 }
+
+// Fields whose steps no 8-bit multiplier holds compare at their true values: 10276 / 2^21,
+// 99 x 4096 s; an almanac with no eccentricity has none.
+TEST(DisplayFilterScaled, AlmanacFieldsCompareAtTheirTrueValues)
+{
+    const std::string path = scratchDir() + "/almanac.zrl";
+    ZrlWriter log;
+    log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0))
+        .bstFrame(bst93(6, 129541, 255, 7, 0,
+                        {0x05, 0x34, 0x08, 0x00, 0x24, 0x28, 0x63, 0xDE, 0x13, 0x3E, 0xFD, 0xCD, 0x0C,
+                         0xA1, 0x85, 0xEB, 0x31, 0x00, 0x00, 0x98, 0x87, 0xD6, 0x12, 0x9C, 0xEF, 0xFF}))
+        .bstFrame(bst93(6, 129541, 255, 7, 0, Bytes(26, 0xFF)));
+    log.save(path);
+    ZRLDoc document;
+    document.open(path);
+    const std::pair<const char*, const char*> cases[] = {
+        {"\"Eccentricity\" > 0.0048 && \"Eccentricity\" < 0.0049", "0"},
+        {"\"Almanac Reference Time\" == 405504", "0"},
+        {"\"Eccentricity\"", "0"},
+    };
+    for (const auto& [text, expected] : cases) {
+        const auto filter = std::get<std::shared_ptr<const DisplayFilter>>(DisplayFilter::compile(text));
+        std::string lines;
+        for (std::size_t line = 0; line < document.elementCount(); ++line)
+            if (filter->keeps(document, line))
+                lines += (lines.empty() ? "" : " ") + std::to_string(line);
+        EXPECT_EQ(lines, expected) << text;
+    }
+}
