@@ -1,7 +1,6 @@
 #include "analysis/N2kNumericField.h"
 
 #include "n2k/FieldExtract.h"
-#include "n2k/FieldSentinel.h"
 #include "n2k/LibN2K.h"
 #include "n2k/N2KFieldInfo.h"
 #include "n2k/N2KFieldWalk.h"
@@ -153,17 +152,8 @@ std::optional<N2kReading> N2kNumericField::read(const N2KPayload& payload, UnitC
         reading.number = value;
         return reading;
     }
-    DecimalValue value;
-    if (isBitType(type)) {
-        value = extractBits(payload, bitOffset, m_dd->bits, false);
-        const std::uint64_t allOnes = m_dd->bits >= 64 ? ~0ULL : (1ULL << m_dd->bits) - 1;
-        if (value.status == StatusValid && std::uint64_t(value.mantissa) + reservedTopValues(m_dd->bits) > allOnes)
-            return std::nullopt;
-    } else {
-        value = extractBytes(payload, bitOffset, m_dd->bits, isSignedType(type));
-        value.exponent = m_dd->exponent;
-        value.multiplier = m_dd->multiplier;
-    }
+    // The field's number as the details pane reads it: scaled, sentinels as their status.
+    const DecimalValue value = N2KFieldInfo(&payload, 0, bitOffset, *m_field).reading();
     if (value.status != StatusValid || value.multiplier == 0)
         return std::nullopt;
     reading.exact = value;

@@ -138,7 +138,7 @@ private slots:
             QCOMPARE(filter->data(filter->index(row, nameColumn)).toString().toStdString(),
                      StandardsLib::definitionName(key));
         }
-        QCOMPARE(filter->data(filter->index(0, nameColumn)).toString(), QStringLiteral("System Time"));
+        QCOMPARE(filter->data(filter->index(0, nameColumn)).toString(), QStringLiteral("ISO Address Claim"));
         const QModelIndex first = filter->index(0, enabledColumn);
         QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Checked));
         const int before = document->list()->model()->rowCount();
