@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential g++ cmake ninja-build make pkg-config python3
   libboost-dev libboost-filesystem-dev libboost-system-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqcustomplot-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth

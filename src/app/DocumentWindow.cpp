@@ -1,7 +1,10 @@
 #include "app/DocumentWindow.h"
 
+#include "app/AnalysisTabs.h"
 #include "app/CsvFileDialog.h"
 #include "app/ExportDialog.h"
+#include "app/FilterBar.h"
+#include "app/NetworkJob.h"
 #include "app/ListHelpers.h"
 #include "app/ListTools.h"
 #include "app/SummaryDialog.h"
@@ -14,6 +17,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,6 +25,8 @@
 namespace ZrlApp {
 
 namespace {
+
+QString sourceFilterText(std::uint8_t source) { return QStringLiteral("src == %1").arg(source); }
 constexpr std::int32_t fileNotFoundCode = -198;
 const QString caption = QStringLiteral("ZRL Reader 2");
 } // namespace
@@ -29,7 +35,8 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
                                const KelpLib::ViewSettings& view, QWidget* parent)
     : QWidget(parent), filePath(path), document(std::make_unique<KelpLib::ZRLDoc>()),
       shownList(std::make_unique<KelpLib::ShownList>(*document)), listView(new QTableView(this)),
-      model(new MessageListModel(*shownList, this))
+      model(new MessageListModel(*shownList, this)),
+      splitter(new QSplitter(Qt::Vertical, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QFileInfo(path).fileName());
@@ -60,13 +67,16 @@ DocumentWindow::DocumentWindow(const QString& path, std::shared_ptr<CommonLib::I
             });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(listView);
+    splitter->addWidget(listView);
+    layout->addWidget(splitter);
     tools = new ListTools(*this);
 }
 
 DocumentWindow::~DocumentWindow()
 {
     delete tools; // its searches read the document: they end first
+    // The analysis worker reads the document too.
+    delete analysis;
     if (loader.joinable())
         loader.join();
 }
@@ -160,6 +170,43 @@ void DocumentWindow::selectNearest(KelpLib::ElementLine line)
     const QModelIndex index = model->index(static_cast<int>(row->value), 0);
     listView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     listView->scrollTo(index);
+}
+
+AnalysisTabs* DocumentWindow::analysisTabs()
+{
+    if (analysis == nullptr) {
+        analysis = new AnalysisTabs(*this, splitter);
+        splitter->addWidget(analysis);
+        splitter->setSizes({height() / 2, height() / 2});
+    }
+    return analysis;
+}
+
+NetworkJob* DocumentWindow::network()
+{
+    if (!loaded)
+        return nullptr;
+    if (!networkJob) {
+        networkJob = std::make_unique<NetworkJob>(*document);
+        networkJob->start();
+    }
+    return networkJob.get();
+}
+
+void DocumentWindow::showOnlySource(std::optional<std::uint8_t> source)
+{
+    if (!loaded)
+        return;
+    onlySource = source;
+    tools->filterBar()->setText(source ? sourceFilterText(*source) : QString());
+    tools->filterBar()->apply();
+}
+
+std::optional<std::uint8_t> DocumentWindow::shownSource() const
+{
+    if (onlySource && tools->filterBar()->text() == sourceFilterText(*onlySource))
+        return onlySource;
+    return std::nullopt;
 }
 
 void DocumentWindow::onRowSelected(int row)

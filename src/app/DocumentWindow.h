@@ -18,6 +18,7 @@
 #include <vector>
 
 class QMenu;
+class QSplitter;
 
 namespace CommonLib {
 class ILogger;
@@ -25,6 +26,8 @@ class ILogger;
 
 namespace ZrlApp {
 
+class AnalysisTabs;
+class NetworkJob;
 class ListTools;
 
 class DocumentWindow : public QWidget {
@@ -55,6 +58,8 @@ public:
     std::shared_ptr<KelpLib::PGNFilterGridAdaptor> filterGrid() const { return filter; }
     QTableView* list() const { return listView; }
     MessageListModel* listModel() const { return model; }
+    // The "Plot" and "Track" tabs below the list, made on first use; only after the load.
+    AnalysisTabs* analysisTabs();
     // The filter bar, find, go to and field columns of the list.
     ListTools* listTools() const { return tools; }
 
@@ -70,6 +75,15 @@ public:
     std::optional<KelpLib::ElementLine> currentLine() const;
     // Makes the shown element nearest to line the current row and scrolls to it.
     void selectNearest(KelpLib::ElementLine line);
+
+    // The network tables of the loaded document (Network pane), built on a worker when first
+    // asked for; null until the load has ended.
+    NetworkJob* network();
+    // "Show its messages": the display filter becomes "src == A" (cleared for none) and is
+    // applied in the background; the PGN filter and view switches stay as they are.
+    void showOnlySource(std::optional<std::uint8_t> source);
+    // The source of the last showOnlySource while the filter bar still holds its text.
+    std::optional<std::uint8_t> shownSource() const;
 
     // File > Summary: the PGNs of every element with their counts.
     void showSummary();
@@ -117,6 +131,11 @@ private:
     QString errorText;
     QTableView* listView;
     MessageListModel* model;
+    QSplitter* splitter;
+    AnalysisTabs* analysis = nullptr;
+    std::optional<std::uint8_t> onlySource;
+    // Declared after the document: its pass is stopped before the document goes.
+    std::unique_ptr<NetworkJob> networkJob;
     ListTools* tools;
 };
 

@@ -138,6 +138,8 @@ void GridTableView::contextMenuEvent(QContextMenuEvent* event)
     if (model_->table())
         model_->table()->getContextMenuItems(items);
     QMenu menu(this);
+    if (menuExtension)
+        menuExtension(menu, sorted->mapToSource(indexAt(viewport()->mapFromGlobal(event->globalPos()))));
     for (const auto& item : items)
         menu.addAction(QString::fromStdString(item.text))->setData(item.commandId);
     emit menuRequested(&menu, indexAt(viewport()->mapFromGlobal(event->globalPos())));

@@ -7,6 +7,9 @@
 
 #include <QTableView>
 
+#include <functional>
+
+class QMenu;
 class QSortFilterProxyModel;
 
 class QMenu;
@@ -36,6 +39,12 @@ public:
     void setCellEditing(bool enabled);
     void setSupportMail(const SupportMailSettings& mail) { supportMail = mail; }
 
+    // Adds entries of the caller's own to the right-click menu of the row under the pointer
+    // (the table's own row and column, whatever the sorting; an invalid index off the rows);
+    // entries with their own action handlers run them.
+    using MenuExtension = std::function<void(QMenu& menu, const QModelIndex& index)>;
+    void setMenuExtension(MenuExtension extension) { menuExtension = std::move(extension); }
+
     // Runs a context-menu command as the right-click menu does (export and mail are the
     // list's own; the others go to the table).
     void runCommand(std::int32_t commandId);
@@ -59,6 +68,7 @@ private:
     void mailTable();
 
     GridTableModel* model_;
+    MenuExtension menuExtension;
     QSortFilterProxyModel* sorted;
     QString placeholderText = noDocumentText();
     SupportMailSettings supportMail;

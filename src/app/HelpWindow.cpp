@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,8 @@ bool HelpWindow::loadManual(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // Pictures the manual names ("images/plot.png") lie beside it.
+    browser->setSearchPaths({QFileInfo(path).absolutePath()});
     browser->setMarkdown(QString::fromUtf8(file.readAll()));
     buildContents();
     return true;

@@ -3,9 +3,12 @@
 #include "app/ListTools.h"
 
 #include "app/AboutDialog.h"
+#include "app/AnalysisTabs.h"
+#include "app/NetworkPane.h"
 #include "app/ColumnLayout.h"
 #include "app/HelpWindow.h"
 #include "app/ListHelpers.h"
+#include "app/PlotFieldMenu.h"
 #include "app/UserMessages.h"
 #include "app/VisualStyles.h"
 #include "common/ErrorCatalogue.h"
@@ -191,6 +194,7 @@ void MainWindow::createPanes()
     details->fieldsList()->setCellEditing(true);
     new ColumnLayout(details->titleList(), *appSettings, QStringLiteral("details-title"));
     new ColumnLayout(details->fieldsList(), *appSettings, QStringLiteral("details-fields"));
+    plotMenu = new PlotFieldMenu(*details->fieldsList());
     // "Add as column" on a decoded field, for the active document's list.
     connect(details->fieldsList(), &GridTableView::menuRequested, this, [this](QMenu* menu, const QModelIndex& index) {
         if (DocumentWindow* document = activeDocument(); document && document->isLoaded())
@@ -202,7 +206,11 @@ void MainWindow::createPanes()
     filterList->setCellEditing(true);
     new ColumnLayout(filterList, *appSettings, QStringLiteral("filter"));
     connect(filterList, &GridTableView::tableEdited, this, [this] { onFilterEdited(); });
-    makeDock(this, QStringLiteral("Grid View Filters"), filterList, Qt::LeftDockWidgetArea);
+    QDockWidget* filterDock = makeDock(this, QStringLiteral("Grid View Filters"), filterList, Qt::LeftDockWidgetArea);
+
+    network = new NetworkPane(this);
+    tabifyDockWidget(filterDock, makeDock(this, QStringLiteral("Network"), network, Qt::LeftDockWidgetArea));
+    filterDock->raise();
 }
 
 void MainWindow::createMenus()
@@ -263,6 +271,15 @@ void MainWindow::createViewMenu()
     connect(statusBarAction, &QAction::toggled, statusBar(), &QWidget::setVisible);
     menu->addSeparator();
     menu->addActions({hideFramesAction, hideAssembledAction});
+    QAction* track = makeAction(QStringLiteral("track"), QStringLiteral("Track"),
+                                QStringLiteral("Show the vessel's track from the positions of the active document"),
+                                [this] {
+                                    if (DocumentWindow* document = activeDocument(); document && document->isLoaded())
+                                        document->analysisTabs()->showTrack();
+                                });
+    documentCommands.push_back(track);
+    menu->addSeparator();
+    menu->addAction(track);
 }
 
 void MainWindow::createHelpMenu()
@@ -352,6 +369,7 @@ DocumentWindow* MainWindow::openFile(const QString& path)
         if (detailsSource == source) {
             details->showGrid(nullptr);
             detailsSource = nullptr;
+            plotMenu->setShown(nullptr, nullptr);
         }
         // After the sub-window has left the area.
         QTimer::singleShot(0, this, [this] { updateDocumentCommands(); });
@@ -469,6 +487,7 @@ void MainWindow::onActiveDocumentChanged()
         filterList->bindTable(document->filterGrid()->findTable("fields"));
     else
         filterList->bindTable(nullptr);
+    network->setDocument(document);
     updateDocumentCommands();
 }
 
@@ -552,6 +571,7 @@ void MainWindow::showElement(DocumentWindow* window, KelpLib::ElementLine line)
     // The element's adapter refers to the element: it is dropped when its document closes.
     details->showGrid(KelpLib::elementGrid(window->doc().element(line)));
     detailsSource = &window->doc();
+    plotMenu->setShown(&window->doc().element(line), window);
 }
 
 void MainWindow::showHelp()

@@ -27,7 +27,10 @@ class Logger;
 
 namespace ZrlApp {
 
+class NetworkPane;
+
 class HelpWindow;
+class PlotFieldMenu;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -53,7 +56,9 @@ public:
     QToolBar* toolBar() const { return tools; }
     QMenu* recentFilesMenu() const { return recentMenu; }
     DetailsPane* detailsPane() const { return details; }
+    PlotFieldMenu* plotFieldMenu() const { return plotMenu; }
     GridTableView* filterPane() const { return filterList; }
+    NetworkPane* networkPane() const { return network; }
     GridTableView* outputPane() const { return outputList; }
     HelpWindow* helpWindow() const;
     std::shared_ptr<CommonLib::Logger> logger() const { return log; }
@@ -111,9 +116,11 @@ private:
     QMdiArea* mdi;
     GridTableView* outputList = nullptr;
     DetailsPane* details = nullptr;
+    PlotFieldMenu* plotMenu = nullptr;
     // The document whose element the details pane shows.
     const KelpLib::ZRLDoc* detailsSource = nullptr;
     GridTableView* filterList = nullptr;
+    NetworkPane* network = nullptr;
     QAction* hideFramesAction = nullptr;
     QAction* hideAssembledAction = nullptr;
     // The commands that need a loaded document.

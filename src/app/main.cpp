@@ -3,6 +3,7 @@
 #include "n2k/ReservedFields.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -30,7 +31,17 @@ int main(int argc, char* argv[])
     auto settings = picture ? std::make_unique<ZrlApp::AppSettings>(pictureSettings.filePath("zrl.ini"))
                             : std::make_unique<ZrlApp::AppSettings>();
 
+    // Also for pictures: "--show-pane TITLE" brings that pane's tab to the front.
+    QString paneShown;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--show-pane")); at > 0 && at + 1 < arguments.size()) {
+        paneShown = arguments[at + 1];
+        arguments.remove(at, 2);
+    }
+
     ZrlApp::MainWindow window(std::move(settings));
+    for (QDockWidget* dock : window.findChildren<QDockWidget*>())
+        if (dock->windowTitle() == paneShown)
+            dock->raise();
     if (picture)
         window.resize(1800, 1000);
     window.show();

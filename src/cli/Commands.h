@@ -52,5 +52,9 @@ int join(Arguments& args);
 int exportCsv(Arguments& args);
 int details(Arguments& args);
 int pgns(Arguments& args);
+int series(Arguments& args);
+int track(Arguments& args);
+int devices(Arguments& args);
+int stats(Arguments& args);
 
 }  // namespace ZrlTool

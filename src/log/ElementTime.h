@@ -32,4 +32,8 @@ struct ElementTime {
 // A FILETIME as "hh:mm:ss.mmm" in UTC, or "Time Error" when it is no valid time.
 std::string fileTimeText(std::uint64_t fileTime);
 
+// A FILETIME as ISO 8601 UTC with milliseconds, "yyyy-mm-ddThh:mm:ss.mmmZ", or "Time Error"
+// when it is no valid time.
+std::string isoTimeText(std::uint64_t fileTime);
+
 } // namespace KelpLib

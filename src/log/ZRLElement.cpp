@@ -109,6 +109,11 @@ bool ZRLElement::n2kMessage(N2KMsg& out) const
     return true;
 }
 
+bool ZRLElement::n2kHeader(N2KHeaderView& out) const
+{
+    return standsForN2kMessage() && viewN2KHeader(byteData, byteCount, 0, out) == 0;
+}
+
 const ZRLElement& ZRLElement::empty()
 {
     static const ZRLElement element;

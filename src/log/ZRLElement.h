@@ -17,6 +17,7 @@ namespace KelpLib {
 
 class KorvBuf;
 class N2KMsg;
+struct N2KHeaderView;
 
 // One item of a log: the parser's clock when it was made, its classification and a private
 // copy of its bytes. It does not change once the parser has finished with it.
@@ -80,6 +81,9 @@ public:
     // go into a fast-packet assembly (its single frame is the whole message). False otherwise,
     // leaving out untouched.
     bool n2kMessage(N2KMsg& out) const;
+    // The same message's header and payload, viewed in place: false for elements that stand for
+    // no NMEA 2000 message and for a header that does not decode.
+    bool n2kHeader(N2KHeaderView& out) const;
     // True for the elements n2kMessage decodes.
     bool standsForN2kMessage() const;
 

@@ -119,6 +119,11 @@ std::string renderN183Field(std::uint32_t dataType, std::uint32_t unitCode, cons
     return joined(own, "", unitSuffix(unitCode, texts.next));
 }
 
+std::string n183UnitText(std::uint32_t unitCode, std::string_view next) {
+    std::string text = unitSuffix(unitCode, next);
+    return text.empty() || text[0] != ' ' ? text : text.substr(1);
+}
+
 unsigned n183FieldsTaken(const N183Field_s& field) {
     const std::uint32_t type = field.dataType;
     const std::uint32_t unit = field.unitCode;

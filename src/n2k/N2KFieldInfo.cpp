@@ -296,7 +296,7 @@ std::string N2KFieldInfo::valueText(bool converted) const
         const DecimalValue value = extractBits(payload, m_bitOffset, m_dd->bits, false);
         if (!value.renderable())
             return statusText(value);
-        return manufacturerName(static_cast<std::uint16_t>(value.mantissa)) + " (" + numberText(value, -1) + ")";
+        return StandardsLib::manufacturerCodeText(static_cast<std::uint16_t>(value.mantissa));
     }
 
     if (type == dataTypeFloat32)

@@ -511,6 +511,11 @@ std::string manufacturerName(std::uint16_t code)
     return "Unknown NMEA 2000 Manufacturer ID";
 }
 
+std::string manufacturerCodeText(std::uint16_t code)
+{
+    return manufacturerName(code) + " (" + std::to_string(code) + ")";
+}
+
 std::string deviceClassName(std::uint8_t deviceClass, std::uint16_t databaseVersion)
 {
     if (databaseVersion < firstV2000DatabaseVersion) {

@@ -17,6 +17,8 @@ std::string industryGroupName(std::uint8_t group);
 
 // The NMEA 2000 manufacturer of an 11-bit code, else "Unknown NMEA 2000 Manufacturer ID".
 std::string manufacturerName(std::uint16_t code);
+// The manufacturer and its code as the details pane shows a manufacturer code: "Name (code)".
+std::string manufacturerCodeText(std::uint16_t code);
 
 // Device class and function come in two editions: one for devices built to database versions
 // below 2.000 and one for 2.000 and later. `databaseVersion` is the number carried in PGN 126996

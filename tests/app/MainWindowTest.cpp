@@ -70,7 +70,7 @@ private slots:
         for (auto* dock : window->findChildren<QDockWidget*>())
             docks << dock->windowTitle();
         docks.sort();
-        QCOMPARE(docks, (QStringList{"Grid View Filters", "Message Details", "Output"}));
+        QCOMPARE(docks, (QStringList{"Grid View Filters", "Message Details", "Network", "Output"}));
         QVERIFY(window->hideFastCanAction()->isChecked());
         QVERIFY(!window->hideReassembledAction()->isChecked());
     }
@@ -78,7 +78,7 @@ private slots:
     void demoLogFillsTheList()
     {
         DocumentWindow* document = loadDemo();
-        QCOMPARE(document->list()->model()->rowCount(), 8481);
+        QCOMPARE(document->list()->model()->rowCount(), 8491);
         QCOMPARE(static_cast<std::size_t>(document->list()->model()->rowCount()), document->shown().size());
         auto* model = document->list()->model();
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Line"));
@@ -97,13 +97,13 @@ private slots:
         auto* model = document->list()->model();
         window->hideFastCanAction()->trigger();
         QVERIFY(!window->hideFastCanAction()->isChecked());
-        QCOMPARE(model->rowCount(), 12881);
+        QCOMPARE(model->rowCount(), 12891);
         window->hideReassembledAction()->trigger();
-        QCOMPARE(model->rowCount(), 12271);
+        QCOMPARE(model->rowCount(), 12281);
         window->hideFastCanAction()->trigger();
-        QCOMPARE(model->rowCount(), 7871);
+        QCOMPARE(model->rowCount(), 7881);
         window->hideReassembledAction()->trigger();
-        QCOMPARE(model->rowCount(), 8481);
+        QCOMPARE(model->rowCount(), 8491);
         QCOMPARE(window->viewSettings().getFlags(), 1u);
     }
 
@@ -119,7 +119,7 @@ private slots:
     {
         DocumentWindow* document = loadDemo();
         ZrlApp::GridTableModel* filter = window->filterPane()->gridModel();
-        QCOMPARE(filter->rowCount(), 9);
+        QCOMPARE(filter->rowCount(), 11);
         int enabledColumn = -1;
         int nameColumn = -1;
         for (int column = 0; column < filter->columnCount(); ++column) {
@@ -138,7 +138,7 @@ private slots:
             QCOMPARE(filter->data(filter->index(row, nameColumn)).toString().toStdString(),
                      StandardsLib::definitionName(key));
         }
-        QCOMPARE(filter->data(filter->index(0, nameColumn)).toString(), QStringLiteral("System Time"));
+        QCOMPARE(filter->data(filter->index(0, nameColumn)).toString(), QStringLiteral("ISO Address Claim"));
         const QModelIndex first = filter->index(0, enabledColumn);
         QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Checked));
         const int before = document->list()->model()->rowCount();
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(after < before);
         QCOMPARE(static_cast<std::size_t>(after), document->shown().size());
         for (std::size_t row = 0; row < document->shown().size(); ++row)
-            QVERIFY(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).pgn() != 126992u);
+            QVERIFY(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).pgn() != 60928u);
     }
 
     void selectingARowFillsTheDetails()
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(QFileInfo(document->path()).absolutePath(), QFileInfo(first).absolutePath());
         QCOMPARE(QFileInfo(document->path()).size(), 2 * QFileInfo(demoPath).size());
         QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), loadTimeout);
-        QCOMPARE(document->doc().elementCount(), std::size_t(2 * 12881));
+        QCOMPARE(document->doc().elementCount(), std::size_t(2 * 12891));
     }
 
     void aboutShowsTheVersion()
@@ -280,7 +280,7 @@ private slots:
     void screenshotSelectsAMessageAndWritesTheWindow()
     {
         const QString png = folder->filePath("shot.png");
-        ZrlApp::screenshotAfterLoad(*window, {png, -1});
+        ZrlApp::screenshotAfterLoad(*window, {png, -1, {}, false});
         DocumentWindow* document = loadDemo();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(png), 10000);
         // The first NMEA 2000 message is selected and shown in the details pane.

@@ -95,13 +95,46 @@ constexpr std::uint8_t kDepthSounder = 0x30;
 constexpr std::uint8_t kWind = 0x42;
 constexpr std::uint8_t kEngine = 0x50;
 
+// Each device claims its address and tells what it is; the GNSS receiver repeats its product
+// information every minute (productInformation).
+struct DemoDevice {
+    std::uint8_t address;
+    NameFields name;
+    const char* model;
+    const char* software;
+    const char* serial;
+};
+
+const DemoDevice demoDevices[] = {
+    {kGps, {104729, 229, 0, 145, 60, 0, 4}, "Demo GNSS receiver", "1.4.2", "KV-0042-7731"},
+    {kCompass, {2718, 135, 0, 140, 60, 0, 4}, "Heading sensor HS-2", "3.1.0", "HS2-55012"},
+    {kDepthSounder, {31415, 137, 0, 130, 60, 0, 4}, "Depth transducer DT-8", "2.0.7", "DT8-1207"},
+    {kWind, {16180, 135, 0, 130, 85, 0, 4}, "Wind sensor W-3", "1.9.0", "W3-88110"},
+    {kEngine, {14142, 1857, 0, 160, 50, 0, 4}, "Engine gateway EG-1", "4.2.1", "EG1-30303"},
+};
+
 void productInformation(ZrlWriter& w, std::uint16_t& deviceMs, std::uint8_t sequence)
 {
-    const Bytes info = pgn126996(2100, 4711, "Demo GNSS receiver", "1.4.2", "Rev B", "KV-0042-7731", 1, 2);
+    const DemoDevice& gps = demoDevices[0];
+    const Bytes info = pgn126996(2100, 4711, gps.model, gps.software, "Rev B", gps.serial, 1, 2);
     for (const Bytes& frame : fastPacketFrames(sequence, info)) {
         deviceMs = static_cast<std::uint16_t>(deviceMs + 2);
         w.bstFrame(bst95(deviceMs, CanId{6, 126996, kGps, 255}, frame));
     }
+}
+
+void announceDevices(ZrlWriter& w, std::uint32_t t)
+{
+    for (const DemoDevice& device : demoDevices)
+        w.bstFrame(bst93(6, 60928, 255, device.address, t, pgn60928(device.name)));
+    for (const DemoDevice& device : demoDevices) {
+        if (device.address == kGps)
+            continue;
+        w.bstFrame(bst93(6, 126996, 255, device.address, t + 5,
+                         pgn126996(2100, 4700 + device.address, device.model, device.software, "Rev A", device.serial,
+                                   1, 1)));
+    }
+    w.bstFrame(bst93(6, 126998, 255, kEngine, t + 10, pgn126998("Port engine", "Engine room", "")));
 }
 
 // One mass data transfer of 100 16-bit samples of the supply voltage, in blocks of 200 bytes.
@@ -204,6 +237,8 @@ Bytes demoLog()
             productInformation(w, deviceMs, fastSequence);
             fastSequence = static_cast<std::uint8_t>((fastSequence + 1) & 7);
         }
+        if (s == 2)
+            announceDevices(w, t + 60);
 
         const int hh = 9 + s / 3600, mm = (s / 60) % 60, ss = s % 60;
         const std::string lat = nmeaLatitude(boat.latitude), lon = nmeaLongitude(boat.longitude);

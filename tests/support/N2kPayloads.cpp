@@ -15,6 +15,7 @@ public:
     Payload& s16(long long v) { return le(static_cast<std::uint64_t>(v), 2); }
     Payload& s32(long long v) { return le(static_cast<std::uint64_t>(v), 4); }
     Payload& s64(long long v) { return le(static_cast<std::uint64_t>(v), 8); }
+    Payload& le64(std::uint64_t v) { return le(v, 8); }
     Payload& text(const std::string& s, std::size_t width)
     {
         for (std::size_t i = 0; i < width; ++i) u8(i < s.size() ? static_cast<unsigned char>(s[i]) : 0xFF);
@@ -142,6 +143,25 @@ Bytes pgn126996(std::uint16_t n2kVersion, std::uint16_t productCode, const std::
         .u8(certificationLevel)
         .u8(loadEquivalency)
         .done();
+}
+
+Bytes pgn60928(const NameFields& name)
+{
+    const std::uint64_t raw = (name.uniqueNumber & 0x1FFFFFull) | std::uint64_t(name.manufacturer & 0x7FF) << 21 |
+                              std::uint64_t(name.deviceInstance) << 32 | std::uint64_t(name.function) << 40 |
+                              std::uint64_t(name.deviceClass & 0x7F) << 49 |
+                              std::uint64_t(name.systemInstance & 0xF) << 56 |
+                              std::uint64_t(name.industryGroup & 7) << 60 | 1ull << 63;
+    return Payload().le64(raw).done();
+}
+
+Bytes pgn126998(const std::string& installation1, const std::string& installation2,
+                const std::string& manufacturerInformation)
+{
+    Payload p;
+    for (const std::string* text : {&installation1, &installation2, &manufacturerInformation})
+        p.u8(static_cast<unsigned>(text->size() + 2)).u8(1).text(*text, text->size());
+    return p.done();
 }
 
 Bytes proprietaryPayload(std::uint16_t manufacturer, std::uint8_t industryGroup, const Bytes& rest)

@@ -33,4 +33,19 @@ Bytes pgn126996(std::uint16_t n2kVersion, std::uint16_t productCode, const std::
 // (3 bits at bit 13), then the rest.
 Bytes proprietaryPayload(std::uint16_t manufacturer, std::uint8_t industryGroup, const Bytes& rest);
 
+// 60928 ISO Address Claim: the NAME's fields (arbitrary address capable set), 8 bytes.
+struct NameFields {
+    std::uint32_t uniqueNumber = 0;
+    std::uint16_t manufacturer = 0;
+    std::uint8_t deviceInstance = 0;
+    std::uint8_t function = 0;
+    std::uint8_t deviceClass = 0;
+    std::uint8_t systemInstance = 0;
+    std::uint8_t industryGroup = 4;  // marine
+};
+Bytes pgn60928(const NameFields& name);
+// 126998 Configuration Information: three ASCII texts, each with its length and encoding byte.
+Bytes pgn126998(const std::string& installation1, const std::string& installation2,
+                const std::string& manufacturerInformation);
+
 }  // namespace ZrlTest
