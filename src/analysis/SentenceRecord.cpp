@@ -8,7 +8,7 @@ namespace ZrlAnalysis {
 
 bool parseSentenceElement(const KelpLib::ZRLElement& element, std::string_view formatter, ParsedSentenceElement& out)
 {
-    if (element.effectiveVariant() != KelpLib::VariantN183)
+    if (element.effectiveVariant() != KelpLib::MsgVariant::N183)
         return false;
     const std::uint32_t length = element.length();
     if (length < 2 || length >= KelpLib::kN183TextCapacity || formatter.empty())

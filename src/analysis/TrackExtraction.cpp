@@ -116,7 +116,7 @@ bool extractTrack(const KelpLib::ZRLDoc& document, std::vector<TrackPoint>& poin
                 latitude = lat->number, longitude = lon->number, name = fields.source->name;
             break;
         }
-        if (name == nullptr && element.effectiveVariant() == KelpLib::VariantN183) {
+        if (name == nullptr && element.effectiveVariant() == KelpLib::MsgVariant::N183) {
             for (const auto& fields : n183) {
                 if (!fields.latitude || !fields.longitude ||
                     !parseSentenceElement(element, fields.source->formatter, sentence))

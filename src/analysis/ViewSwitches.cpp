@@ -8,7 +8,7 @@ namespace ZrlAnalysis {
 bool keptByViewSwitches(const KelpLib::ZRLElement& element, std::uint32_t viewFlags)
 {
     const KelpLib::ViewSettings view(viewFlags);
-    if (element.effectiveVariant() == KelpLib::VariantHidden)
+    if (element.effectiveVariant() == KelpLib::MsgVariant::Hidden)
         return false;
     if (view.hideAssembled() && (element.flags() & KelpLib::ZRLElement::assembledFromCan))
         return false;

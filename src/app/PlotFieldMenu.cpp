@@ -37,7 +37,7 @@ std::optional<ZrlAnalysis::SeriesSpec> seriesSpecFor(const KelpLib::ZRLElement& 
             spec.units = ZrlAnalysis::UnitChoice::user;
         return spec;
     }
-    if (element.effectiveVariant() != KelpLib::VariantN183 || element.length() < 4)
+    if (element.effectiveVariant() != KelpLib::MsgVariant::N183 || element.length() < 4)
         return std::nullopt;
     // The formatter follows the talker ("P" alone for proprietary sentences).
     const std::string text(reinterpret_cast<const char*>(element.data()), element.length());

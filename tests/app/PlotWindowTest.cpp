@@ -32,7 +32,7 @@ int firstRowOf(const KelpLib::ShownList& shown, std::uint32_t pgn)
 {
     for (std::uint32_t row = 0; row < shown.size(); ++row)
         if (shown.element(KelpLib::ShownRow(row)).pgn() == pgn &&
-            shown.element(KelpLib::ShownRow(row)).effectiveVariant() == KelpLib::VariantN2k)
+            shown.element(KelpLib::ShownRow(row)).effectiveVariant() == KelpLib::MsgVariant::N2k)
             return int(row);
     return -1;
 }
