@@ -3,6 +3,7 @@
 #include "grid/GridCellTraits.h"
 #include "log/MsgKinds.h"
 #include "messages/KorvBuf.h"
+#include "messages/N2KHeader.h"
 #include "messages/N2KMsg.h"
 
 #include <cstring>
