@@ -4,6 +4,7 @@
 // time and fields holding no value (sentinels, empty or malformed texts) are left out.
 #include "analysis/N183NumericField.h"
 #include "analysis/N2kNumericField.h"
+#include "analysis/ElementWalk.h"
 #include "analysis/SeriesSpec.h"
 
 #include <atomic>
@@ -36,12 +37,6 @@ struct SeriesReading {
     const N183Reading* n183 = nullptr;
     // The value as a plain decimal with the field's exact resolution.
     std::string text() const;
-};
-
-// Progress (elements walked, elements in all) and a flag that stops the walk early.
-struct WalkControl {
-    std::function<void(std::size_t done, std::size_t total)> progress;
-    const std::atomic<bool>* cancel = nullptr;
 };
 
 class SeriesExtractor {
