@@ -41,8 +41,8 @@ struct SeriesReading {
 
 class SeriesExtractor {
 public:
-    // The spec's field, or an error text; `knownNames` then lists the numeric field names of the
-    // spec's PGN or sentence (empty when the PGN or sentence itself is unknown).
+    // The field the series names, or an error text; `knownNames` then lists the numeric field names of the
+    // series' PGN or sentence (empty when the PGN or sentence itself is unknown).
     static std::variant<SeriesExtractor, std::string> make(const SeriesSpec& spec,
                                                             std::vector<std::string>* knownNames = nullptr);
 
