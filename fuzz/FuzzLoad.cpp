@@ -1,13 +1,11 @@
 // The whole load path on arbitrary bytes: file, parser, document, filter, every list cell and,
 // for the first elements, the description and every cell of the grid adapter.
-#include "applog/Logger.h"
+#include "FuzzDocument.h"
 #include "filter/ShownList.h"
 #include "presentation/ListCells.h"
 #include "log/ZRLDoc.h"
 #include "messages/KorvBuf.h"
 #include "support/RenderElement.h"
-
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -15,18 +13,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = "/tmp/zrl-fuzz-load-" + std::to_string(getpid()) + ".zrl";
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
     KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
-    try {
-        document.open(path);
-    } catch (const std::exception&) {
+    if (!loadFuzzLog(data, size, "load", document))
         return 0;
-    }
     KelpLib::ShownList shown(document);
     shown.setViewSettings(KelpLib::ViewSettings(size ? data[0] & 3 : 1));
     shown.rebuild();

@@ -1,11 +1,9 @@
 // The devices and statistics tables on arbitrary bytes: the payload readers of address claims,
 // product and configuration information on the bytes as one payload, then the whole pass over
 // the bytes loaded as a log, with every cell of both tables.
+#include "FuzzDocument.h"
 #include "analysis/NetworkColumns.h"
-#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -24,18 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy_n(data, std::min<std::size_t>(size, 8), name);
     total += ZrlAnalysis::decodeDeviceName(name).deviceInstance;
 
-    static const std::string path = "/tmp/zrl-fuzz-network-" + std::to_string(getpid()) + ".zrl";
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
     KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
-    try {
-        document.open(path);
-    } catch (const std::exception&) {
+    if (!loadFuzzLog(data, size, "network", document))
         return 0;
-    }
     const ZrlAnalysis::NetworkTables tables = ZrlAnalysis::analyseNetwork(document);
     for (const auto& row : tables.devices)
         for (const auto& column : ZrlAnalysis::deviceColumns())

@@ -1,12 +1,10 @@
 // Series and the track over a log of arbitrary bytes, and the sentence number parsers on the
 // bytes themselves.
+#include "FuzzDocument.h"
 #include "analysis/N183NumericField.h"
 #include "analysis/SeriesExtraction.h"
 #include "analysis/TrackExtraction.h"
-#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
-
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -35,18 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t total = ZrlAnalysis::plainDecimal(text).has_value();
     total += ZrlAnalysis::n183Degrees(text.substr(0, size / 2), text.substr(size / 2, 1), size % 2 == 0).has_value();
 
-    static const std::string path = "/tmp/zrl-fuzz-series-" + std::to_string(getpid()) + ".zrl";
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
     KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
-    try {
-        document.open(path);
-    } catch (const std::exception&) {
+    if (!loadFuzzLog(data, size, "series", document))
         return 0;
-    }
     for (const auto& spec : specs) {
         const auto made = ZrlAnalysis::SeriesExtractor::make(spec);
         const auto& extractor = std::get<ZrlAnalysis::SeriesExtractor>(made);

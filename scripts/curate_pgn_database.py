@@ -105,6 +105,12 @@ PGN_NAMES = [
 ISO_ROWS = {59392, 59904, 60160, 60416, 60928, 61184}
 GROUP_FUNCTION_ROWS = {126208, 126464, 126720}
 CATCH_ALL_ROWS = {0, 61440, 65280, 130816}
+# Descriptions worded as this project words them, in place of the reference text's (by name).
+DESCRIPTION_OVERRIDES = {
+    'Mercury: BAM Digital-Data Proxy':
+        "Variable-length Mercury Bridge Alert Management (BAM) digital-data proxy channel; the trailing data block is opcode/instance-specific, may be empty, and its block semantics are defined by an external BAM standard rather than being locally decodable.",
+}
+
 PROPRIETARY_ROWS = {61184, 65280, 126720, 130816}
 PDU1_ROWS = ISO_ROWS | GROUP_FUNCTION_ROWS | {65280, 130816}  # each covers 256 PGN values
 
@@ -537,8 +543,9 @@ def main():
                 if x['name'] == 'Instance' and x['bitOffset'] != 65535 and x['bitOffset'] % 8 == 0:
                     inst = x['bitOffset'] // 8
                     break
-        pgns.append({'pgn': pgn, 'name': name, 'description': (d.get('Explanation', '') if d else
-                     'Parameter groups of the J1939 range without a definition of their own'),
+        explanation = DESCRIPTION_OVERRIDES.get(name, d.get('Explanation', '')) if d else ''
+        pgns.append({'pgn': pgn, 'name': name, 'description': explanation if d else
+                     'Parameter groups of the J1939 range without a definition of their own',
                      'timing': timing, 'transport': transport, 'sidByte': sid, 'instanceByte': inst,
                      'length': length, 'standard': standard, 'catchAll': standard and pgn in PROPRIETARY_ROWS,
                      'fields': fields})

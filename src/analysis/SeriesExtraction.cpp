@@ -12,8 +12,6 @@ namespace ZrlAnalysis {
 
 namespace {
 
-constexpr std::size_t progressStep = 1u << 16;
-
 const char* const middleDot = " \xB7 ";
 
 std::string sourceText(const SeriesSpec& spec)
@@ -24,25 +22,6 @@ std::string sourceText(const SeriesSpec& spec)
     if (spec.instance)
         text += ", instance " + std::to_string(*spec.instance);
     return text;
-}
-
-// Walks the elements in order, reporting progress and honouring cancellation.
-template <typename Visit>
-bool walkElements(const KelpLib::ZRLDoc& document, const WalkControl& control, Visit&& visit)
-{
-    const std::size_t total = document.elementCount();
-    for (std::size_t line = 0; line < total; ++line) {
-        if (line % progressStep == 0) {
-            if (control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed))
-                return false;
-            if (control.progress)
-                control.progress(line, total);
-        }
-        visit(line, document.element(KelpLib::ElementLine(std::uint32_t(line))));
-    }
-    if (control.progress)
-        control.progress(total, total);
-    return true;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // time and fields holding no value (sentinels, empty or malformed texts) are left out.
 #include "analysis/N183NumericField.h"
 #include "analysis/N2kNumericField.h"
+#include "analysis/ElementWalk.h"
 #include "analysis/SeriesSpec.h"
 
 #include <atomic>
@@ -38,16 +39,10 @@ struct SeriesReading {
     std::string text() const;
 };
 
-// Progress (elements walked, elements in all) and a flag that stops the walk early.
-struct WalkControl {
-    std::function<void(std::size_t done, std::size_t total)> progress;
-    const std::atomic<bool>* cancel = nullptr;
-};
-
 class SeriesExtractor {
 public:
-    // The spec's field, or an error text; `knownNames` then lists the numeric field names of the
-    // spec's PGN or sentence (empty when the PGN or sentence itself is unknown).
+    // The field the series names, or an error text; `knownNames` then lists the numeric field names of the
+    // series' PGN or sentence (empty when the PGN or sentence itself is unknown).
     static std::variant<SeriesExtractor, std::string> make(const SeriesSpec& spec,
                                                             std::vector<std::string>* knownNames = nullptr);
 

@@ -17,8 +17,6 @@ namespace ZrlAnalysis {
 
 namespace {
 
-constexpr std::size_t progressStep = 1u << 16;
-
 // An NMEA 2000 position PGN; a fix is valid when its validity field (if any) lies in [low, high].
 struct N2kPositionSource {
     std::uint32_t pgn;
@@ -86,17 +84,9 @@ bool extractTrack(const KelpLib::ZRLDoc& document, std::vector<TrackPoint>& poin
 
     points.clear();
     ParsedSentenceElement sentence;
-    const std::size_t total = document.elementCount();
-    for (std::size_t line = 0; line < total; ++line) {
-        if (line % progressStep == 0) {
-            if (control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed))
-                return false;
-            if (control.progress)
-                control.progress(line, total);
-        }
-        const KelpLib::ZRLElement& element = document.element(KelpLib::ElementLine(std::uint32_t(line)));
+    return walkElements(document, control, [&](std::size_t line, const KelpLib::ZRLElement& element) {
         if (!keptByViewSwitches(element, viewFlags))
-            continue;
+            return;
         std::optional<double> latitude, longitude;
         const char* name = nullptr;
         for (const auto& fields : n2k) {
@@ -134,10 +124,7 @@ bool extractTrack(const KelpLib::ZRLDoc& document, std::vector<TrackPoint>& poin
         const auto time = name != nullptr ? elementSeconds(element) : std::nullopt;
         if (time && validLatLon(*latitude, *longitude))
             points.push_back({*time, *latitude, *longitude, std::uint32_t(line), name});
-    }
-    if (control.progress)
-        control.progress(total, total);
-    return true;
+    });
 }
 
 } // namespace ZrlAnalysis

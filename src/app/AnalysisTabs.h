@@ -28,7 +28,7 @@ public:
     BackgroundWork& work() const { return *worker; }
 
     // Builds the series on the worker, then adds it to the plot and shows the "Plot" tab. False
-    // when the spec names no numeric field.
+    // when the series names no numeric field.
     bool addSeries(const ZrlAnalysis::SeriesSpec& spec);
     // Adds a series computed elsewhere (the bus load) and shows the "Plot" tab.
     void addComputedSeries(const QString& name, const QString& unit, std::vector<ZrlAnalysis::SeriesPoint> points);

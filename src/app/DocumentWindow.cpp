@@ -250,9 +250,14 @@ void DocumentWindow::exportChosen(bool decoded)
 
 void DocumentWindow::runExport(bool decoded, const QString& path, const std::vector<std::uint32_t>& pgns)
 {
+    // A PGN with one maker's definition unticked keeps only its other definitions' messages.
+    KelpLib::ExportCondition keeps;
+    if (shownList->filters().anyPgnSplit())
+        keeps = [list = shownList.get(), definitions = std::make_shared<StandardsLib::DefinitionKeyCache>()](
+                    std::size_t line) { return list->definitionKept(KelpLib::ElementLine(static_cast<std::uint32_t>(line)), *definitions); };
     const KelpLib::ExportOutcome outcome =
-        decoded ? KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns)
-                : KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns);
+        decoded ? KelpLib::exportDecodedCsv(*document, *document->logger(), path.toStdString(), pgns, keeps)
+                : KelpLib::exportCsv(*document, *document->logger(), path.toStdString(), pgns, keeps);
     reportExportFailures(this, outcome);
 }
 

@@ -46,6 +46,14 @@ bool ShownList::definitionShown(const ZRLElement& element, StandardsLib::Definit
     return !definition || filters_->isDefinitionEnabled(*definition);
 }
 
+bool ShownList::definitionKept(ElementLine line, StandardsLib::DefinitionKeyCache& definitions) const
+{
+    if (!filters_->anyPgnSplit() || line.value >= document_.elementCount())
+        return true;
+    const ZRLElement& e = document_.element(line);
+    return !filters_->isPgnSplit(e.pgn()) || definitionShown(e, definitions);
+}
+
 void ShownList::build()
 {
     filters_->consumeChange();

@@ -57,6 +57,10 @@ public:
     ElementLine line(ShownRow row) const { return ElementLine(lines_[row.value]); }
     const ZRLElement& element(ShownRow row) const;
 
+    // False only for a message of a PGN whose definitions are partly hidden when its own
+    // definition is hidden: exports leave out what the list leaves out for that reason.
+    bool definitionKept(ElementLine line, StandardsLib::DefinitionKeyCache& definitions) const;
+
     // The row showing the element at `line`, if it is shown.
     std::optional<ShownRow> rowOf(ElementLine line) const;
     // The row of the shown element nearest to `line` (the earlier one of two as near); none

@@ -59,6 +59,7 @@ TEST(ConcurrencyAnalysis, SeriesTrackAndNetworkPassReadOneDocumentAtOnce)
     EXPECT_EQ(network.statistics.size(), singleNetwork.statistics.size());
     EXPECT_EQ(network.busLoad.frames, singleNetwork.busLoad.frames);
     EXPECT_LE(cancelledSeries.size(), singleSeries.size());
-    if (cancelledCompleted)
+    if (cancelledCompleted) {
         EXPECT_EQ(cancelledSeries.size(), singleSeries.size());
+    }
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace ZrlTest;
@@ -104,6 +105,12 @@ TEST(ShownList, DefinitionFilterHidesOneMakersVariant)
         EXPECT_TRUE(log.shown.refresh());
         EXPECT_EQ(log.lines(), c.shownWhenHidden) << c.name;
         EXPECT_TRUE(filters.isPgnEnabled(130820)) << c.name;
+        // Exports keep the same messages of the proprietary PGN.
+        StandardsLib::DefinitionKeyCache cache;
+        for (std::uint32_t line = 0; line < 4; ++line)
+            EXPECT_EQ(log.shown.definitionKept(ElementLine(line), cache),
+                      std::count(c.shownWhenHidden.begin(), c.shownWhenHidden.end(), line) == 1)
+                << c.name << " line " << line;
         filters.toggleDefinition(rows[c.name]);
         log.shown.refresh();
     }
