@@ -16,12 +16,6 @@ const char* const n2kHeader = "Line,Time,Type,PGN,Name,Src,Dest,Pri,Size,Data";
 
 } // namespace
 
-bool isExportedN2kMessage(const ZRLElement& element)
-{
-    return element.effectiveVariant() == MsgVariant::N2k ||
-           (element.effectiveVariant() == MsgVariant::CanFrame && (element.flags() & ZRLElement::canFrameOfAssembly) == 0);
-}
-
 std::string elementTimeText(const ZRLElement& element) { return element.timeText(); }
 
 bool ZRLDocExport::csvBase(const std::string& path, std::string& base)
@@ -114,7 +108,7 @@ void ZRLDocExport::exportRaw(const std::vector<std::uint32_t>& pgns)
         if (!kept(line))
             continue;
         const ZRLElement& element = document.element(ElementLine(line));
-        if (isExportedN2kMessage(element)) {
+        if (element.standsForN2kMessage()) {
             writeN2kLine(element, line, pgns);
         } else if (element.effectiveVariant() == MsgVariant::N183) {
             const std::string sentence(reinterpret_cast<const char*>(element.data()), element.length());

@@ -93,10 +93,6 @@ private:
     std::uint32_t mdtLine = 0;
 };
 
-// Whether an element counts as an NMEA 2000 message for export: N2K, or a single CAN frame
-// that did not go into an assembled message.
-bool isExportedN2kMessage(const ZRLElement& element);
-
 // The element's time of day as "%02d:%02d:%02d.%03d", or "Time Error".
 std::string elementTimeText(const ZRLElement& element);
 

@@ -95,7 +95,7 @@ std::optional<std::uint64_t> ElementFacts::fileTime() const
 std::optional<StandardsLib::N2KPayload> ElementFacts::payload()
 {
     const MsgVariant variant = element_.effectiveVariant();
-    const bool loneFrame = variant == MsgVariant::CanFrame && (element_.flags() & ZRLElement::canFrameOfAssembly) == 0;
+    const bool loneFrame = variant == MsgVariant::CanFrame && element_.standsForN2kMessage();
     N2KHeaderView view;
     if (variant == MsgVariant::N2k) {
         if (n2kHeader() == nullptr)

@@ -76,7 +76,7 @@ TEST(ZRLDocExport, DemoLogLosesNoMessage)
     e.exportLog("demo.csv");
     std::size_t n2k = 0, n183 = 0;
     for (std::size_t i = 0; i < e.document.elementCount(); ++i) {
-        n2k += KelpLib::isExportedN2kMessage(e.document.element(KelpLib::ElementLine(i)));
+        n2k += e.document.element(KelpLib::ElementLine(i)).standsForN2kMessage();
         n183 += e.document.element(KelpLib::ElementLine(i)).effectiveVariant() == KelpLib::MsgVariant::N183;
     }
     const std::string n2kFile = e.file("demo.n2k.csv");
