@@ -239,6 +239,30 @@ void MainWindow::createEditMenu()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->addActions({command(QStringLiteral("copy")), command(QStringLiteral("selectAll"))});
     edit->addSeparator();
+    // Find and go to belong to each document's list, whose own keys run them; the menu entries
+    // run the active document's and only show the keys.
+    const auto listCommand = [this](const QString& name, const QString& text, const QString& tip,
+                                    QAction* (ListTools::*which)() const, const QKeySequence& key) {
+        QAction* action = makeAction(name, text + QLatin1Char('\t') + key.toString(QKeySequence::NativeText), tip, [this, which] {
+            if (DocumentWindow* document = activeDocument(); document && document->isLoaded())
+                (document->listTools()->*which)()->trigger();
+        });
+        documentCommands.push_back(action);
+        return action;
+    };
+    edit->addActions({
+        listCommand(QStringLiteral("find"), QStringLiteral("&Find..."),
+                    QStringLiteral("Find text in the shown rows and their decoded values"), &ListTools::findAction,
+                    QKeySequence::Find),
+        listCommand(QStringLiteral("findNext"), QStringLiteral("Find &Next"), QStringLiteral("Find the next match"),
+                    &ListTools::findNextAction, QKeySequence(Qt::Key_F3)),
+        listCommand(QStringLiteral("findPrevious"), QStringLiteral("Find P&revious"),
+                    QStringLiteral("Find the previous match"), &ListTools::findPreviousAction,
+                    QKeySequence(Qt::SHIFT | Qt::Key_F3)),
+        listCommand(QStringLiteral("goTo"), QStringLiteral("&Go to..."), QStringLiteral("Go to a line number or a time"),
+                    &ListTools::goToAction, QKeySequence(Qt::CTRL | Qt::Key_G)),
+    });
+    edit->addSeparator();
     edit->addActions({command(QStringLiteral("nextPane")), command(QStringLiteral("previousPane"))});
 }
 
