@@ -2,7 +2,8 @@
 # Pictures the viewer without a desktop: starts it on the demo log under a virtual X server,
 # selects a message so the details pane shows its fields, and writes a PNG of the main window.
 #   scripts/screenshot.sh [OUTPUT.png] [LOG] [ROW]
-# PLOT="PGN:FIELD[;PGN:FIELD...]" plots those fields first; TRACK=1 shows the track.
+# PLOT="PGN:FIELD[;PGN:FIELD...]" plots those fields first; TRACK=1 shows the track;
+# BUSLOAD=1 plots the bus load.
 # PANE="Network" brings that pane's tab to the front.
 # Needs the viewer built in $BUILD (default build) and Xvfb (scripts/install-deps.sh installs it).
 set -euo pipefail
@@ -29,6 +30,7 @@ if [ -n "${PLOT:-}" ]; then
   for plot in "${plots[@]}"; do args+=(--plot "$plot"); done
 fi
 [ -n "${TRACK:-}" ] && args+=(--track)
+[ -n "${BUSLOAD:-}" ] && args+=(--bus-load)
 [ -n "${PANE:-}" ] && args+=(--show-pane "$PANE")
 timeout 120 xvfb-run -a -s "-screen 0 1920x1080x24" "$viewer" "${args[@]}" "$log"
 echo "Wrote $out"

@@ -3,6 +3,7 @@
 #include "app/AnalysisTabs.h"
 #include "app/BackgroundWork.h"
 #include "app/MainWindow.h"
+#include "app/NetworkPane.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -37,8 +38,8 @@ bool takeScreenshotArguments(QStringList& arguments, ScreenshotRequest& request)
     bool wanted = false;
     for (int index = 1; index < arguments.size();) {
         const QString& argument = arguments[index];
-        if (argument == QStringLiteral("--track")) {
-            request.track = true;
+        if (argument == QStringLiteral("--track") || argument == QStringLiteral("--bus-load")) {
+            (argument == QStringLiteral("--track") ? request.track : request.busLoad) = true;
             arguments.remove(index, 1);
         } else if ((argument == QStringLiteral("--screenshot") || argument == QStringLiteral("--select-row") ||
                     argument == QStringLiteral("--plot")) &&
@@ -78,6 +79,21 @@ void screenshotAfterLoad(MainWindow& window, const ScreenshotRequest& request)
                 QApplication::exit(saved ? 0 : 1);
             });
         };
+        if (request.busLoad) {
+            // The pane reads the network on a worker: plot once its tables are there.
+            NetworkPane* pane = window.networkPane();
+            if (pane->openBusLoad() != nullptr)
+                return picture();
+            QObject::connect(
+                pane, &NetworkPane::tablesShown, &window,
+                [pane, picture] {
+                    if (pane->openBusLoad() == nullptr)
+                        std::fprintf(stderr, "No bus load to plot\n");
+                    picture();
+                },
+                Qt::SingleShotConnection);
+            return;
+        }
         if (request.plots.isEmpty() && !request.track)
             return picture();
         AnalysisTabs* tabs = document->analysisTabs();

@@ -16,10 +16,12 @@ struct ScreenshotRequest {
     QStringList plots;
     // Whether to show the track.
     bool track = false;
+    // Whether to plot the bus load (once the Network pane has read the log).
+    bool busLoad = false;
 };
 
-// Reads "--screenshot FILE", "--select-row N", "--plot PGN:FIELD" (repeatable) and "--track" out
-// of the arguments (which keep the rest);
+// Reads "--screenshot FILE", "--select-row N", "--plot PGN:FIELD" (repeatable), "--track" and
+// "--bus-load" out of the arguments (which keep the rest);
 // false when no screenshot is asked for.
 bool takeScreenshotArguments(QStringList& arguments, ScreenshotRequest& request);
 

@@ -262,12 +262,13 @@ private slots:
 
     void screenshotArgumentsAreTakenOut()
     {
-        QStringList arguments{"zrlreader", "--screenshot", "out.png", "a.zrl", "--select-row", "7", "b.zrl"};
+        QStringList arguments{"zrlreader", "--screenshot", "out.png", "a.zrl", "--select-row", "7", "--bus-load", "b.zrl"};
         ZrlApp::ScreenshotRequest request;
         QVERIFY(ZrlApp::takeScreenshotArguments(arguments, request));
         QCOMPARE(arguments, (QStringList{"zrlreader", "a.zrl", "b.zrl"}));
         QCOMPARE(request.file, QStringLiteral("out.png"));
         QCOMPARE(request.row, 7);
+        QVERIFY(request.busLoad && !request.track);
 
         // A trailing option without its value is left as a file name; no picture is asked for.
         QStringList plain{"zrlreader", "a.zrl", "--screenshot"};
