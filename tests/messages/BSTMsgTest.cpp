@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -209,51 +210,39 @@ TEST_F(BSTMsgTest, PlainBstMessageWithoutARecordShowsItsBytes)
     EXPECT_EQ(reboot.sourceText(), "Unknown Model ID");
 }
 
-TEST_F(BSTMsgTest, ClassificationNeedsTheWholeDeclaredLength)
+// The kind needs the whole declared length; a payload never reaches past the bytes held nor
+// past the length announced. 0xA9 is a response with the full header and a command without it.
+TEST_F(BSTMsgTest, KindAndPayloadFollowTheBytesHeld)
 {
     Bytes cut = response(0x10, hardwareInfoPayload());
     cut.pop_back(); // one byte fewer than the length byte announces
-    const BSTMsg msg(viewOf(cut));
-    EXPECT_TRUE(msg.isPlainBst());
-    EXPECT_EQ(msg.header().key, 0xA0FFu);
-    EXPECT_EQ(msg.payloadSize(), cut.size() - 2) << "a plain payload stops at the bytes held";
-
-    EXPECT_TRUE(BSTMsg(viewOf({0xA1, 0x05, 0x10})).isPlainBst());
-    EXPECT_TRUE(BSTMsg(viewOf({0xA1, 0x00})).isPlainBst());
-    EXPECT_EQ(BSTMsg(viewOf({0xA1})).payloadSize(), 0u);
+    Bytes odd = response(0x10, {});
+    odd[1] = 5; // below the header size: wraps modulo 256
+    Bytes longer = response(0x10, {0x7D, 0x00});
+    longer.push_back(0x55); // one byte more than announced
+    const std::pair<Bytes, const char*> cases[] = {
+        {cut, "plain A0FF 32 BST/BEM Unknown"},
+        {{0xA1, 0x05, 0x10}, "plain A1FF 1 BST/BEM Unknown"},
+        {{0xA1, 0x00}, "plain A1FF 0 BST/BEM Unknown"},
+        {{0xA1}, "plain A1FF 0 BST/BEM Unknown"},
+        {odd, "response A010 0 ddHardwareInfo"},
+        {longer, "response A010 2 ddHardwareInfo"},
+        {response(0x00, Bytes(10, 0), 1, 1, 1, 0, 0xA9), "response A900 10 ddMDTStartOfTransfer"},
+        {{0xA9, 0x01, 0x02}, "command A902 0 ddMDTRequestTransfer"},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        const BSTMsg msg(viewOf(bytes));
+        const char* kind = msg.isResponse() ? "response " : msg.isCommand() ? "command " : msg.isPlainBst() ? "plain " : "";
+        char key[8];
+        std::snprintf(key, sizeof key, "%04X", static_cast<unsigned>(msg.header().key));
+        EXPECT_EQ(kind + std::string(key) + " " + std::to_string(msg.payloadSize()) + " " + msg.name(), expected)
+            << msg.listText(column(ListColumnData));
+    }
+    EXPECT_EQ(rows(BSTMsg(viewOf(odd))), (Rows{"1|Boot Loader Version|Null / non-present field"}));
     const BSTMsg none{ByteBuffer()};
     EXPECT_EQ(none.name(), "BST/BEM Unknown");
     EXPECT_EQ(none.rowCount(), 0u);
     EXPECT_EQ(none.listText(column(ListColumnData)), "None");
-
-    // 0xA9 is a response with the full header and a command without it.
-    EXPECT_TRUE(BSTMsg(viewOf(response(0x00, Bytes(10, 0), 1, 1, 1, 0, 0xA9))).isResponse());
-    const BSTMsg request(viewOf({0xA9, 0x01, 0x02}));
-    EXPECT_TRUE(request.isCommand());
-    EXPECT_EQ(request.name(), "ddMDTRequestTransfer");
-}
-
-TEST_F(BSTMsgTest, PayloadSizesNeverReachPastTheMessage)
-{
-    // A length byte below the header size wraps modulo 256; the payload is cut to what is held.
-    Bytes odd = response(0x10, {});
-    odd[1] = 5;
-    const BSTMsg msg(viewOf(odd));
-    EXPECT_TRUE(msg.isResponse());
-    EXPECT_EQ(msg.payloadSize(), 0u);
-    EXPECT_EQ(rows(msg), (Rows{"1|Boot Loader Version|Null / non-present field"}));
-
-    Bytes longer = response(0x10, {0x7D, 0x00});
-    longer.push_back(0x55); // one byte more than announced: not part of the payload
-    EXPECT_EQ(BSTMsg(viewOf(longer)).payloadSize(), 2u);
-}
-
-TEST_F(BSTMsgTest, RepeatedGroupEntriesKnowTheirRoundAndOffset)
-{
-    const BSTMsg msg(viewOf(response(0x40, pgnList(1, 2, cat(cat({0}, le({{126992, 3}})), cat({1}, le({{129029, 3}})))))));
-    EXPECT_EQ(msg.fieldEntry(8)->repetition, 2u);
-    EXPECT_EQ(msg.fieldEntry(8)->position, 2u);
-    EXPECT_EQ(msg.fieldEntry(8)->offset, 12u);
 }
 
 TEST_F(BSTMsgTest, TruncatedAtEveryFieldBoundary)

