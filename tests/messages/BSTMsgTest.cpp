@@ -1,16 +1,22 @@
+#include "grid/IGridTable.h"
 #include "messages/BSTMsg.h"
 #include "messages/BemDictionary.h"
+#include "messages/BemMsgGridAdapter.h"
 #include "n2k/ReservedFields.h"
 #include "support/ByteView.h"
+#include "support/GridText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 using namespace KelpLib;
+using ZrlTest::columnIdsText;
 using ZrlTest::le;
+using ZrlTest::tableRows;
 using ZrlTest::viewOf;
 
 namespace {
@@ -326,4 +332,67 @@ TEST_F(BSTMsgTest, HiddenEngineeringMessagesAreUnknown)
     EXPECT_EQ(hidden.name(), "BST/BEM Unknown");
     EXPECT_EQ(hidden.titleRow(1), "Invalid Message ID = 0xA200");
     EXPECT_EQ(hidden.rowCount(), 5u);
+}
+
+TEST(BemMsgGridAdapter, TablesOfAHardwareInfoResponse)
+{
+    const auto grid = std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(response(0x10, hardwareInfoPayload()), 32768)));
+    std::string tables = grid->getName() + ":";
+    for (std::uint32_t i = 0; i < grid->getTableCount(); ++i)
+        tables += grid->getTable(i)->getName() + "=" + grid->getTable(i)->getTitle() + ";";
+    EXPECT_EQ(tables, "BemMsg:list=BEM Message;title=BEM Message;fields=BEM data payload;");
+    // The list shows the payload, not the whole message.
+    const auto list = grid->findTable("list");
+    EXPECT_EQ(columnIdsText(*list), "Line|Timestamp|PGN|Name|Src|Dest|Pri|Size|Data");
+    EXPECT_EQ(tableRows(*list), (Rows{"|12:00:00:000||ddHardwareInfo|||| 21|"
+                                      "7D 00 EC B0 00 80 39 08 ED B0 00 C0 01 00 03 00 AA D6 34 01 20"}));
+    EXPECT_EQ(list->getCellText(0, "Other"), "");
+    EXPECT_EQ(tableRows(*grid->findTable("title")),
+              (Rows{"ddHardwareInfo (BEM Response 0xA010::1)", "Hardware information",
+                    "Korvane serial gateway G-2, Serial ID 20240042, 10 data fields", ""}));
+    EXPECT_EQ(grid->findTable("title")->getCellText(4, ""), "Bad row");
+    const auto fields = grid->findTable("fields");
+    EXPECT_EQ(columnIdsText(*fields), "Field|Name|Data|Units");
+    const Rows shown = tableRows(*fields);
+    ASSERT_EQ(shown.size(), 10u);
+    EXPECT_EQ(shown.back(), "10|Hardware Protocol|CAN, NMEA 2000 (32)|");
+    EXPECT_EQ(fields->getCellText(0, "data"), "Column Out Of Range");
+    EXPECT_EQ(fields->getCellText(10, "Data"), "Row Out Of Range");
+    EXPECT_EQ(fields->getCellMetaData(9, 3), "Valid");
+    EXPECT_EQ(fields->getCellMetaData(0, 4), "Error");
+}
+
+TEST(BemMsgGridAdapter, ErrorsGroupsUnknownAndOwnCopy)
+{
+    const auto titleOf = [](const Bytes& bytes, std::uint32_t row) {
+        return std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(bytes)))->findTable("title")->getCellText(row, "");
+    };
+    EXPECT_EQ(titleOf(response(0x10, {0x7D, 0x00}, 1, 1, 7, -1097), 3), "Error code -1097BST Wrong length!");
+    EXPECT_EQ(titleOf(response(0x10, {0x7D, 0x00}, 1, 1, 7, 5), 3), "Warning code 5Error Code meaning not defined!");
+    // Group rows show the ordinal only.
+    const Bytes pgns = pgnList(1, 1, cat({0}, le({{126992, 3}})));
+    EXPECT_EQ(tableRows(*std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(response(0x40, pgns))))->findTable("fields"))[6],
+              "7|PGN|126992 (0x1F010)|");
+
+    Bytes unknown = {0xA0, 0x0B, 0x10, 0x01};
+    unknown.resize(13, 0x22);
+    const auto grid = std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(unknown)));
+    EXPECT_EQ(grid->findTable("list")->getCellText(0, "Name") + "|" + grid->findTable("list")->getCellText(0, "Size"),
+              "BST/BEM Unknown| 11");
+    EXPECT_EQ(tableRows(*grid->findTable("title")), (Rows{"BST/BEM Unknown ()", "Unknown", ", 0 data fields", ""}));
+    ASSERT_EQ(grid->findTable("fields")->getRowCount(), 11u);
+    EXPECT_EQ(grid->findTable("fields")->getCellText(0, "Data"), "No field info");
+    EXPECT_EQ(grid->findTable("fields")->getCellText(11, "Data"), "Row Out Of Range");
+    const auto none = std::make_shared<BemMsgGridAdapter>(KorvBuf());
+    EXPECT_EQ(none->findTable("list")->getCellText(0, "Data"), "None");
+    EXPECT_EQ(none->findTable("fields")->getRowCount(), 0u);
+
+    // The adapter keeps its own copy.
+    Bytes bytes = response(0x10, {0x7D, 0x00});
+    KorvBuf source(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    const auto copy = std::make_shared<BemMsgGridAdapter>(source);
+    source.assign(nullptr, 0);
+    bytes.assign(bytes.size(), 0);
+    EXPECT_EQ(copy->findTable("fields")->getCellText(0, "Data"), "v1.25");
+    EXPECT_EQ(copy->shared_from_this(), copy);
 }
