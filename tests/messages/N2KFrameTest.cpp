@@ -55,56 +55,39 @@ Bytes headingFrame()
 
 } // namespace
 
-TEST(CanPacket, BroadcastFrame)
+// The accessors of a CAN frame: "length|time|source|destination|pgn|priority|CAN id|data length|kind".
+TEST(CanPacket, FrameFields)
 {
-    Bytes bytes = {0x95, 0x0E, 0x10, 0x27, 0x23, 0xFF, 0xF8, 0x09, 1, 2, 3, 4, 5, 6, 7, 8};
-    const ByteBuffer frame = viewOf(bytes);
-    EXPECT_EQ(canPacketBstLength(frame), 0x0E);
-    EXPECT_EQ(canPacketTime(frame), 10000);
-    EXPECT_EQ(canPacketSource(frame), 0x23);
-    EXPECT_EQ(canPacketDestination(frame), 255) << "PDU format 0xF8 is a broadcast format";
-    EXPECT_EQ(canPacketPgn(frame), 129279u);
-    EXPECT_EQ(canPacketPriority(frame), 2);
-    EXPECT_EQ(canPacketCanId(frame), 0x09F8FF23u);
-    EXPECT_EQ(canPacketPayloadLength(frame), 8u);
-    ASSERT_EQ(canPacketPayload(frame), bytes.data() + 8);
-    EXPECT_TRUE(isWellFormedBst(frame));
-    // 129279 has no definition: it is not taken as single-frame from the database's first row.
-    EXPECT_STREQ(canPacketKindText(frame), "FAST");
-
-    bytes[7] = 0xFF; // bits 29 to 31 are not part of the identifier
-    EXPECT_EQ(canPacketCanId(viewOf(bytes)), 0x1FF8FF23u);
-    EXPECT_EQ(canPacketPriority(viewOf(bytes)), 7);
-    EXPECT_EQ(canPacketPgn(viewOf(bytes)), 0x3F8FFu);
-}
-
-TEST(CanPacket, AddressedFrame)
-{
-    const Bytes bytes = {0x95, 0x09, 0x00, 0x00, 0x07, 0x10, 0xEE, 0x19, 0xAB, 0xCD, 0xEF};
-    const ByteBuffer frame = viewOf(bytes);
-    EXPECT_EQ(canPacketDestination(frame), 16);
-    EXPECT_EQ(canPacketPgn(frame), 65536u + 0xEE00u) << "the PDU-specific byte is an address, not part of the PGN";
-    EXPECT_EQ(canPacketPriority(frame), 6);
-    EXPECT_EQ(canPacketPayloadLength(frame), 3u);
-}
-
-TEST(CanPacket, ShortAndEmptyBuffers)
-{
-    const Bytes seven = {0x95, 0x05, 0x10, 0x27, 0x23, 0xFF, 0xF8};
-    const ByteBuffer frame = viewOf(seven);
-    EXPECT_EQ(canPacketPayloadLength(frame), 0u);
-    EXPECT_EQ(canPacketPriority(frame), 0) << "byte 7 is not there";
-    EXPECT_EQ(canPacketPgn(frame), 0xF800u + 0xFFu);
-
-    const ByteBuffer none;
-    EXPECT_EQ(canPacketPayload(none), nullptr);
-    EXPECT_EQ(canPacketPayloadLength(none) + canPacketCanId(none) + canPacketTime(none), 0u);
-    EXPECT_FALSE(isWellFormedBst(none));
+    const Bytes broadcast = {0x95, 0x0E, 0x10, 0x27, 0x23, 0xFF, 0xF8, 0x09, 1, 2, 3, 4, 5, 6, 7, 8};
+    Bytes topBits = broadcast;
+    topBits[7] = 0xFF; // bits 29 to 31 are not part of the identifier
+    const std::pair<Bytes, const char*> cases[] = {
+        // 129279 has no definition: it is not taken as single-frame from the database's first row.
+        {broadcast, "14|10000|35|255|129279|2|09F8FF23|8|FAST"},
+        {topBits, "14|10000|35|255|260351|7|1FF8FF23|8|FAST"},
+        // PDU format 0xEE is addressed: the PDU-specific byte is the destination, not part of the PGN.
+        {{0x95, 0x09, 0x00, 0x00, 0x07, 0x10, 0xEE, 0x19, 0xAB, 0xCD, 0xEF}, "9|0|7|16|126464|6|19EE1007|3|FAST"},
+        {{0x95, 0x05, 0x10, 0x27, 0x23, 0xFF, 0xF8}, "5|10000|35|255|63743|0|00F8FF23|0|SINGLE"}, // byte 7 is not there
+        {{}, "0|0|0|0|0|0|00000000|0|SINGLE"},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        const ByteBuffer f = viewOf(bytes);
+        char id[12];
+        std::snprintf(id, sizeof id, "%08X", canPacketCanId(f));
+        EXPECT_EQ(std::to_string(canPacketBstLength(f)) + "|" + std::to_string(canPacketTime(f)) + "|" +
+                      std::to_string(canPacketSource(f)) + "|" + std::to_string(canPacketDestination(f)) + "|" +
+                      std::to_string(canPacketPgn(f)) + "|" + std::to_string(canPacketPriority(f)) + "|" + id + "|" +
+                      std::to_string(canPacketPayloadLength(f)) + "|" + canPacketKindText(f),
+                  expected);
+    }
+    EXPECT_EQ(canPacketPayload(viewOf(broadcast)), broadcast.data() + 8);
+    EXPECT_EQ(canPacketPayload(ByteBuffer()), nullptr);
 }
 
 TEST(CanPacket, WellFormedBstMessages)
 {
-    // More bytes than announced are allowed; unknown ids and short lengths are not.
+    // More bytes than announced are allowed; unknown ids, short lengths and no bytes are not.
+    EXPECT_FALSE(isWellFormedBst(ByteBuffer()));
     for (const Bytes& good : {Bytes{0x92, 0x00}, Bytes{0xD0, 0x01, 0x00}, Bytes{0xA9, 0x00, 0x55}, Bytes{0xC0, 0x00}})
         EXPECT_TRUE(isWellFormedBst(viewOf(good))) << int(good[0]);
     for (const Bytes& bad : {Bytes{0x97, 0x00}, Bytes{0x91, 0x00}, Bytes{0xAA, 0x00}, Bytes{0x93}, Bytes{0x93, 0x02, 0x00}})

@@ -41,7 +41,7 @@ struct UnitCase {
 
 } // namespace
 
-TEST(N183FieldText, PositionsTimesDatesAndAngles) {
+TEST(N183FieldText, PositionsTimesDatesAngleAndShortTexts) {
     EXPECT_EQ(render(T::Latitude, 0, "5130.1234", "N"), "51\xB0 30.1234' N");
     EXPECT_EQ(render(T::Longitude, 0, "00130.5000", "W"), "001\xB0 30.5000' W");
     EXPECT_EQ(render(T::LatitudeMinutes, 0, "0.0", "N"), "0.0' N");
@@ -58,15 +58,7 @@ TEST(N183FieldText, PositionsTimesDatesAndAngles) {
     EXPECT_EQ(render(T::SideLetter, 0, "R"), "Right");
     EXPECT_EQ(render(T::SideLetter, 0, "X"), "(null)");
     EXPECT_EQ(render(T::SideLetter, 0, ""), "(null)");
-}
-
-TEST(N183FieldText, EmptyFieldsReadNullForEveryType) {
-    for (std::uint32_t type = 1; type <= 54; ++type)
-        for (std::uint32_t unit = 0; unit <= 35; ++unit)
-            EXPECT_EQ(render(type, unit, "", "M", "x"), "(null)") << type << "/" << unit;
-}
-
-TEST(N183FieldText, TextsShorterThanAnInsertionStandAsTheyAre) {
+    // Texts shorter than an insertion stand as they are.
     EXPECT_EQ(render(T::Latitude, 0, "5", "N"), "5");
     EXPECT_EQ(render(T::Latitude, 0, "51", "N"), "51\xB0 ' N");
     EXPECT_EQ(render(T::Longitude, 0, "00", "W"), "00");
@@ -74,6 +66,12 @@ TEST(N183FieldText, TextsShorterThanAnInsertionStandAsTheyAre) {
     EXPECT_EQ(render(T::Time, 0, "1235"), "12:35:");
     EXPECT_EQ(render(T::Date, 0, "0512"), "05-12-");
     EXPECT_EQ(render(T::Date, 0, "5"), "5");
+}
+
+TEST(N183FieldText, EmptyFieldsReadNullForEveryType) {
+    for (std::uint32_t type = 1; type <= 54; ++type)
+        for (std::uint32_t unit = 0; unit <= 35; ++unit)
+            EXPECT_EQ(render(type, unit, "", "M", "x"), "(null)") << type << "/" << unit;
 }
 
 TEST(N183FieldText, UnitSuffixes) {
