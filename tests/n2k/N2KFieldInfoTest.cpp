@@ -53,28 +53,6 @@ struct Decoded {
     }
 };
 
-// Little-endian bit packing, least significant bit first, as the payloads lay out fields.
-struct BitWriter {
-    BitWriter& put(std::uint64_t value, unsigned bits)
-    {
-        for (unsigned i = 0; i < bits; ++i, ++pos) {
-            if (pos / 8 >= out.size())
-                out.push_back(0);
-            if ((value >> i) & 1)
-                out[pos / 8] |= static_cast<std::uint8_t>(1u << (pos % 8));
-        }
-        return *this;
-    }
-    BitWriter& bytes(const std::string& text, std::size_t width)
-    {
-        for (std::size_t i = 0; i < width; ++i)
-            put(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF, 8);
-        return *this;
-    }
-    Bytes out;
-    unsigned pos = 0;
-};
-
 } // namespace
 
 TEST(N2KFieldWalk, RepeatingBlockCountedByItsCountField)
@@ -108,11 +86,7 @@ TEST(N2KFieldWalk, PgnListRepeatsByThePayloadLength)
 
 TEST(N2KFieldWalk, VariableTextsAreSizedByTheirLengthBytes)
 {
-    BitWriter w;
-    w.put(5, 8).put(1, 8).bytes("Bow", 3); // "Installation Description #1": length 5, ASCII
-    w.put(2, 8).put(1, 8);                 // #2: empty
-    w.put(6, 8).put(1, 8).bytes("Make", 4);
-    Decoded d(126998, w.out);
+    Decoded d(126998, ZrlTest::pgn126998("Bow", "", "Make")); // each with its length and encoding bytes
     ASSERT_EQ(d.fields.size(), 3u);
     EXPECT_EQ(d.text(), "Installation Description #1=Bow|Installation Description #2=|Manufacturer Information=Make|");
     EXPECT_EQ(d.fields[2].bitOffset(), 56u);
@@ -175,17 +149,15 @@ TEST(N2KFieldInfo, ReservedTopValuesOfBitAndByteFields)
 // Whole messages as networks send them: every field's text, unit and converted value.
 TEST(N2KFieldInfo, RealisticMessages)
 {
-    BitWriter log; // 128275: date, time, log 1852 m, trip log 0
-    log.put(19723, 16).put(0, 32).put(1852, 32).put(0, 32);
-    BitWriter claim; // 60928: unique number, manufacturer 273, instances, function 130, class 25, marine
-    claim.put(123456, 21).put(273, 11).put(1, 3).put(2, 5).put(130, 8).put(1, 1).put(25, 7).put(3, 4).put(4, 3).put(1, 1);
-    BitWriter ais; // 129038: message 1, MMSI, position, accuracy, RAIM, time stamp, COG, SOG ...
-    ais.put(1, 6).put(0, 2).put(244123456, 32).put(static_cast<std::uint32_t>(43922000), 32)
-        .put(static_cast<std::uint32_t>(-124000000), 32).put(1, 1).put(0, 1).put(30, 6)
-        .put(31416, 16).put(515, 16).put(0, 19).put(0, 5).put(0xFFFF, 16).put(0x7FFF, 16).put(0, 4)
-        .put(0, 2).put(3, 2).put(0, 3).put(0x1F, 5).put(7, 8);
-    BitWriter datum; // 129045: three deltas, then "Rotation in X" as float32 1.5 and a NaN
-    datum.put(0, 32).put(0, 32).put(0, 32).put(0x3FC00000u, 32).put(0x7FC00000u, 32);
+    // 128275: date, time, log 1852 m, trip log 0.
+    const Bytes log = {0x0B, 0x4D, 0, 0, 0, 0, 0x3C, 0x07, 0, 0, 0, 0, 0, 0};
+    // 60928: unique number 123456, manufacturer 273, instances 1 and 2, function 130, class 25, marine.
+    const Bytes claim = {0x40, 0xE2, 0x21, 0x22, 0x11, 0x82, 0x33, 0xC3};
+    // 129038: message 1, MMSI, position, accuracy, RAIM, time stamp, COG, SOG, no heading and turn.
+    const Bytes ais = {0x01, 0x40, 0x07, 0x8D, 0x0E, 0x50, 0x32, 0x9E, 0x02, 0x00, 0xE9, 0x9B, 0xF8, 0x79,
+                       0xB8, 0x7A, 0x03, 0x02, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x7F, 0xC0, 0xF8, 0x07};
+    // 129045: three deltas, then "Rotation in X" as float32 1.5 and a NaN.
+    const Bytes datum = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xC0, 0x3F, 0, 0, 0xC0, 0x7F};
     const Bytes proprietary{0x11, 0x99, 0xDE, 0xAD, 0xBE, 0xEF};
     const struct {
         std::uint32_t pgn;
@@ -204,11 +176,11 @@ TEST(N2KFieldInfo, RealisticMessages)
          "Altitude=12.500000 Metre|Type of System=0 (GPS)|Method, GNSS=1 (GNSS fix)|Integrity=1 (Safe)|"
          "Number of SVs=9|HDOP=0.90|PDOP=1.60|Geoidal Separation=22.10 Metre|"
          "Number of Reference Stations=0|"},
-        {60928, claim.out, "Unique Number=123456|Manufacturer Code=Korvane (273)|Device Instance Lower=1|"
+        {60928, claim, "Unique Number=123456|Manufacturer Code=Korvane (273)|Device Instance Lower=1|"
          "Device Instance Upper=2|Device Function=130 (PC Gateway)|Spare=1|"
          "Device Class=25 (Internetwork device)|System Instance=3|Industry Group=4 (Marine Industry)|"
          "Arbitrary address capable=1 (Yes)|"},
-        {129038, ais.out, "Message ID=1 (Scheduled Class A position report)|Repeat Indicator=0 (Initial)|"
+        {129038, ais, "Message ID=1 (Scheduled Class A position report)|Repeat Indicator=0 (Initial)|"
          "User ID=244123456|Longitude=04\xB0 23.532000' E Degree (4.3922000\xB0 Degree)|"
          "Latitude=12\xB0 24.000000' S Degree (-12.4000000\xB0 Degree)|Position Accuracy=1 (High)|"
          "RAIM=0 (not in use)|Time Stamp=30|COG=3.1416 Radian (180.000 Degree)|"
@@ -223,7 +195,7 @@ TEST(N2KFieldInfo, RealisticMessages)
         {130312, Bytes{0, 0, 1, 0x83, 0x72, 0xFF, 0xFF, 0xFF}, "Sequence ID=0|Instance=0|Source=1 (Outside Temperature)|"
          "Actual Temperature=293.15 Kelvin (20.00 \xB0 C)|"
          "Set Temperature=Data not available Kelvin (Data not available \xB0 C)|"}, // 293.15 K
-        {128275, log.out, "Date=01/01/2024 Date|Time=00:00:00 Second|Log=1852 Metre (1.0000 NM)|"
+        {128275, log, "Date=01/01/2024 Date|Time=00:00:00 Second|Log=1852 Metre (1.0000 NM)|"
          "Trip Log=0 Metre (0.0000 NM)|"},
         {127488, ZrlTest::pgn127488(0, 1500.0, 200000.0, -5), "Instance=0 (Single Engine or Dual Engine Port)|Speed=1500.00 Rev Per Minute|"
          "Boost Pressure=200000 Pascal (29.01 PSI)|Tilt/Trim=-5 Percent|"},
@@ -238,7 +210,7 @@ TEST(N2KFieldInfo, RealisticMessages)
          "Manufacturer defined field(s)=DE AD BE EF|"},
         {126720, proprietary, "NMEA 2000 Manufacturer Code=Korvane (273)|Reserved bits=11|Industry Group=4 (Marine Industry)|"
          "Manufacturer defined field(s)=DE AD BE EF|"}, // the maker's own addressed messages: the data takes the rest
-        {129045, datum.out, "Delta X=0.00 Metre|Delta Y=0.00 Metre|Delta Z=0.00 Metre|Rotation in X=1.5 Radian|"
+        {129045, datum, "Delta X=0.00 Metre|Delta Y=0.00 Metre|Delta Z=0.00 Metre|Rotation in X=1.5 Radian|"
          "Rotation in Y=Data not available Radian|"},
     };
     for (const auto& c : cases)
