@@ -2,7 +2,7 @@
 #include "analysis/SeriesExtraction.h"
 #include "analysis/TrackExtraction.h"
 #include "log/ZRLDoc.h"
-#include "support/DemoLog.h"
+#include "generator/DemoLog.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "applog/Logger.h"
 #include "log/ZRLDoc.h"
-#include "support/DemoLog.h"
+#include "generator/DemoLog.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
 
