@@ -1,6 +1,5 @@
 #include "filter/ShownList.h"
 #include "log/ZRLDoc.h"
-#include "presentation/ListCells.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
@@ -157,15 +156,4 @@ TEST(ShownList, RowOfAndNearestRow)
     ShownList none(empty);
     none.rebuild();
     EXPECT_EQ(none.nearestRow(ElementLine(0)), std::nullopt);
-}
-
-TEST(ShownList, ListCellsOfTheFirstColumns)
-{
-    ZrlWriter log;
-    Loaded loaded(log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0)).sentenceWithChecksum("$GPGGA,1"));
-    std::string cells;
-    for (std::uint32_t row : {0, 1}) // one past the list: empty
-        for (std::size_t column = 0; column < 3; ++column)
-            cells += listCellText(loaded.shown, ShownRow(row), loaded.document.columns().at(column)) + "|";
-    EXPECT_EQ(cells, "0|12:00:00.000|N183||||");
 }

@@ -62,30 +62,31 @@ TEST(SixBitArmour, DecodesAndStopsAtTheCapacity)
 TEST_F(ReservedHidden, BstMessages)
 {
     const Bytes bemInPgn = ZrlTest::bst93(7, 126720, 255, 35, 0, {0x11, 0x99, 0xA2, 0x01, 0x00});
+    using V = MsgVariant;
     const struct {
         Bytes message;
         bool hidden;
         MsgVariant raw, effective;
         std::uint32_t source;
     } cases[] = {
-        {bemInPgn, false, MsgVariant::N2k, MsgVariant::BemDebug, 35},
-        {bemInPgn, true, MsgVariant::N2k, MsgVariant::Hidden, 35},
-        {ZrlTest::bst93(7, 126720, 255, 35, 0, {0x12, 0x99, 0xA2}), true, MsgVariant::N2k, MsgVariant::N2k, 35}, // another maker
-        {ZrlTest::bst93(2, 127250, 255, 9, 0, Bytes(8, 0)), true, MsgVariant::N2k, MsgVariant::N2k, 9},
-        {ZrlTest::bst94(2, 127250, 255, Bytes(8, 0)), false, MsgVariant::N2k, MsgVariant::N2k, 255},
-        {ZrlTest::bst95(0, {}, Bytes(8, 0)), false, MsgVariant::CanFrame, MsgVariant::CanFrame, 0},
-        {{0x93, 0x01, 0x00}, false, MsgVariant::N2k, MsgVariant::N2k, 0}, // an undecodable header keeps the id's variant
-        {{0x92}, false, MsgVariant::N2k, MsgVariant::N2k, 0},
-        {{0xD0}, false, MsgVariant::N2k, MsgVariant::N2k, 0},
-        {{}, false, MsgVariant::Bst, MsgVariant::Bst, 0},
-        {{0x97}, false, MsgVariant::Bst, MsgVariant::Bst, 0},
-        {ZrlTest::bstMessage(0x11, {}), false, MsgVariant::Reboot, MsgVariant::Reboot, 0},
-        {ZrlTest::bstMessage(0x11, {}), true, MsgVariant::Reboot, MsgVariant::Hidden, 0},
-        {ZrlTest::bstMessage(0xA0, {}), true, MsgVariant::BemCommand, MsgVariant::BemCommand, 0},
-        {ZrlTest::bstMessage(0xA8, {}), false, MsgVariant::BemBootEnciphered, MsgVariant::BemBootEnciphered, 0},
-        {ZrlTest::bstMessage(0xA8, {}), true, MsgVariant::BemBootEnciphered, MsgVariant::Hidden, 0},
-        {ZrlTest::bstMessage(0xA9, {}), true, MsgVariant::MdtControl, MsgVariant::MdtControl, 0},
-        {ZrlTest::bstMessage(0xC0, {}), true, MsgVariant::MdtData, MsgVariant::MdtData, 0},
+        {bemInPgn, false, V::N2k, V::BemDebug, 35},
+        {bemInPgn, true, V::N2k, V::Hidden, 35},
+        {ZrlTest::bst93(7, 126720, 255, 35, 0, {0x12, 0x99, 0xA2}), true, V::N2k, V::N2k, 35}, // another maker
+        {ZrlTest::bst93(2, 127250, 255, 9, 0, Bytes(8, 0)), true, V::N2k, V::N2k, 9},
+        {ZrlTest::bst94(2, 127250, 255, Bytes(8, 0)), false, V::N2k, V::N2k, 255},
+        {ZrlTest::bst95(0, {}, Bytes(8, 0)), false, V::CanFrame, V::CanFrame, 0},
+        {{0x93, 0x01, 0x00}, false, V::N2k, V::N2k, 0}, // an undecodable header keeps the id's variant
+        {{0x92}, false, V::N2k, V::N2k, 0},
+        {{0xD0}, false, V::N2k, V::N2k, 0},
+        {{}, false, V::Bst, V::Bst, 0},
+        {{0x97}, false, V::Bst, V::Bst, 0},
+        {ZrlTest::bstMessage(0x11, {}), false, V::Reboot, V::Reboot, 0},
+        {ZrlTest::bstMessage(0x11, {}), true, V::Reboot, V::Hidden, 0},
+        {ZrlTest::bstMessage(0xA0, {}), true, V::BemCommand, V::BemCommand, 0},
+        {ZrlTest::bstMessage(0xA8, {}), false, V::BemBootEnciphered, V::BemBootEnciphered, 0},
+        {ZrlTest::bstMessage(0xA8, {}), true, V::BemBootEnciphered, V::Hidden, 0},
+        {ZrlTest::bstMessage(0xA9, {}), true, V::MdtControl, V::MdtControl, 0},
+        {ZrlTest::bstMessage(0xC0, {}), true, V::MdtData, V::MdtData, 0},
     };
     for (const auto& c : cases) {
         StandardsLib::reservedFieldsHidden = c.hidden;
