@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
 #include <string>
 
 using namespace CommonLib;
 
+// 589 records in table order; the longest text has 81 characters and the only bytes above 0x7F
+// are three apostrophes 0x92.
 TEST(ErrorCatalogue, HoldsEveryRecordInTableOrder)
 {
     ASSERT_EQ(errorCatalogueSize(), 589u);
@@ -14,11 +16,22 @@ TEST(ErrorCatalogue, HoldsEveryRecordInTableOrder)
     EXPECT_EQ(errorCatalogue()[4].code, -99) << "family 0 lists -99 after -3";
     EXPECT_EQ(errorCatalogue()[588].code, 3800);
     std::size_t longest = 0;
-    for (std::uint32_t i = 0; i < errorCatalogueSize(); ++i)
-        longest = std::max(longest, std::string(errorCatalogue()[i].message).size());
+    int highBytes = 0;
+    for (std::uint32_t i = 0; i < errorCatalogueSize(); ++i) {
+        const std::string message = errorCatalogue()[i].message;
+        longest = std::max(longest, message.size());
+        for (const char c : message)
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                EXPECT_EQ(static_cast<unsigned char>(c), 0x92) << errorCatalogue()[i].code;
+                ++highBytes;
+            }
+    }
     EXPECT_EQ(longest, 81u);
+    EXPECT_EQ(highBytes, 3);
 }
 
+// Texts of each family, with their tabs and the one code-page apostrophe; unknown codes and the
+// records with an empty text.
 TEST(ErrorCatalogue, LookupTexts)
 {
     const std::pair<std::int32_t, const char*> cases[] = {
@@ -39,27 +52,10 @@ TEST(ErrorCatalogue, LookupTexts)
         {-3997, "ID namespace doesn\x92t exist yet and mode is NVS_READONLY"},
         {-2595, "Error Code meaning not defined!"},
         {12345, "Error Code meaning not defined!"},
+        {-1, ""}, {1, ""}, {1100, ""}, {1101, ""},
     };
     for (const auto& [code, text] : cases)
         EXPECT_EQ(std::string(errorMessage(code)), text) << code;
-}
-
-TEST(ErrorCatalogue, EmptyTextsAnswerEmpty)
-{
-    for (std::int32_t code : {-1, 1, 1100, 1101})
-        EXPECT_EQ(std::string(errorMessage(code)), "") << code;
-}
-
-TEST(ErrorCatalogue, OnlyApostrophesUseByte0x92)
-{
-    int withHighBytes = 0;
-    for (std::uint32_t i = 0; i < errorCatalogueSize(); ++i)
-        for (const char* c = errorCatalogue()[i].message; *c; ++c)
-            if (static_cast<unsigned char>(*c) >= 0x80) {
-                EXPECT_EQ(static_cast<unsigned char>(*c), 0x92) << errorCatalogue()[i].code;
-                ++withHighBytes;
-            }
-    EXPECT_EQ(withHighBytes, 3);
 }
 
 TEST(KorvErr, CarriesCodeMessageAndContext)
@@ -71,10 +67,6 @@ TEST(KorvErr, CarriesCodeMessageAndContext)
 
     const KorvErr fromCatalogue(-1398, "");
     EXPECT_STREQ(fromCatalogue.what(), "KorvErr: Buffer Full: new data not added!");
-    const KorvErr copy = fromCatalogue;
-    EXPECT_STREQ(copy.what(), fromCatalogue.what());
-    EXPECT_EQ(copy.getCode(), -1398);
-
     try {
         throw KorvErr(-2595);
     } catch (const std::exception& e) {

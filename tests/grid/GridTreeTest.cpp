@@ -12,8 +12,7 @@ using namespace CommonLib;
 namespace {
 
 // A table that persists one text and one number per row.
-class SettingsTable : public GridTable {
-public:
+struct SettingsTable : GridTable {
     explicit SettingsTable(std::string title) : GridTable("settings", std::move(title)) {}
 
     void setRows(std::vector<std::pair<std::string, int>> values)
@@ -21,65 +20,38 @@ public:
         rows = std::move(values);
         setRowCount(static_cast<std::uint32_t>(rows.size()));
     }
-
     void saveRow(std::uint32_t row, GridPropertyTree& out) const override
     {
         out.put(L"text", widenText(rows.at(row).first));
         out.put(L"number", rows.at(row).second);
     }
-
     void loadRow(const GridPropertyTree& row) override
     {
         loaded.emplace_back(narrowText(row.get<std::wstring>(L"text", L"")), row.get<int>(L"number", -1));
     }
-
     std::vector<std::pair<std::string, int>> rows;
     std::vector<std::pair<std::string, int>> loaded;
 };
 
 } // namespace
 
+// The default saveRow writes one empty entry per row.
 TEST(GridTree, DefaultSaveRowWritesOneEmptyEntryPerRow)
 {
-    class ThreeRows : public GridTable {
-    public:
+    struct ThreeRows : GridTable {
         ThreeRows() : GridTable("n", "Three") { setRowCount(3); }
     };
-    auto table = std::make_shared<ThreeRows>();
     GridPropertyTree tree;
-    table->saveTree(tree);
-    EXPECT_EQ(tree.get<std::wstring>(L"table_name"), L"Three");
-    const auto& rows = tree.get_child(L"rows");
-    ASSERT_EQ(rows.size(), 3u);
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.first, L"");
-        EXPECT_TRUE(row.second.empty());
-        EXPECT_EQ(row.second.data(), L"");
-    }
+    std::make_shared<ThreeRows>()->saveTree(tree);
     EXPECT_EQ(gridTreeToJson(tree, false), "{\"table_name\":\"Three\",\"rows\":[\"\",\"\",\"\"]}\n");
 }
 
+// Rows written, turned into JSON text and read back: quotes, backslashes, slashes and code-page
+// characters (0xB0 the degree sign, 0x92 the right single quotation mark) survive as UTF-8.
 TEST(GridTree, RoundTripThroughJsonText)
 {
-    auto source = std::make_shared<SettingsTable>("Pgn Filter");
-    source->setRows({{"first", 1}, {"quote \" and \\ slash /", -20}, {"", 0}});
-    GridPropertyTree tree;
-    source->saveTree(tree);
-    const std::string json = gridTreeToJson(tree);
-
-    GridPropertyTree read;
-    ASSERT_TRUE(gridTreeFromJson(json, read));
-    EXPECT_EQ(read.get<std::wstring>(L"table_name"), L"Pgn Filter");
-    auto target = std::make_shared<SettingsTable>("other");
-    target->loadTree(read.get_child(L"rows"));
-    EXPECT_EQ(target->loaded, source->rows);
-}
-
-TEST(GridTree, CodePageTextSurvivesAsUtf8)
-{
-    // 0xB0 is the degree sign, 0x92 the right single quotation mark.
     auto source = std::make_shared<SettingsTable>("T\xB0");
-    source->setRows({{"12\xB0 it\x92s", 5}});
+    source->setRows({{"first", 1}, {"quote \" and \\ slash /", -20}, {"", 0}, {"12\xB0 it\x92s", 5}});
     GridPropertyTree tree;
     source->saveTree(tree);
     const std::string json = gridTreeToJson(tree, false);
@@ -89,43 +61,26 @@ TEST(GridTree, CodePageTextSurvivesAsUtf8)
     GridPropertyTree read;
     ASSERT_TRUE(gridTreeFromJson(json, read));
     EXPECT_EQ(narrowText(read.get<std::wstring>(L"table_name")), "T\xB0");
-    auto target = std::make_shared<SettingsTable>("x");
+    auto target = std::make_shared<SettingsTable>("other");
     target->loadTree(read.get_child(L"rows"));
     EXPECT_EQ(target->loaded, source->rows);
+    ASSERT_TRUE(gridTreeFromJson(gridTreeToJson(tree), read)); // the indented form reads the same
+    EXPECT_EQ(read, tree);
 }
 
-TEST(GridTree, LoadTreeVisitsChildrenInOrder)
-{
-    GridPropertyTree rows;
-    for (int number : {3, 1, 2}) {
-        GridPropertyTree row;
-        row.put(L"number", number);
-        rows.push_back({L"", row});
-    }
-    auto table = std::make_shared<SettingsTable>("x");
-    table->loadTree(rows);
-    ASSERT_EQ(table->loaded.size(), 3u);
-    EXPECT_EQ(table->loaded[0].second, 3);
-    EXPECT_EQ(table->loaded[1].second, 1);
-    EXPECT_EQ(table->loaded[2].second, 2);
-}
-
+// Malformed text, trailing text and an embedded zero byte are refused and leave the tree empty;
+// invalid UTF-8 inside a string reads as the replacement character.
 TEST(GridTree, MalformedJsonIsRefused)
 {
-    const char* const texts[] = {"", "{", "{\"a\":}", "[1,2", "{\"a\":\"\\uZZZZ\"}", "\xFF\xFE{}", "{} trailing"};
-    for (const char* text : texts) {
+    const std::string texts[] = {"", "{", "{\"a\":}", "[1,2", "{\"a\":\"\\uZZZZ\"}", "\xFF\xFE{}", "{} trailing",
+                                 std::string("{\"a\":\"x\xC3\"}\0junk", 16)};
+    for (const std::string& text : texts) {
         GridPropertyTree tree;
         tree.put(L"stale", 1);
         EXPECT_FALSE(gridTreeFromJson(text, tree)) << text;
         EXPECT_TRUE(tree.empty()) << text;
     }
-}
-
-TEST(GridTree, EmbeddedZeroBytesAndInvalidUtf8DoNotBreakTheReader)
-{
-    const std::string text("{\"a\":\"x\xC3\"}\0junk", 16);
     GridPropertyTree tree;
-    EXPECT_FALSE(gridTreeFromJson(text, tree));
     ASSERT_TRUE(gridTreeFromJson(std::string("{\"a\":\"x\xC3\"}"), tree));
     EXPECT_EQ(tree.get<std::wstring>(L"a"), L"x\xFFFD");
 }

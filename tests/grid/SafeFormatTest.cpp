@@ -6,53 +6,6 @@
 
 using namespace CommonLib;
 
-TEST(SafeFormat, FormatsAndReplaces)
-{
-    SafeFormat formatter;
-    EXPECT_STREQ(formatter.text(), "");
-    EXPECT_EQ(formatter.length(), 0u);
-    EXPECT_STREQ(formatter.format("ROW_%02d", 7), "ROW_07");
-    EXPECT_EQ(formatter.length(), 6u);
-    EXPECT_STREQ(formatter.format("%s", "ab"), "ab");
-    EXPECT_EQ(formatter.length(), 2u);
-    EXPECT_STREQ(formatter.format("%s", ""), "");
-    EXPECT_EQ(formatter.length(), 0u);
-}
-
-TEST(SafeFormat, AppendWritesOverTheTerminatingZero)
-{
-    SafeFormat formatter;
-    EXPECT_STREQ(formatter.append("%d", 1), "1");
-    EXPECT_STREQ(formatter.append(", %s", "two"), "1, two");
-    EXPECT_STREQ(formatter.append("%s", ""), "1, two");
-    EXPECT_EQ(formatter.length(), 6u);
-    EXPECT_EQ(formatter.str(), "1, two");
-}
-
-TEST(SafeFormat, LongTextsAreNeverCut)
-{
-    for (std::size_t size : {255u, 256u, 257u, 1023u, 1024u, 1025u, 100000u}) {
-        const std::string longText(size, 'x');
-        SafeFormat formatter;
-        formatter.format("[%s]", longText.c_str());
-        EXPECT_EQ(formatter.length(), size + 2) << size;
-        EXPECT_EQ(formatter.str(), "[" + longText + "]") << size;
-        formatter.append("%s", longText.c_str());
-        EXPECT_EQ(formatter.length(), 2 * size + 2) << size;
-        EXPECT_EQ(formatter.str().substr(size + 2), longText) << size;
-    }
-}
-
-TEST(SafeFormat, OwnTextMayBeAnArgument)
-{
-    SafeFormat formatter;
-    formatter.format("%s", "abc");
-    formatter.append("%s%s", formatter.text(), formatter.text());
-    EXPECT_EQ(formatter.str(), "abcabcabc");
-    formatter.format("<%s>", formatter.text());
-    EXPECT_EQ(formatter.str(), "<abcabcabc>");
-}
-
 namespace {
 
 const char* formatWith(SafeFormat& formatter, const char* fmt, ...)
@@ -66,17 +19,38 @@ const char* formatWith(SafeFormat& formatter, const char* fmt, ...)
 
 } // namespace
 
-TEST(SafeFormat, NullFormatGivesEmptyText)
+// format replaces the text, append writes over the terminating zero; the own text may be an
+// argument; a null format gives the empty text.
+TEST(SafeFormat, FormatAppendAndOwnTextAsArgument)
 {
     SafeFormat formatter;
-    formatter.format("%s", "text");
+    EXPECT_STREQ(formatter.text(), "");
+    EXPECT_STREQ(formatter.format("ROW_%02d", 7), "ROW_07");
+    EXPECT_EQ(formatter.length(), 6u);
+    EXPECT_STREQ(formatter.format("%s", "1"), "1");
+    EXPECT_STREQ(formatter.append(", %s", "two"), "1, two");
+    EXPECT_STREQ(formatter.append("%s", ""), "1, two");
+    EXPECT_EQ(formatter.length(), 6u);
+    formatter.format("%s", "abc");
+    formatter.append("%s%s", formatter.text(), formatter.text());
+    EXPECT_EQ(formatter.str(), "abcabcabc");
+    formatter.format("<%s>", formatter.text());
+    EXPECT_EQ(formatter.str(), "<abcabcabc>");
     EXPECT_STREQ(formatWith(formatter, nullptr), "");
     EXPECT_EQ(formatter.length(), 0u);
+    EXPECT_EQ(safeFormat("%06u", 59392u), "059392");
+    EXPECT_EQ(safeFormat("%s", "a\xB0"), "a\xB0");
 }
 
-TEST(SafeFormat, OneShotHelper)
+TEST(SafeFormat, LongTextsAreNeverCut)
 {
-    EXPECT_EQ(safeFormat("%06u", 59392u), "059392");
-    EXPECT_EQ(safeFormat("%02d:%02d:%02d", 1, 2, 3), "01:02:03");
-    EXPECT_EQ(safeFormat("%s", "a\xB0"), "a\xB0");
+    for (std::size_t size : {255u, 256u, 257u, 1023u, 1024u, 1025u, 100000u}) {
+        const std::string longText(size, 'x');
+        SafeFormat formatter;
+        formatter.format("[%s]", longText.c_str());
+        EXPECT_EQ(formatter.str(), "[" + longText + "]") << size;
+        formatter.append("%s", longText.c_str());
+        EXPECT_EQ(formatter.length(), 2 * size + 2) << size;
+        EXPECT_EQ(formatter.str().substr(size + 2), longText) << size;
+    }
 }

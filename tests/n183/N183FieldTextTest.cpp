@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace StandardsLib;
 namespace T = N183DataType;
@@ -59,52 +60,27 @@ TEST(N183FieldText, TextsShorterThanAnInsertionStandAsTheyAre) {
 }
 
 TEST(N183FieldText, UnitSuffixes) {
+    // Every unit code with no letter after the value, then those that read the letter after it.
+    std::vector<std::string> got;
+    for (std::uint32_t unit = 0; unit <= 36; ++unit)
+        got.push_back(render(T::Decimal, unit, "12.5"));
+    got.push_back(render(T::Decimal, 1000, "12.5"));
+    const std::vector<std::string> expected = {
+        "12.5", "12.5\xB0", "12.5\xB0 Magnetic", "12.5\xB0 True", "12.5 \xB0" "C", "12.5 \xB0" "C Dew Point",
+        "12.5 \xB0" "C Outside", "12.5 \xB0" "C Sea", "12.5\xB0/Minute", "12.5", "12.5 Fathoms", "12.5 Feet",
+        "12.5 Inches", "12.5 Metres", "12.5 NM", "12.5", "12.5 Revs/Minute", "12.5", "12.5 Bar", "12.5 Inches Hg",
+        "12.5 Pascals", "12.5 Knots", "12.5 Knots True", "12.5 KPH", "12.5 Metre/Sec", "12.5 Metre/Sec True",
+        "12.5 MPH", "12.5\xB0 Theoretical/True", "12.5\xB0 Magnetic", "!! Undefined !!", "12.5\xB0 True",
+        "12.5 Knots Magnetic", "12.5 Knots Relative", "12.5 KPH Relative", "12.5 Metre/Sec Relative",
+        "12.5 Metre/Sec Magnetic", "12.5", "12.5"};
+    EXPECT_EQ(got, expected);
     const UnitCase cases[] = {
-        {0, "", "12.5"},
-        {1, "", "12.5\xB0"},
-        {2, "", "12.5\xB0 Magnetic"},
-        {28, "T", "12.5\xB0 Magnetic"},
-        {3, "T", "12.5\xB0 True"},
-        {3, "M", "12.5\xB0 Magnetic"},
-        {3, "", "12.5\xB0 True"},
-        {30, "M", "12.5\xB0 Magnetic"},
-        {30, "T", "12.5\xB0 True"},
-        {4, "", "12.5 \xB0" "C"},
-        {5, "", "12.5 \xB0" "C Dew Point"},
-        {6, "", "12.5 \xB0" "C Outside"},
-        {7, "", "12.5 \xB0" "C Sea"},
-        {8, "", "12.5\xB0/Minute"},
-        {9, "", "12.5"},
-        {10, "", "12.5 Fathoms"},
-        {11, "", "12.5 Feet"},
-        {12, "", "12.5 Inches"},
-        {13, "", "12.5 Metres"},
-        {14, "", "12.5 NM"},
-        {15, "", "12.5"},
-        {16, "", "12.5 Revs/Minute"},
-        {17, "", "12.5"},
-        {18, "", "12.5 Bar"},
-        {19, "", "12.5 Inches Hg"},
-        {20, "", "12.5 Pascals"},
-        {21, "", "12.5 Knots"},
-        {22, "", "12.5 Knots True"},
-        {23, "", "12.5 KPH"},
-        {24, "", "12.5 Metre/Sec"},
-        {25, "", "12.5 Metre/Sec True"},
-        {26, "", "12.5 MPH"},
-        {27, "R", "12.5\xB0 Relative/Apparent"},
+        {28, "T", "12.5\xB0 Magnetic"}, {3, "T", "12.5\xB0 True"},   {3, "M", "12.5\xB0 Magnetic"},
+        {30, "M", "12.5\xB0 Magnetic"}, {30, "T", "12.5\xB0 True"}, {27, "R", "12.5\xB0 Relative/Apparent"},
         {27, "T", "12.5\xB0 Theoretical/True"},
-        {29, "", "!! Undefined !!"},
-        {31, "", "12.5 Knots Magnetic"},
-        {32, "", "12.5 Knots Relative"},
-        {33, "", "12.5 KPH Relative"},
-        {34, "", "12.5 Metre/Sec Relative"},
-        {35, "", "12.5 Metre/Sec Magnetic"},
-        {36, "", "12.5"},
-        {1000, "", "12.5"},
     };
     for (const UnitCase& c : cases)
-        EXPECT_EQ(render(T::Decimal, c.unit, "12.5", c.next), c.expected) << "unit " << c.unit;
+        EXPECT_EQ(render(T::Decimal, c.unit, "12.5", c.next), c.expected) << "unit " << c.unit << c.next;
 }
 
 TEST(N183FieldText, FieldsTakenByADefinition) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 
 using namespace StandardsLib;
 
@@ -11,6 +12,11 @@ namespace {
 DecimalValue value(std::int64_t mantissa, int exponent, std::int64_t multiplier = 1, std::uint32_t status = StatusValid)
 {
     return {mantissa, static_cast<std::int8_t>(exponent), multiplier, status};
+}
+
+std::string described(const DecimalValue& v)
+{
+    return std::to_string(v.mantissa) + "e" + std::to_string(v.exponent) + " s" + std::to_string(v.status);
 }
 
 } // namespace
@@ -25,27 +31,6 @@ TEST(FieldStatusText, EveryStatusHasItsText)
         EXPECT_STREQ(fieldStatusText(s), expected[s]) << s;
     EXPECT_STREQ(fieldStatusText(16), "Unknown field status!!");
     EXPECT_STREQ(fieldStatusText(0xFFFFFFFF), "Unknown field status!!");
-}
-
-TEST(FieldStatusText, ZeroMultiplierWinsOverStatus)
-{
-    EXPECT_STREQ(statusText(value(5, 0, 0, StatusValid)), "Multipler set to zero");
-    EXPECT_STREQ(statusText(value(5, 0, 0, StatusDataNotAvailable)), "Multipler set to zero");
-    EXPECT_STREQ(statusText(value(5, 0, 1, StatusReserved)), "Reserved");
-}
-
-TEST(DecimalValue, RenderableBelowInvalidWithUsableMultiplier)
-{
-    EXPECT_TRUE(value(1, 0, 1, StatusOutOfRange).renderable());
-    EXPECT_FALSE(value(1, 0, 1, StatusInvalid).renderable());
-    EXPECT_FALSE(value(1, 0, 0, StatusValid).renderable());
-}
-
-TEST(PowersOfTen, SeventeenDecades)
-{
-    ASSERT_EQ(powersOfTen.size(), 17u);
-    for (std::size_t i = 1; i < powersOfTen.size(); ++i)
-        EXPECT_EQ(powersOfTen[i], powersOfTen[i - 1] * 10);
 }
 
 struct NumberCase {
@@ -100,75 +85,53 @@ TEST(NumberText, Cases)
             << c.mantissa << "e" << c.exponent << " x" << c.multiplier << " d" << c.decimals;
 }
 
+// A value that is not renderable (invalid or worse, or a zero multiplier, which wins over the
+// status) shows its status text; out of range is still a number.
 TEST(NumberText, UnrenderableGivesStatusText)
 {
     EXPECT_EQ(numberText(value(65535, 0, 1, StatusDataNotAvailable), -1), "Data not available");
     EXPECT_EQ(numberText(value(65533, 0, 1, StatusReserved), -1), "Reserved");
     EXPECT_EQ(numberText(value(65534, 0, 1, StatusOutOfRange), -1), "65534");
+    EXPECT_EQ(numberText(value(5, 0, 1, StatusInvalid), -1), "Invalid");
     EXPECT_EQ(numberText(value(12, 0, 0), -1), "Multipler set to zero");
+    EXPECT_STREQ(statusText(value(5, 0, 0, StatusDataNotAvailable)), "Multipler set to zero");
 }
 
-TEST(Rescale, RoundsHalfAwayFromZeroAndMultiplies)
+// The value arithmetic: rescaling rounds half away from zero and refuses what does not fit, the
+// unit ratio rounds symmetrically (large mantissas give up six decimals first), a constant is
+// rounded to the value's exponent; values that are not renderable are left as they are.
+TEST(DecimalArithmetic, RescaleRatioAndConstant)
 {
-    DecimalValue v = value(15, -1);
-    rescale(v, 0);
-    EXPECT_EQ(v.mantissa, 2);
-    EXPECT_EQ(v.exponent, 0);
-    v = value(-15, -1);
-    rescale(v, 0);
-    EXPECT_EQ(v.mantissa, -2);
-    v = value(-14, -1);
-    rescale(v, 0);
-    EXPECT_EQ(v.mantissa, -1);
-    v = value(7, 0);
-    rescale(v, -3);
-    EXPECT_EQ(v.mantissa, 7000);
-    EXPECT_EQ(v.exponent, -3);
-}
-
-TEST(Rescale, OverflowAndUnusableValues)
-{
-    DecimalValue v = value(7, 0);
-    rescale(v, -17);
-    EXPECT_EQ(v.status, StatusOverflow);
-    EXPECT_EQ(v.mantissa, 7);
-    v = value(LLONG_MAX / 10, 0);
-    rescale(v, -2);
-    EXPECT_EQ(v.status, StatusOverflow);
-    v = value(7, 0, 1, StatusDataNotAvailable);
-    rescale(v, -3);
-    EXPECT_EQ(v.mantissa, 7);
-    EXPECT_EQ(v.exponent, 0);
-}
-
-TEST(RatioScale, ConvertsAndRoundsSymmetrically)
-{
-    // 10.00 m/s in knots, both signs.
-    DecimalValue v = value(1000, -2);
-    ratioScale(v, 900, 463);
-    EXPECT_EQ(numberText(v, 2), "19.44");
-    v = value(-1000, -2);
-    ratioScale(v, 900, 463);
-    EXPECT_EQ(numberText(v, 2), "-19.44");
-    // Large mantissas give up six decimals before the multiplication.
-    v = value(9223372036855LL * 1000, -16);
-    ratioScale(v, 4068, 71);
-    EXPECT_EQ(v.exponent, -10);
-    EXPECT_EQ(v.mantissa, (9223372036855LL * 1000 / 1000000 * 4068 + 35) / 71);
-    v = value(5, 0, 1, StatusInvalid);
-    ratioScale(v, 10, 1);
-    EXPECT_EQ(v.mantissa, 5);
-}
-
-TEST(SubtractConstant, KelvinToCelsius)
-{
-    DecimalValue v = value(29315, -2);
-    subtractConstant(v, 27315, -2);
-    EXPECT_EQ(numberText(v, 2), "20.00");
-    v = value(2931, -1);
-    subtractConstant(v, 27315, -2);   // the constant is rounded to the value's exponent
-    EXPECT_EQ(numberText(v, -1), "19.9");
-    v = value(100, 0, 1, StatusDataNotAvailable);
-    subtractConstant(v, 27315, -2);
-    EXPECT_EQ(v.mantissa, 100);
+    using Op = std::function<void(DecimalValue&)>;
+    const Op toUnits = [](DecimalValue& v) { rescale(v, 0); };
+    const Op toMillis = [](DecimalValue& v) { rescale(v, -3); };
+    const Op knots = [](DecimalValue& v) { ratioScale(v, 900, 463); };
+    const Op kelvin = [](DecimalValue& v) { subtractConstant(v, 27315, -2); };
+    const struct {
+        DecimalValue in;
+        Op op;
+        const char* out;
+    } cases[] = {
+        {value(15, -1), toUnits, "2e0 s0"},
+        {value(-15, -1), toUnits, "-2e0 s0"},
+        {value(-14, -1), toUnits, "-1e0 s0"},
+        {value(7, 0), toMillis, "7000e-3 s0"},
+        {value(7, 0), [](DecimalValue& v) { rescale(v, -17); }, "7e0 s9"},
+        {value(LLONG_MAX / 10, 0), [](DecimalValue& v) { rescale(v, -2); }, "* s9"},
+        {value(7, 0, 1, StatusDataNotAvailable), toMillis, "7e0 s4"},
+        {value(1000, -2), knots, "1944e-2 s0"},
+        {value(-1000, -2), knots, "-1944e-2 s0"},
+        {value(9223372036855LL * 1000, -16), [](DecimalValue& v) { ratioScale(v, 4068, 71); },
+         "528460245668e-10 s0"},
+        {value(5, 0, 1, StatusInvalid), [](DecimalValue& v) { ratioScale(v, 10, 1); }, "5e0 s3"},
+        {value(29315, -2), kelvin, "2000e-2 s0"},
+        {value(2931, -1), kelvin, "199e-1 s0"},
+        {value(100, 0, 1, StatusDataNotAvailable), kelvin, "100e0 s4"},
+    };
+    for (const auto& c : cases) {
+        DecimalValue v = c.in;
+        c.op(v);
+        const std::string got = described(v); // "*": the status only
+        EXPECT_EQ(c.out[0] == '*' ? "*" + got.substr(got.find(' ')) : got, c.out) << described(c.in);
+    }
 }

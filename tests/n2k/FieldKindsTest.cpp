@@ -37,19 +37,6 @@ Bytes operator+(Bytes a, const Bytes& b)
     return a;
 }
 
-std::string decoded(std::uint32_t pgn, const Bytes& data, const char* fieldName, std::string* definitionName)
-{
-    const N2KPayload payload{pgn, static_cast<std::uint32_t>(data.size()), data.data()};
-    const LibN2KPGN_s* definition = definitionFor(payload);
-    *definitionName = definition != nullptr ? definition->name : "<none>";
-    std::vector<N2KFieldInfo> fields;
-    buildFieldList(payload, definition, fields);
-    for (const N2KFieldInfo& field : fields)
-        if (field.name() == fieldName)
-            return field.valueText(false);
-    return "<no field>";
-}
-
 struct Case {
     std::uint32_t pgn;
     Bytes data;
@@ -57,6 +44,21 @@ struct Case {
     const char* field;
     const char* value;
 };
+
+// Each case's message selects its definition and shows the field's text.
+template <std::size_t N>
+void expectDecoded(const Case (&cases)[N])
+{
+    for (const Case& c : cases) {
+        const N2KPayload payload{c.pgn, static_cast<std::uint32_t>(c.data.size()), c.data.data()};
+        const LibN2KPGN_s* definition = definitionFor(payload);
+        EXPECT_EQ(definition ? definition->name : "<none>", std::string(c.definition));
+        std::vector<N2KFieldInfo> fields;
+        buildFieldList(payload, definition, fields);
+        const auto field = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return f.name() == c.field; });
+        EXPECT_EQ(field != fields.end() ? field->valueText(false) : "<no field>", c.value) << c.definition << " / " << c.field;
+    }
+}
 
 } // namespace
 
@@ -89,11 +91,7 @@ TEST(FieldKinds, ManufacturerDefinitionsRenderEveryFieldType)
         // 126208 Command: the value typed as field 2 of 127250 (heading, 0.0001 rad).
         {126208, {1, 0x12, 0xF1, 0x01, 0xF8, 1, 2, 0x39, 0x30}, "NMEA - Command group function", "Heading Sensor Reading", "1.2345"},
     };
-    for (const Case& c : cases) {
-        std::string definition;
-        EXPECT_EQ(decoded(c.pgn, c.data, c.field, &definition), c.value) << c.definition << " / " << c.field;
-        EXPECT_EQ(definition, c.definition);
-    }
+    expectDecoded(cases);
 }
 
 // The mends, each on a message shaped as real networks send it.
@@ -113,11 +111,7 @@ TEST(FieldKinds, RealShapedMessages)
         // All-ones lookups: 4 bits (two values reserved), 8 bits (three).
         {129029, Bytes(43, 0xFF), "GNSS Position Data", "Type of System", "Data not available"},
     };
-    for (const Case& c : cases) {
-        std::string definition;
-        EXPECT_EQ(decoded(c.pgn, c.data, c.field, &definition), c.value) << c.definition << " / " << c.field;
-        EXPECT_EQ(definition, c.definition);
-    }
+    expectDecoded(cases);
 }
 
 // Steps no 8-bit multiplier holds: powers of two (exact, or rounded at the resolution's first
@@ -150,11 +144,7 @@ TEST(FieldKinds, WideResolutions)
         {130842, maker(1855, Bytes(13, 0) + Bytes{0xA0, 0x86, 0x01, 0x00} + Bytes(10, 0)),
          "Furuno: Six Degrees Of Freedom Movement", "Roll Rate", "1.74532925"}, // 100000 x 0.001 degree/s
     };
-    for (const Case& c : cases) {
-        std::string definition;
-        EXPECT_EQ(decoded(c.pgn, c.data, c.field, &definition), c.value) << c.definition << " / " << c.field;
-        EXPECT_EQ(definition, c.definition);
-    }
+    expectDecoded(cases);
 }
 
 TEST(FieldSentinel, TopValuesByWidth)

@@ -4,7 +4,7 @@
 #include "log/ZRLElement.h"
 #include "messages/KorvBuf.h"
 #include "presentation/N2KMsgGridAdapter.h"
-#include "support/N2kPayloads.h"
+#include "support/GridText.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,9 @@
 
 using namespace KelpLib;
 using ZrlTest::Bytes;
+using ZrlTest::columnIdsText;
+using ZrlTest::tableRows;
+using Rows = std::vector<std::string>;
 
 namespace {
 
@@ -22,61 +25,51 @@ std::shared_ptr<N2KMsgGridAdapter> adapterOf(const Bytes& bytes, const ZRLElemen
     return std::make_shared<N2KMsgGridAdapter>(buffer, element);
 }
 
-std::string columns(const CommonLib::IGridTable& table)
+std::uint32_t colourOf(const CommonLib::IGridTable& table, const std::string& column)
 {
-    std::string out;
-    for (std::uint32_t c = 0; c < table.getColumnCount(); ++c)
-        out += table.getColumnId(c) + "|";
-    return out;
+    CommonLib::GridCellTraits traits;
+    EXPECT_TRUE(table.getColumnTraits(column, traits));
+    std::uint32_t colour = 0xDEADBEEF;
+    EXPECT_TRUE(traits.getColour(colour));
+    return colour;
 }
 
 // Attitude (127257) has five fields.
-const Bytes attitude = {0x01, 0x10, 0x00, 0x20, 0x00, 0x30, 0x00, 0xFF};
+const Bytes attitude = ZrlTest::bst93(2, 127257, 255, 35, 0, {0x01, 0x10, 0x00, 0x20, 0x00, 0x30, 0x00, 0xFF});
 
 } // namespace
 
-TEST(N2KMsgGridAdapter, TablesInOrder)
+TEST(N2KMsgGridAdapter, TablesOfAMessage)
 {
-    const auto adapter = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude));
+    // The tables read their adapter's message: the adapter is kept while they are asked.
+    const auto adapter = adapterOf(attitude);
     EXPECT_EQ(adapter->getName(), "NMEA 2000 Message");
     ASSERT_EQ(adapter->getTableCount(), 3u);
-    const auto list = adapter->getTable(0);
-    const auto title = adapter->getTable(1);
-    const auto fields = adapter->getTable(2);
-    EXPECT_EQ(list->getName(), "list");
-    EXPECT_EQ(list->getTitle(), "N2K Message");
-    EXPECT_EQ(title->getName(), "title");
-    EXPECT_EQ(title->getTitle(), "N2K Message");
-    EXPECT_EQ(fields->getName(), "fields");
-    EXPECT_EQ(fields->getTitle(), "N2K PGN Fields");
-    EXPECT_EQ(adapter->findTable("fields"), fields);
+    std::string tables;
+    for (std::uint32_t i = 0; i < 3; ++i)
+        tables += adapter->getTable(i)->getName() + "=" + adapter->getTable(i)->getTitle() + ";";
+    EXPECT_EQ(tables, "list=N2K Message;title=N2K Message;fields=N2K PGN Fields;");
 
-    EXPECT_EQ(list->getRowCount(), 1u);
-    EXPECT_EQ(columns(*list), "Line|Timestamp|Type|PGN|Name|Src|Dest|Pri|Size|Data|");
-    EXPECT_EQ(title->getRowCount(), 3u);
-    EXPECT_EQ(columns(*title), "|");
-    EXPECT_EQ(columns(*fields), "Field|Name|Data|Units|User Data|User Units|");
+    const auto list = adapter->findTable("list");
+    EXPECT_EQ(columnIdsText(*list), "Line|Timestamp|Type|PGN|Name|Src|Dest|Pri|Size|Data");
+    EXPECT_EQ(tableRows(*list), (Rows{"|00:00:00:000||127257|Attitude|35|255|2|8|01 10 00 20 00 30 00 FF"}));
+    EXPECT_EQ(list->getCellText(5, "Data"), "01 10 00 20 00 30 00 FF") << "the row is ignored";
+    EXPECT_EQ(tableRows(*adapter->findTable("title")),
+              (Rows{"PGN 127257 / 1F119", "Attitude", "Source Address 35 to 255 (Global), Priority 2, 5 data fields"}));
+
+    const auto fields = adapter->findTable("fields");
+    EXPECT_EQ(columnIdsText(*fields), "Field|Name|Data|Units|User Data|User Units");
+    EXPECT_EQ(tableRows(*fields), (Rows{"1|Sequence ID|1|||", "2|Yaw|0.0016|Radian|0.092|Degree", "3|Pitch|0.0032|Radian|0.183|Degree",
+                                       "4|Roll|0.0048|Radian|0.275|Degree", "5|NMEA Reserved|11111111|||"}));
+    EXPECT_EQ(fields->getCellText(5, "Field"), "Row Out Of Range");
+    EXPECT_EQ(fields->getCellText(0, "field"), "Column Out Of Range");
 }
 
-TEST(N2KMsgGridAdapter, ListCells)
+TEST(N2KMsgGridAdapter, AddressedMessageAndTimeWord)
 {
-    const auto adapter = adapterOf(ZrlTest::bst93(3, 59904, 7, 35, 32768, {0x00, 0xEE, 0x00}));
-    const auto list = adapter->findTable("list");
-    EXPECT_EQ(list->getCellText(0, "PGN"), " 59904");
-    EXPECT_EQ(list->getCellText(0, "Src"), "35");
-    EXPECT_EQ(list->getCellText(0, "Dest"), "7");
-    EXPECT_EQ(list->getCellText(0, "Name"), "ISO Request");
-    EXPECT_EQ(list->getCellText(0, "Timestamp"), "12:00:00:000");
-    EXPECT_EQ(list->getCellText(0, "Pri"), "3");
-    EXPECT_EQ(list->getCellText(0, "Size"), "3");
-    EXPECT_EQ(list->getCellText(0, "Data"), "00 EE 00");
-    EXPECT_EQ(list->getCellText(5, "Data"), "00 EE 00") << "the row is ignored";
-    EXPECT_EQ(list->getCellText(0, "Line"), "");
-    EXPECT_EQ(list->getCellText(0, "Type"), "");
-    EXPECT_EQ(list->getCellText(0, "pgn"), "");
-
-    EXPECT_EQ(adapterOf(ZrlTest::bst93(3, 59904, 7, 35, 65535, {0}))->findTable("list")->getCellText(0, "Timestamp"),
-              "23:59:58:000");
+    const auto adapter = adapterOf(ZrlTest::bst93(6, 59904, 254, 9, 32768, {0x00, 0xEE, 0x00}));
+    EXPECT_EQ(tableRows(*adapter->findTable("list")), (Rows{"|12:00:00:000|| 59904|ISO Request|9|254|6|3|00 EE 00"}));
+    EXPECT_EQ(adapter->findTable("title")->getCellText(2, ""), "Source Address 9 to 254, Priority 6, 1 data fields");
     EXPECT_EQ(adapterOf(ZrlTest::bst93(3, 59904, 7, 35, 0x10000, {0}))->findTable("list")->getCellText(0, "Timestamp"),
               "00:00:00:000")
         << "only the low 16 bits count";
@@ -84,105 +77,35 @@ TEST(N2KMsgGridAdapter, ListCells)
 
 TEST(N2KMsgGridAdapter, ListColumnColours)
 {
-    const auto alone = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude));
-    std::uint32_t colour = 1;
-    CommonLib::GridCellTraits stamp;
-    EXPECT_TRUE(alone->findTable("list")->getColumnTraits("Timestamp", stamp));
-    ASSERT_TRUE(stamp.getColour(colour));
-    EXPECT_EQ(colour, MsgVariantToColour(MsgVariant::N2k));
-
+    EXPECT_EQ(colourOf(*adapterOf(attitude)->findTable("list"), "Timestamp"), MsgVariantToColour(MsgVariant::N2k));
     ElementTime untimed;
     untimed.hasTime = false;
     ZRLElement element(untimed, MsgVariant::N2k);
-    const auto withElement = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude), &element);
+    const auto withElement = adapterOf(attitude, &element);
     EXPECT_EQ(withElement->element(), &element);
-    CommonLib::GridCellTraits elementStamp;
-    EXPECT_TRUE(withElement->findTable("list")->getColumnTraits("Timestamp", elementStamp));
-    ASSERT_TRUE(elementStamp.getColour(colour));
-    EXPECT_EQ(colour, 0x0000FFu) << "the element's time colour";
-
-    CommonLib::GridCellTraits other;
-    EXPECT_TRUE(withElement->findTable("list")->getColumnTraits("PGN", other));
-    ASSERT_TRUE(other.getColour(colour));
-    EXPECT_EQ(colour, MsgVariantToColour(MsgVariant::N2k));
+    EXPECT_EQ(colourOf(*withElement->findTable("list"), "Timestamp"), 0x0000FFu) << "the element's time colour";
+    EXPECT_EQ(colourOf(*withElement->findTable("list"), "PGN"), MsgVariantToColour(MsgVariant::N2k));
 }
 
-TEST(N2KMsgGridAdapter, TitleRows)
-{
-    // The tables read their adapter's message: the adapter is kept while they are asked.
-    const auto globalAdapter = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude));
-    const auto global = globalAdapter->findTable("title");
-    EXPECT_EQ(global->getCellText(0, ""), "PGN 127257 / 1F119");
-    EXPECT_EQ(global->getCellText(1, ""), "Attitude");
-    EXPECT_EQ(global->getCellText(2, ""), "Source Address 35 to 255 (Global), Priority 2, 5 data fields");
-    EXPECT_EQ(global->getCellText(3, ""), "Bad row");
-
-    const auto addressedAdapter = adapterOf(ZrlTest::bst93(6, 59904, 254, 9, 0, {0x00, 0xEE, 0x00}));
-    const auto addressed = addressedAdapter->findTable("title");
-    EXPECT_EQ(addressed->getCellText(0, ""), "PGN 059904 / 0EA00");
-    EXPECT_EQ(addressed->getCellText(2, ""), "Source Address 9 to 254, Priority 6, 1 data fields");
-}
-
-TEST(N2KMsgGridAdapter, UnknownPgnAndUndecodableBytes)
+TEST(N2KMsgGridAdapter, UnknownPgnUndecodableBytesAndCopies)
 {
     const auto unknown = adapterOf(ZrlTest::bst93(2, 126989, 255, 35, 0, {1, 2}));
     EXPECT_EQ(unknown->findTable("title")->getCellText(1, ""), "Unknown PGN (126989)");
-    EXPECT_EQ(unknown->findTable("list")->getCellText(0, "Name"), "Unknown PGN (126989)");
     EXPECT_EQ(unknown->findTable("fields")->getRowCount(), 0u);
-    EXPECT_EQ(unknown->findTable("fields")->getCellText(0, "Field"), "Row Out Of Range");
 
     const auto bad = adapterOf({0x91, 0x00});
     EXPECT_FALSE(bad->message().valid());
     EXPECT_EQ(bad->findTable("fields")->getRowCount(), 0u);
     EXPECT_EQ(bad->findTable("list")->getCellText(0, "Data"), "<Zero size array>");
-
-    const KorvBuf none;
-    const auto empty = std::make_shared<N2KMsgGridAdapter>(none, nullptr);
+    const auto empty = std::make_shared<N2KMsgGridAdapter>(KorvBuf(), nullptr);
     EXPECT_FALSE(empty->message().valid());
     EXPECT_EQ(empty->getTableCount(), 3u);
-}
 
-TEST(N2KMsgGridAdapter, FieldsTable)
-{
-    const auto adapter = adapterOf(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude));
-    const auto fields = adapter->findTable("fields");
-    ASSERT_EQ(fields->getRowCount(), 5u);
-    const N2KMsg& message = adapter->message();
-    EXPECT_EQ(fields->getCellText(0, "Field"), "1");
-    EXPECT_EQ(fields->getCellText(4, "Field"), "5");
-    EXPECT_EQ(fields->getCellText(1, "Name"), message.fieldInfo(1)->name());
-    EXPECT_EQ(fields->getCellText(1, "Data"), message.fieldInfo(1)->valueText(false));
-    EXPECT_EQ(fields->getCellText(1, "Units"), message.fieldInfo(1)->unitsText(false));
-    EXPECT_EQ(fields->getCellText(1, "User Data"), message.fieldInfo(1)->valueText(true));
-    EXPECT_EQ(fields->getCellText(1, "User Units"), message.fieldInfo(1)->unitsText(true));
-    EXPECT_EQ(fields->getCellText(5, "Field"), "Row Out Of Range");
-    EXPECT_EQ(fields->getCellText(0, "Value"), "Column Out Of Range");
-    EXPECT_EQ(fields->getCellText(0, "field"), "Column Out Of Range");
-}
-
-TEST(N2KMsgGridAdapter, FieldsInPlainAndConvertedUnits)
-{
-    // Vessel Heading: 1000 x 0.0001 rad; deviation and variation not available; magnetic.
-    const auto adapter = adapterOf(ZrlTest::bst93(2, 127250, 255, 35, 0, {0x01, 0xE8, 0x03, 0xFF, 0x7F, 0xFF, 0x7F, 0xFD}));
-    const auto fields = adapter->findTable("fields");
-    ASSERT_EQ(fields->getRowCount(), 6u);
-    EXPECT_EQ(fields->getCellText(1, "Field"), "2");
-    EXPECT_EQ(fields->getCellText(1, "Name"), "Heading Sensor Reading");
-    EXPECT_EQ(fields->getCellText(1, "Data"), "0.1000");
-    EXPECT_EQ(fields->getCellText(1, "Units"), "Radian");
-    EXPECT_EQ(fields->getCellText(1, "User Data"), "5.730");
-    EXPECT_EQ(fields->getCellText(1, "User Units"), "Degree");
-    EXPECT_EQ(fields->getCellText(2, "User Data"), "Data not available");
-    EXPECT_EQ(fields->getCellText(4, "Data"), "1 (Magnetic)");
-}
-
-TEST(N2KMsgGridAdapter, CopyOfAMessage)
-{
-    const KorvBuf bytes(ZrlTest::bst93(2, 127257, 255, 35, 0, attitude).data(), 8 + 13);
+    // An adapter of a message reads its own copy.
+    const KorvBuf bytes(attitude.data(), static_cast<std::uint32_t>(attitude.size()));
     auto message = std::make_unique<N2KMsg>(*bytes.buffer());
-    const auto adapter = std::make_shared<N2KMsgGridAdapter>(*message, nullptr);
-    message.reset(); // the adapter reads its own copy
-    EXPECT_EQ(adapter->element(), nullptr);
-    EXPECT_EQ(adapter->findTable("fields")->getRowCount(), 5u);
-    EXPECT_EQ(adapter->findTable("list")->getCellText(0, "Src"), "35");
+    const auto copy = std::make_shared<N2KMsgGridAdapter>(*message, nullptr);
+    message.reset();
+    EXPECT_EQ(copy->findTable("fields")->getRowCount(), 5u);
+    EXPECT_EQ(copy->findTable("list")->getCellText(0, "Src"), "35");
 }
