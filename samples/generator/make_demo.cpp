@@ -4,7 +4,7 @@
 // frames; NMEA 0183 sentences (one with a wrong checksum); a raw ASCII run and binary noise.
 //
 // usage: make_demo OUT.zrl
-#include "support/DemoLog.h"
+#include "generator/DemoLog.h"
 #include "support/ZrlWriter.h"
 
 #include <cstdio>

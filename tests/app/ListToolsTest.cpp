@@ -1,36 +1,21 @@
 // The filter bar, find, go to and field columns of a document's list, without a display.
+#include "WindowFixture.h"
+
 #include "app/FilterBar.h"
 #include "app/FindBar.h"
 #include "app/ListTools.h"
-#include "app/MainWindow.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
 
 using ZrlApp::DocumentWindow;
-using ZrlApp::MainWindow;
+using ZrlTest::cell;
+using ZrlTest::demoPath;
+constexpr int timeout = ZrlTest::loadTimeout;
 
-namespace {
-
-const QString demoPath = QStringLiteral(ZRL_SOURCE_DIR "/samples/demo.zrl");
-constexpr int timeout = 60000;
-
-QString cell(DocumentWindow& document, int row, const QString& header)
-{
-    auto* model = document.list()->model();
-    for (int column = 0; column < model->columnCount(); ++column)
-        if (model->headerData(column, Qt::Horizontal).toString() == header)
-            return model->index(row, column).data().toString();
-    return QStringLiteral("no column ") + header;
-}
-
-} // namespace
-
-class ListToolsTest : public QObject {
+class ListToolsTest : public QObject, ZrlTest::WindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase() { QCoreApplication::setOrganizationName(QStringLiteral("zrl-list-tools-test")); }
@@ -38,15 +23,12 @@ private slots:
     void init()
     {
         QSettings().clear();
-        folder = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<MainWindow>(std::make_unique<ZrlApp::AppSettings>(folder->filePath("zrl.ini")));
-        window->show();
-        document = window->openFile(demoPath);
-        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), timeout);
+        start();
+        document = openLoaded();
         tools = document->listTools();
     }
 
-    void cleanup() { window.reset(); }
+    void cleanup() { finish(); }
 
     void filterBarAppliesKeepsTheSelectionAndRefusesErrors()
     {
@@ -141,8 +123,7 @@ private slots:
         QCOMPARE(cell(*document, 3, "Wind Speed"), QString()); // a heading has no wind speed
         QCOMPARE(ZrlApp::ListTools::rememberedFieldColumns(), QStringList{"Wind Speed"});
 
-        DocumentWindow* second = window->openFile(demoPath);
-        QTRY_VERIFY_WITH_TIMEOUT(second->isLoaded(), timeout);
+        DocumentWindow* second = openLoaded();
         QCOMPARE(second->list()->model()->columnCount(), columns + 1); // remembered for the next list
 
         tools->removeFieldColumn(QStringLiteral("Wind Speed"));
@@ -151,8 +132,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
     DocumentWindow* document = nullptr;
     ZrlApp::ListTools* tools = nullptr;
 };

@@ -1,13 +1,13 @@
 // The main window without a display: loading the demo log, the view switches, the filter
 // pane, the details pane, the log pane, Open Multiple and a missing file.
+#include "WindowFixture.h"
+
 #include "app/AboutDialog.h"
-#include "app/MainWindow.h"
+#include "app/DisplayText.h"
 #include "presentation/ElementPresentation.h"
 #include "app/Screenshot.h"
-#include "app/UserMessages.h"
 #include "applog/Logger.h"
 #include "common/Version.h"
-#include "messages/KorvBuf.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -16,52 +16,54 @@
 #include <QPointer>
 #include <QFileInfo>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QTest>
 
 using ZrlApp::DocumentWindow;
-using ZrlApp::MainWindow;
+using ZrlTest::demoPath;
+using ZrlTest::shownElement;
 
 namespace {
 
-const QString demoPath = QStringLiteral(ZRL_SOURCE_DIR "/samples/demo.zrl");
-constexpr int loadTimeout = 60000;
-
-struct ShownMessage {
-    QString caption;
-    QString text;
-};
-
-int columnNamed(const DocumentWindow& window, const std::string& name)
+int columnOf(const ZrlApp::GridTableModel& model, const std::string& id)
 {
-    const auto& columns = window.listModel()->columns();
-    for (std::size_t column = 0; column < columns.size(); ++column)
-        if (columns[column].name == name)
-            return static_cast<int>(column);
+    for (int column = 0; column < model.columnCount(); ++column)
+        if (model.columnId(column) == id)
+            return column;
     return -1;
+}
+
+// A grid table as the details pane should show it: column ids, then one line of cells per row.
+QString tableText(const CommonLib::IGridTable& table)
+{
+    QString text;
+    for (std::uint32_t row = 0; row <= table.getRowCount(); ++row) {
+        for (std::uint32_t column = 0; column < table.getColumnCount(); ++column) {
+            const std::string id = table.getColumnId(column);
+            text += ZrlApp::displayText(row == 0 ? id : table.getCellText(row - 1, id)) + '|';
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+// What the pane's model shows, in the same form.
+QString paneText(const ZrlApp::GridTableModel& model)
+{
+    QString text;
+    for (int row = -1; row < model.rowCount(); ++row) {
+        for (int column = 0; column < model.columnCount(); ++column)
+            text += (row < 0 ? QString::fromStdString(model.columnId(column)) : model.index(row, column).data().toString()) + '|';
+        text += '\n';
+    }
+    return text;
 }
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, ZrlTest::WindowFixture {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        messages.clear();
-        ZrlApp::setMessageSink([this](ZrlApp::MessageKind, const QString& caption, const QString& text) {
-            messages.push_back({caption, text});
-        });
-        folder = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<MainWindow>(std::make_unique<ZrlApp::AppSettings>(folder->filePath("zrl.ini")));
-        window->show();
-    }
-
-    void cleanup()
-    {
-        window.reset();
-        ZrlApp::setMessageSink({});
-    }
+    void init() { start(); }
+    void cleanup() { finish(); }
 
     void windowHasItsTitleAndPanes()
     {
@@ -77,23 +79,21 @@ private slots:
 
     void demoLogFillsTheList()
     {
-        DocumentWindow* document = loadDemo();
-        QCOMPARE(document->list()->model()->rowCount(), 8491);
-        QCOMPARE(static_cast<std::size_t>(document->list()->model()->rowCount()), document->shown().size());
+        DocumentWindow* document = openLoaded();
         auto* model = document->list()->model();
+        QCOMPARE(model->rowCount(), 8491);
+        QCOMPARE(std::size_t(model->rowCount()), document->shown().size());
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Line"));
-        QCOMPARE(model->data(model->index(0, 0)).toString(), QStringLiteral("0"));
-        QCOMPARE(model->data(model->index(0, columnNamed(*document, "Type"))).toString(), QStringLiteral("ZRL"));
-        QCOMPARE(model->data(model->index(0, columnNamed(*document, "Data"))).toString(),
-                 QStringLiteral("01 E8 03 00 00"));
+        QCOMPARE(ZrlTest::cell(*document, 0, "Line") + "|" + ZrlTest::cell(*document, 0, "Type") + "|" +
+                     ZrlTest::cell(*document, 0, "Data"),
+                 QStringLiteral("0|ZRL|01 E8 03 00 00"));
         // The Timestamp cell takes the element's time colour.
-        const QVariant timeColour = model->data(model->index(0, columnNamed(*document, "Timestamp")), Qt::ForegroundRole);
-        QVERIFY(timeColour.isValid());
+        QVERIFY(model->index(0, 1).data(Qt::ForegroundRole).isValid());
     }
 
     void viewSwitchesChangeTheShownRows()
     {
-        DocumentWindow* document = loadDemo();
+        DocumentWindow* document = openLoaded();
         auto* model = document->list()->model();
         window->hideFastCanAction()->trigger();
         QVERIFY(!window->hideFastCanAction()->isChecked());
@@ -117,85 +117,49 @@ private slots:
 
     void untickingAPgnHidesItsRows()
     {
-        DocumentWindow* document = loadDemo();
+        DocumentWindow* document = openLoaded();
         ZrlApp::GridTableModel* filter = window->filterPane()->gridModel();
-        QCOMPARE(filter->rowCount(), 11);
-        int enabledColumn = -1;
-        int nameColumn = -1;
-        for (int column = 0; column < filter->columnCount(); ++column) {
-            if (filter->columnId(column) == "Enabled")
-                enabledColumn = column;
-            if (filter->columnId(column) == "Name")
-                nameColumn = column;
-        }
-        QVERIFY(enabledColumn >= 0 && nameColumn >= 0);
-        // One row per definition met, named as the definition is.
-        const KelpLib::ZRLDocFilters& filters = document->shown().filters();
-        QCOMPARE(static_cast<std::uint32_t>(filter->rowCount()), filters.knownDefinitionCount());
-        for (int row = 0; row < filter->rowCount(); ++row) {
-            KelpLib::ZRLDocFilters::DefinitionKey key;
-            QCOMPARE(filters.knownDefinitionAt(static_cast<std::uint32_t>(row), key), 0);
-            QCOMPARE(filter->data(filter->index(row, nameColumn)).toString().toStdString(),
-                     StandardsLib::definitionName(key));
-        }
-        QCOMPARE(filter->data(filter->index(0, nameColumn)).toString(), QStringLiteral("ISO Address Claim"));
-        const QModelIndex first = filter->index(0, enabledColumn);
-        QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Checked));
-        const int before = document->list()->model()->rowCount();
+        // One row per definition met, named as the definition is, by PGN.
+        QStringList names;
+        for (int row = 0; row < filter->rowCount(); ++row)
+            names << filter->index(row, columnOf(*filter, "Name")).data().toString();
+        QCOMPARE(names, (QStringList{"ISO Address Claim", "System Time", "Product Information",
+                                     "Configuration Information", "Vessel Heading", "Engine Parameters, Rapid Update",
+                                     "Water Depth", "Position, Rapid Update", "COG & SOG, Rapid Update",
+                                     "GNSS Position Data", "Wind Data"}));
+        const QModelIndex first = filter->index(0, columnOf(*filter, "Enabled"));
+        QCOMPARE(first.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
         QVERIFY(filter->setData(first, Qt::Unchecked, Qt::CheckStateRole));
-        QCOMPARE(filter->data(first, Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-        const int after = document->list()->model()->rowCount();
-        QVERIFY(after < before);
-        QCOMPARE(static_cast<std::size_t>(after), document->shown().size());
+        QCOMPARE(first.data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        // A PGN filter shows NMEA 2000 messages only: 5420 less the 5 address claims.
+        QCOMPARE(document->list()->model()->rowCount(), 5415);
         for (std::size_t row = 0; row < document->shown().size(); ++row)
-            QVERIFY(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).pgn() != 60928u);
+            QVERIFY(shownElement(*document, int(row)).pgn() != 60928u);
     }
 
+    // A file tag, an NMEA 2000 message and an NMEA 0183 sentence each show their own adapter's
+    // tables, decoded.
     void selectingARowFillsTheDetails()
     {
-        DocumentWindow* document = loadDemo();
-        // A file tag, an NMEA 2000 message and an NMEA 0183 sentence each show their own adapter.
-        int shown = 0;
-        for (KelpLib::MsgVariant variant : {KelpLib::MsgVariant::Zrl, KelpLib::MsgVariant::N2k, KelpLib::MsgVariant::N183}) {
-            int row = 0;
-            while (static_cast<std::size_t>(row) < document->shown().size() &&
-                   document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).effectiveVariant() != variant)
-                ++row;
-            QVERIFY(static_cast<std::size_t>(row) < document->shown().size());
+        DocumentWindow* document = openLoaded();
+        const std::pair<std::uint32_t, const char*> cases[] = {
+            {0, "ZRL"}, {3, "PGN 127250 / 1F112"}, {39, "GGA"}};
+        for (const auto& [line, titleWord] : cases) {
+            const int row = int(document->shown().rowOf(KelpLib::ElementLine(line))->value);
             document->list()->selectRow(row);
-            const auto grid = KelpLib::elementGrid(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))));
-            const auto title = grid->findTable("title");
-            const auto table = grid->findTable("fields");
-            QVERIFY(title && table);
-            ZrlApp::GridTableModel* titles = window->detailsPane()->titleList()->gridModel();
-            ZrlApp::GridTableModel* fields = window->detailsPane()->fieldsList()->gridModel();
-            QCOMPARE(static_cast<std::uint32_t>(titles->rowCount()), title->getRowCount());
-            QVERIFY(titles->rowCount() > 0);
-            QCOMPARE(titles->data(titles->index(0, 0)).toString(),
-                     QString::fromStdString(title->getCellText(0, title->getColumnId(0))));
-            QCOMPARE(static_cast<std::uint32_t>(fields->rowCount()), table->getRowCount());
-            QCOMPARE(static_cast<std::uint32_t>(fields->columnCount()), table->getColumnCount());
-            QVERIFY(fields->rowCount() > 0);
-            const int last = fields->columnCount() - 1;
-            QCOMPARE(fields->columnId(0), table->getColumnId(0));
-            QCOMPARE(fields->data(fields->index(0, last)).toString(),
-                     QString::fromStdString(table->getCellText(0, table->getColumnId(static_cast<std::uint32_t>(last)))));
-            if (variant == KelpLib::MsgVariant::N2k) {
-                // Decoded, not raw bytes: the title names the PGN.
-                QString titleText;
-                for (int line = 0; line < titles->rowCount(); ++line)
-                    titleText += titles->data(titles->index(line, 0)).toString() + '\n';
-                const auto pgn = document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).pgn();
-                QVERIFY2(titleText.contains(QString::number(pgn)), qPrintable(titleText));
-            }
-            ++shown;
+            const auto grid = KelpLib::elementGrid(shownElement(*document, row));
+            const QString title = paneText(*window->detailsPane()->titleList()->gridModel());
+            QCOMPARE(title, tableText(*grid->findTable("title")));
+            QVERIFY2(title.contains(titleWord), qPrintable(title));
+            const QString fields = paneText(*window->detailsPane()->fieldsList()->gridModel());
+            QCOMPARE(fields, tableText(*grid->findTable("fields")));
+            QVERIFY2(fields.count('\n') > 1, qPrintable(fields));
         }
-        QCOMPARE(shown, 3);
     }
 
     void closingTheDocumentEmptiesTheDetails()
     {
-        DocumentWindow* document = loadDemo();
+        DocumentWindow* document = openLoaded();
         document->list()->selectRow(3);
         ZrlApp::GridTableModel* fields = window->detailsPane()->fieldsList()->gridModel();
         const std::string shownId = fields->columnId(0);
@@ -211,7 +175,7 @@ private slots:
     void logPaneGrowsWithTheLoad()
     {
         const int before = window->outputPane()->gridModel()->rowCount();
-        loadDemo();
+        openLoaded();
         QTRY_VERIFY(window->outputPane()->gridModel()->rowCount() > before);
         QCOMPARE(static_cast<std::uint32_t>(window->outputPane()->gridModel()->rowCount()),
                  window->logger()->getRowCount());
@@ -220,9 +184,9 @@ private slots:
     void missingFileShowsTheFileError()
     {
         window->openFile(folder->filePath("gone.zrl"));
-        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), std::size_t(1), loadTimeout);
-        QCOMPARE(messages[0].caption, QStringLiteral("File Error"));
-        QCOMPARE(messages[0].text, QStringLiteral("File Not Found - file will be removed from most recently used menu"));
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), qsizetype(1), ZrlTest::loadTimeout);
+        QCOMPARE(captions[0], QStringLiteral("File Error"));
+        QCOMPARE(messages[0], QStringLiteral("File Not Found - file will be removed from most recently used menu"));
         QVERIFY(!window->settings().recentFiles().contains(folder->filePath("gone.zrl")));
         QTRY_VERIFY(window->documents().isEmpty());
     }
@@ -230,8 +194,7 @@ private slots:
     void openMultipleNeedsTwoFiles()
     {
         QVERIFY(window->openMultipleFiles({demoPath}) == nullptr);
-        QCOMPARE(messages.size(), std::size_t(1));
-        QCOMPARE(messages[0].text, QStringLiteral("More than one file must be selected"));
+        QCOMPARE(messages, QStringList{"More than one file must be selected"});
         QVERIFY(window->documents().isEmpty());
     }
 
@@ -246,7 +209,7 @@ private slots:
         QVERIFY(QFileInfo(document->path()).fileName().startsWith("composite_"));
         QCOMPARE(QFileInfo(document->path()).absolutePath(), QFileInfo(first).absolutePath());
         QCOMPARE(QFileInfo(document->path()).size(), 2 * QFileInfo(demoPath).size());
-        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), ZrlTest::loadTimeout);
         QCOMPARE(document->doc().elementCount(), std::size_t(2 * 12891));
     }
 
@@ -282,31 +245,14 @@ private slots:
     {
         const QString png = folder->filePath("shot.png");
         ZrlApp::screenshotAfterLoad(*window, {png, -1, {}, false});
-        DocumentWindow* document = loadDemo();
+        DocumentWindow* document = openLoaded();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(png), 10000);
-        // The first NMEA 2000 message is selected and shown in the details pane.
-        const int row = document->list()->currentIndex().row();
-        QVERIFY(row > 0);
-        QCOMPARE(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(row))).effectiveVariant(), KelpLib::MsgVariant::N2k);
-        for (int earlier = 0; earlier < row; ++earlier)
-            QVERIFY(document->shown().element(KelpLib::ShownRow(static_cast<std::uint32_t>(earlier))).effectiveVariant() !=
-                    KelpLib::MsgVariant::N2k);
+        // The first NMEA 2000 message (row 3) is selected and shown in the details pane.
+        QCOMPARE(document->list()->currentIndex().row(), 3);
         QVERIFY(window->detailsPane()->fieldsList()->gridModel()->rowCount() > 0);
         const QImage image(png);
         QCOMPARE(image.size(), window->size());
     }
-
-private:
-    DocumentWindow* loadDemo()
-    {
-        DocumentWindow* document = window->openFile(demoPath);
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), loadTimeout); }();
-        return document;
-    }
-
-    std::vector<ShownMessage> messages;
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
 };
 
 QTEST_MAIN(MainWindowTest)

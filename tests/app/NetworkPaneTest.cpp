@@ -1,49 +1,31 @@
 // The Network pane without a display: its rows for a generated network, "Show its messages",
 // "Show all messages", the statistics of one device and of all, the bus-load chart.
+#include "WindowFixture.h"
+
 #include "app/AnalysisTabs.h"
 #include "app/PlotWindow.h"
 #include "app/FilterBar.h"
 #include "app/ListTools.h"
-#include "app/MainWindow.h"
 #include "app/NetworkPane.h"
 #include "app/StatisticsDialog.h"
-#include "app/UserMessages.h"
 #include "applog/Logger.h"
 #include "support/NetworkLog.h"
 
 #include <QDockWidget>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <sstream>
 
 using ZrlApp::DocumentWindow;
-using ZrlApp::MainWindow;
 using ZrlApp::NetworkPane;
+using ZrlTest::loadTimeout;
 
-namespace {
-constexpr int loadTimeout = 60000;
-}  // namespace
-
-class NetworkPaneTest : public QObject {
+class NetworkPaneTest : public QObject, ZrlTest::WindowFixture {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        ZrlApp::setMessageSink([](ZrlApp::MessageKind, const QString&, const QString&) {});
-        folder = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<MainWindow>(std::make_unique<ZrlApp::AppSettings>(folder->filePath("zrl.ini")));
-        window->show();
-    }
-
-    void cleanup()
-    {
-        window.reset();
-        ZrlApp::setMessageSink({});
-    }
+    void init() { start(); }
+    void cleanup() { finish(); }
 
     void paneListsTheDevicesAndShowsTheMessagesOfOne()
     {
@@ -72,7 +54,7 @@ private slots:
         QCOMPARE(document->listTools()->filterBar()->text(), QStringLiteral("src == 20"));
         QTRY_COMPARE_WITH_TIMEOUT(document->list()->model()->rowCount(), 4, loadTimeout);
         for (std::size_t row = 0; row < 4; ++row)
-            QCOMPARE(document->shown().element(KelpLib::ShownRow(std::uint32_t(row))).pgn(), 128267u);
+            QCOMPARE(ZrlTest::shownElement(*document, int(row)).pgn(), 128267u);
         pane->showAllMessages();
         QTRY_COMPARE_WITH_TIMEOUT(document->list()->model()->rowCount(), allRows, loadTimeout);
 
@@ -102,9 +84,6 @@ private:
         file.close();
         return window->openFile(path);
     }
-
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
 };
 
 QTEST_MAIN(NetworkPaneTest)

@@ -1,8 +1,9 @@
 // Plots linked to the list, without a display: a series added from the details pane's
 // right-click menu, a clicked point selecting its message, the track, the exports.
+#include "WindowFixture.h"
+
 #include "app/AnalysisTabs.h"
 #include "app/BackgroundWork.h"
-#include "app/MainWindow.h"
 #include "app/PlotWindow.h"
 #include "app/TrackView.h"
 
@@ -10,32 +11,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <numbers>
 
 using ZrlApp::DocumentWindow;
-using ZrlApp::MainWindow;
+constexpr int timeout = ZrlTest::loadTimeout;
 
 namespace {
-
-const QString demoPath = QStringLiteral(ZRL_SOURCE_DIR "/samples/demo.zrl");
-constexpr int timeout = 60000;
-
-// The row of the first shown element of the PGN.
-int firstRowOf(const KelpLib::ShownList& shown, std::uint32_t pgn)
-{
-    for (std::uint32_t row = 0; row < shown.size(); ++row)
-        if (shown.element(KelpLib::ShownRow(row)).pgn() == pgn &&
-            shown.element(KelpLib::ShownRow(row)).effectiveVariant() == KelpLib::MsgVariant::N2k)
-            return int(row);
-    return -1;
-}
 
 // The line of the list's current row.
 std::uint32_t currentLine(const DocumentWindow& document)
@@ -54,26 +39,21 @@ int fieldRow(ZrlApp::GridTableView& fields, const std::string& name)
 
 } // namespace
 
-class PlotWindowTest : public QObject {
+class PlotWindowTest : public QObject, ZrlTest::WindowFixture {
     Q_OBJECT
 private slots:
     void init()
     {
-        folder = std::make_unique<QTemporaryDir>();
-        window = std::make_unique<MainWindow>(std::make_unique<ZrlApp::AppSettings>(folder->filePath("zrl.ini")));
+        start();
         window->resize(1200, 900);
-        window->show();
-        document = window->openFile(demoPath);
-        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), timeout);
+        document = openLoaded();
     }
 
-    void cleanup() { window.reset(); }
+    void cleanup() { finish(); }
 
     void seriesFromTheDetailsPaneSelectsTheClickedMessage()
     {
-        const int headingRow = firstRowOf(document->shown(), 127250);
-        QVERIFY(headingRow >= 0);
-        document->list()->selectRow(headingRow);
+        document->list()->selectRow(3); // the first Vessel Heading
         ZrlApp::GridTableView& fields = *window->detailsPane()->fieldsList();
         const int row = fieldRow(fields, "Heading Sensor Reading");
         QVERIFY(row >= 0);
@@ -169,8 +149,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
     DocumentWindow* document = nullptr;
 };
 

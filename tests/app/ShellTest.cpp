@@ -1,14 +1,14 @@
 // The desktop shell around the documents: readable colours on every style, the manual, the
 // remembered layout, sorting, cell editors, keyboard and clipboard, failures said as failures,
 // the commands that need a document, the toolbar and the mail fallback.
+#include "WindowFixture.h"
+
 #include "app/ColumnLayout.h"
 #include "app/GridCellEditors.h"
 #include "app/GridTableCsv.h"
 #include "app/HelpWindow.h"
-#include "app/MainWindow.h"
 #include "app/ReadableColour.h"
 #include "app/SupportMail.h"
-#include "app/UserMessages.h"
 #include "app/CsvFileDialog.h"
 #include "app/VisualStyles.h"
 #include "applog/Logger.h"
@@ -26,8 +26,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolTip>
@@ -35,11 +33,9 @@
 
 #include <map>
 
-using ZrlApp::MainWindow;
+using ZrlTest::demoPath;
 
 namespace {
-
-const QString demoPath = QStringLiteral(ZRL_SOURCE_DIR "/samples/demo.zrl");
 
 // One column of each editor kind; remembers every setCellText.
 class EditedTable : public CommonLib::MockGridTable {
@@ -82,21 +78,14 @@ public slots:
 
 } // namespace
 
-class ShellTest : public QObject {
+class ShellTest : public QObject, ZrlTest::WindowFixture {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        messages.clear();
-        ZrlApp::setMessageSink([this](ZrlApp::MessageKind, const QString&, const QString& text) { messages << text; });
-        folder = std::make_unique<QTemporaryDir>();
-        window = makeWindow();
-    }
+    void init() { start(); }
 
     void cleanup()
     {
-        window.reset();
-        ZrlApp::setMessageSink({});
+        finish();
         ZrlApp::setCsvFileChooser({});
     }
 
@@ -315,8 +304,7 @@ private slots:
             QVERIFY2(!window->command(name)->isEnabled(), name);
         QCOMPARE(window->detailsPane()->fieldsList()->model()->columnCount(), 0);
         QCOMPARE(window->filterPane()->placeholder(), QStringLiteral("Open a log to see its messages"));
-        ZrlApp::DocumentWindow* document = window->openFile(demoPath);
-        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), 60000);
+        ZrlApp::DocumentWindow* document = openLoaded();
         for (const char* name : {"export", "summary", "saveAs", "close"})
             QVERIFY2(window->command(name)->isEnabled(), name);
         const QColor base = QApplication::palette().color(QPalette::Base);
@@ -362,8 +350,7 @@ private slots:
 
     void documentExportFailuresAreReported()
     {
-        ZrlApp::DocumentWindow* document = window->openFile(demoPath);
-        QTRY_VERIFY_WITH_TIMEOUT(document->isLoaded(), 60000);
+        ZrlApp::DocumentWindow* document = openLoaded();
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), folder->filePath("full.n2k.csv")));
         const std::pair<QString, QString> cases[] = {{folder->filePath("missing/x.csv"), "No such file or directory"},
                                                      {folder->filePath("full.csv"), "No space left on device"}};
@@ -414,15 +401,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<MainWindow> makeWindow()
-    {
-        auto made = std::make_unique<MainWindow>(std::make_unique<ZrlApp::AppSettings>(folder->filePath("zrl.ini")));
-        made->show();
-        made->activateWindow();
-        [&] { QVERIFY(QTest::qWaitForWindowActive(made.get())); }();
-        return made;
-    }
-
     // Whether a menu entry shows this shortcut.
     bool shownIn(const QString& shortcut) const
     {
@@ -432,10 +410,6 @@ private:
                     return true;
         return false;
     }
-
-    QStringList messages;
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
 };
 
 QTEST_MAIN(ShellTest)

@@ -4,7 +4,7 @@
 #include "analysis/TrackExtraction.h"
 #include "applog/Logger.h"
 #include "log/ZRLDoc.h"
-#include "support/DemoLog.h"
+#include "generator/DemoLog.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
 

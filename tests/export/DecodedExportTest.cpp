@@ -5,7 +5,7 @@
 #include "log/ZRLElement.h"
 #include "messages/N2KMsg.h"
 #include "presentation/N2KMsgGridAdapter.h"
-#include "support/DemoLog.h"
+#include "generator/DemoLog.h"
 #include "support/N2kPayloads.h"
 
 #include <gtest/gtest.h>

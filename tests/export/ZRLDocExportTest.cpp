@@ -3,7 +3,7 @@
 #include "export/ZRLDocExport.h"
 #include "filter/ZRLDocFilters.h"
 #include "log/ZRLDoc.h"
-#include "support/DemoLog.h"
+#include "generator/DemoLog.h"
 #include "support/MdtMessages.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"

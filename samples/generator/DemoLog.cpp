@@ -1,4 +1,4 @@
-#include "support/DemoLog.h"
+#include "generator/DemoLog.h"
 #include "support/MdtMessages.h"
 
 #include "support/N2kPayloads.h"
