@@ -28,21 +28,16 @@ ZrlWriter captureLog(const std::string& path)
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#')
             continue;
-        std::stringstream fields(line);
-        std::string time, priority, pgn, source, destination, length, byte;
-        std::getline(fields, time, ',');
-        std::getline(fields, priority, ',');
-        std::getline(fields, pgn, ',');
-        std::getline(fields, source, ',');
-        std::getline(fields, destination, ',');
-        std::getline(fields, length, ',');
+        std::vector<std::string> fields; // time, priority, pgn, source, destination, length, data bytes
+        std::stringstream in(line);
+        for (std::string field; std::getline(in, field, ',');)
+            fields.push_back(field);
         Bytes data;
-        while (std::getline(fields, byte, ','))
-            data.push_back(static_cast<std::uint8_t>(std::stoul(byte, nullptr, 16)));
-        const auto number = static_cast<std::uint32_t>(std::stoul(pgn));
-        const auto from = static_cast<std::uint8_t>(std::stoul(source));
-        const auto to = static_cast<std::uint8_t>(std::stoul(destination));
-        const auto level = static_cast<std::uint8_t>(std::stoul(priority));
+        for (std::size_t i = 6; i < fields.size(); ++i)
+            data.push_back(static_cast<std::uint8_t>(std::stoul(fields[i], nullptr, 16)));
+        const auto number = static_cast<std::uint32_t>(std::stoul(fields[2]));
+        const auto level = static_cast<std::uint8_t>(std::stoul(fields[1]));
+        const auto from = static_cast<std::uint8_t>(std::stoul(fields[3])), to = static_cast<std::uint8_t>(std::stoul(fields[4]));
         if (data.size() == 8 && !StandardsLib::isSingleFramePgn(number))
             log.bstFrame(bst95(0, CanId{level, number, from, to}, data));
         else
@@ -53,8 +48,7 @@ ZrlWriter captureLog(const std::string& path)
 
 bool isCatchAll(const std::string& name)
 {
-    return name.rfind("Manu. Proprietary", 0) == 0 || name.rfind("J1939 'Catch All", 0) == 0 ||
-           name.rfind("Unknown PGN", 0) == 0;
+    return name.starts_with("Manu. Proprietary") || name.starts_with("J1939 'Catch All") || name.starts_with("Unknown PGN");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "filter/ShownList.h"
 #include "log/ZRLDoc.h"
-#include "presentation/ListCells.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
 #include "support/ZrlWriter.h"
@@ -56,7 +55,6 @@ TEST(ShownList, PgnFilterHidesDisabledPgnsAndElementsWithoutOne)
 {
     Loaded log(twoPgnsAndASentence());
     EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 1, 2}));
-    EXPECT_EQ(log.shown.filters().enabledPgnList(), (std::vector<std::uint32_t>{127250, 129025}));
     EXPECT_FALSE(log.shown.refresh()) << "nothing changed since the build";
 
     log.shown.filters().togglePgn(127250);
@@ -120,7 +118,8 @@ TEST(ShownList, DefinitionFilterHidesOneMakersVariant)
     EXPECT_EQ(filters.enabledPgnList(), (std::vector<std::uint32_t>{127250}));
 }
 
-TEST(ShownList, GettersDoNotMarkTheFilterChanged)
+// A predicate is anded with the filter; getters do not mark the filter changed.
+TEST(ShownList, PredicateIsAndedWithTheFilterAndGettersChangeNothing)
 {
     Loaded log(twoPgnsAndASentence());
     log.shown.filters().knownPgnCount();
@@ -128,11 +127,6 @@ TEST(ShownList, GettersDoNotMarkTheFilterChanged)
     log.shown.filters().enabledPgnList();
     EXPECT_FALSE(log.shown.filters().isChanged());
     EXPECT_FALSE(log.shown.refresh());
-}
-
-TEST(ShownList, PredicateIsAndedWithTheFilter)
-{
-    Loaded log(twoPgnsAndASentence());
     log.shown.setPredicate(std::make_shared<EvenLines>());
     EXPECT_TRUE(log.shown.refresh());
     EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 2}));
@@ -154,28 +148,12 @@ TEST(ShownList, RowOfAndNearestRow)
     loaded.shown.refresh();
     EXPECT_EQ(loaded.shown.rowOf(ElementLine(4)), ShownRow(2));
     EXPECT_EQ(loaded.shown.rowOf(ElementLine(5)), std::nullopt);
-    const struct {
-        std::uint32_t line;
-        std::uint32_t row;
-    } nearest[] = {{0, 0}, {1, 0}, {3, 1}, {4, 2}, {8, 4}, {9, 4}, {1000, 4}};
-    for (const auto& c : nearest)
-        EXPECT_EQ(loaded.shown.nearestRow(ElementLine(c.line)), ShownRow(c.row)) << "line " << c.line;
+    // A line between two shown ones goes to the earlier on a tie.
+    for (const auto& [line, row] : std::initializer_list<std::pair<std::uint32_t, std::uint32_t>>{{0, 0}, {1, 0}, {3, 1}, {4, 2}, {8, 4}, {9, 4}, {1000, 4}})
+        EXPECT_EQ(loaded.shown.nearestRow(ElementLine(line)), ShownRow(row)) << "line " << line;
 
     ZRLDoc empty;
     ShownList none(empty);
     none.rebuild();
     EXPECT_EQ(none.nearestRow(ElementLine(0)), std::nullopt);
-}
-
-TEST(ShownList, ListCellsOfTheFirstColumns)
-{
-    ZrlWriter log;
-    log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0)).sentenceWithChecksum("$GPGGA,1");
-    Loaded loaded(log);
-    const auto columns = loaded.document.columns();
-    ASSERT_GE(columns.size(), 4u);
-    EXPECT_EQ(listCellText(loaded.shown, ShownRow(0), columns[0]), "0");
-    EXPECT_EQ(listCellText(loaded.shown, ShownRow(0), columns[1]), "12:00:00.000");
-    EXPECT_EQ(listCellText(loaded.shown, ShownRow(0), columns[2]), "N183");
-    EXPECT_EQ(listCellText(loaded.shown, ShownRow(1), columns[2]), "") << "past the list";
 }

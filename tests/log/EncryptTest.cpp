@@ -14,26 +14,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-ByteBuffer view(Bytes& bytes)
+Bytes run(IEncrypt& cipher, Bytes bytes, bool encipher = false)
 {
     ByteBuffer buffer;
     wrap(buffer, bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    return buffer;
-}
-
-Bytes decipher(IEncrypt& cipher, Bytes bytes)
-{
-    ByteBuffer buffer = view(bytes);
-    EXPECT_EQ(cipher.decipher(buffer), 0);
+    EXPECT_EQ(encipher ? cipher.encipher(buffer) : cipher.decipher(buffer), 0);
     return bytes;
 }
-
-Bytes encipher(IEncrypt& cipher, Bytes bytes)
-{
-    ByteBuffer buffer = view(bytes);
-    EXPECT_EQ(cipher.encipher(buffer), 0);
-    return bytes;
-}
+Bytes decipher(IEncrypt& cipher, Bytes bytes) { return run(cipher, std::move(bytes)); }
+Bytes encipher(IEncrypt& cipher, Bytes bytes) { return run(cipher, std::move(bytes), true); }
 
 // A boot message: id, length, then its body.
 Bytes bemMessage(std::uint8_t id, Bytes body)
@@ -57,40 +46,23 @@ const std::uint8_t cipherIds[] = {3, 4, 5, 6};
 
 } // namespace
 
+// The cipher for each type id, and its mode: as asked for types 0 and 3, always on otherwise.
 TEST(Encrypt, MakeEncryptorChoosesByTypeId)
 {
     const struct {
         std::uint8_t id;
         std::uint32_t typeId;
-    } cases[] = {{0, 0}, {1, 0}, {2, 0}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 0}, {9, 0}, {255, 0}};
+        bool modeWhenOff;
+    } cases[] = {{0, 0, false}, {1, 0, false}, {3, 3, false}, {4, 4, true}, {5, 5, true}, {6, 6, true}, {7, 0, false}, {255, 0, false}};
     for (const auto& c : cases) {
-        const auto cipher = makeEncryptor(c.id, true);
+        const auto cipher = makeEncryptor(c.id, false);
         ASSERT_NE(cipher, nullptr);
         EXPECT_EQ(cipher->typeId(), c.typeId) << int(c.id);
+        EXPECT_EQ(dynamic_cast<BaseEncrypt&>(*cipher).getMode(), c.modeWhenOff) << int(c.id);
     }
     EXPECT_NE(dynamic_cast<Encrypt00*>(makeEncryptor(9, true).get()), nullptr);
     EXPECT_NE(dynamic_cast<Encrypt03*>(makeEncryptor(3, true).get()), nullptr);
     EXPECT_NE(dynamic_cast<Encrypt06*>(makeEncryptor(6, true).get()), nullptr);
-}
-
-TEST(Encrypt, ModeIsAsAskedForTypes0And3AndAlwaysTrueOtherwise)
-{
-    for (std::uint8_t id : {0, 3, 4, 5, 6, 9}) {
-        const auto cipher = makeEncryptor(id, false);
-        const bool expected = id == 4 || id == 5 || id == 6;
-        EXPECT_EQ(dynamic_cast<BaseEncrypt&>(*cipher).getMode(), expected) << int(id);
-    }
-}
-
-TEST(Encrypt, PassThroughLeavesEveryByte)
-{
-    const auto cipher = makeEncryptor(9, true);
-    const Bytes data = counting(300);
-    EXPECT_EQ(encipher(*cipher, data), data);
-    EXPECT_EQ(decipher(*cipher, data), data);
-    cipher->seek(17);
-    cipher->reset();
-    EXPECT_EQ(decipher(*cipher, data), data);
 }
 
 // The keystreams of the key data: these pin the key texts and tables, without which files
@@ -102,14 +74,10 @@ TEST(Encrypt, KeystreamOfEachType)
         Bytes first16;
         Bytes at1000;
     } cases[] = {
-        {3, {0x53, 0x8D, 0x60, 0x46, 0x9D, 0x6B, 0x0D, 0x3C, 0x34, 0x19, 0x54, 0xBB, 0x99, 0xEF, 0xF5, 0x1E},
-         {0x21, 0x3F, 0x25, 0x4E}},
-        {4, {0x47, 0x62, 0x05, 0x46, 0x3D, 0x62, 0x55, 0x75, 0x92, 0x4D, 0x5A, 0x78, 0x47, 0x48, 0x65, 0x7A},
-         {0x79, 0x84, 0xA0, 0xA6}},
-        {5, {0x53, 0x42, 0x06, 0x9D, 0x6A, 0x2A, 0x2C, 0x36, 0xB3, 0x35, 0x92, 0x0A, 0x6A, 0xBF, 0x8A, 0x13},
-         {0x94, 0x5F, 0x62, 0xAA}},
-        {6, {0x3D, 0xB2, 0x75, 0x3E, 0xD0, 0x67, 0xEE, 0x76, 0xF6, 0xC3, 0x27, 0xBF, 0x19, 0x84, 0xAA, 0x72},
-         {0x13, 0x74, 0x10, 0xD7}},
+        {3, {0x53, 0x8D, 0x60, 0x46, 0x9D, 0x6B, 0x0D, 0x3C, 0x34, 0x19, 0x54, 0xBB, 0x99, 0xEF, 0xF5, 0x1E}, {0x21, 0x3F, 0x25, 0x4E}},
+        {4, {0x47, 0x62, 0x05, 0x46, 0x3D, 0x62, 0x55, 0x75, 0x92, 0x4D, 0x5A, 0x78, 0x47, 0x48, 0x65, 0x7A}, {0x79, 0x84, 0xA0, 0xA6}},
+        {5, {0x53, 0x42, 0x06, 0x9D, 0x6A, 0x2A, 0x2C, 0x36, 0xB3, 0x35, 0x92, 0x0A, 0x6A, 0xBF, 0x8A, 0x13}, {0x94, 0x5F, 0x62, 0xAA}},
+        {6, {0x3D, 0xB2, 0x75, 0x3E, 0xD0, 0x67, 0xEE, 0x76, 0xF6, 0xC3, 0x27, 0xBF, 0x19, 0x84, 0xAA, 0x72}, {0x13, 0x74, 0x10, 0xD7}},
     };
     for (const auto& c : cases) {
         const auto cipher = makeEncryptor(c.id, true);
@@ -121,7 +89,9 @@ TEST(Encrypt, KeystreamOfEachType)
     }
 }
 
-TEST(Encrypt, EncipherThenResetThenDecipherGivesTheBytesBack)
+// Enciphering then deciphering after a reset gives the bytes back; the state runs on across
+// calls, wherever a buffer is cut.
+TEST(Encrypt, RoundTripAndStateRunningOnAcrossCalls)
 {
     const Bytes plain = bemMessage(0xA7, counting(250, 7));
     for (std::uint8_t id : cipherIds) {
@@ -130,23 +100,14 @@ TEST(Encrypt, EncipherThenResetThenDecipherGivesTheBytesBack)
         EXPECT_NE(ciphered, plain) << int(id);
         cipher->reset();
         EXPECT_EQ(decipher(*cipher, ciphered), plain) << int(id);
-    }
-}
-
-TEST(Encrypt, StateRunsOnAcrossCalls)
-{
-    const Bytes whole = counting(200, 3);
-    for (std::uint8_t id : {4, 5, 6}) {
-        const Bytes once = decipher(*makeEncryptor(id, true), whole);
-        const auto cipher = makeEncryptor(id, true);
-        for (std::size_t cut : {std::size_t(0), std::size_t(1), std::size_t(4), std::size_t(199)}) {
+        for (std::size_t cut : {std::size_t(0), std::size_t(1), std::size_t(4), std::size_t(249)}) {
+            if (id == 3)
+                continue; // Encrypt03 keeps the first two bytes of every buffer
             cipher->reset();
-            Bytes head(whole.begin(), whole.begin() + cut);
-            Bytes tail(whole.begin() + cut, whole.end());
-            head = decipher(*cipher, head);
-            tail = decipher(*cipher, tail);
+            Bytes head = decipher(*cipher, Bytes(ciphered.begin(), ciphered.begin() + cut));
+            const Bytes tail = decipher(*cipher, Bytes(ciphered.begin() + cut, ciphered.end()));
             head.insert(head.end(), tail.begin(), tail.end());
-            EXPECT_EQ(head, once) << int(id) << " cut " << cut;
+            EXPECT_EQ(head, plain) << int(id) << " cut " << cut;
         }
     }
 }
@@ -154,13 +115,13 @@ TEST(Encrypt, StateRunsOnAcrossCalls)
 TEST(Encrypt, Encrypt03PiecesEachKeepTheirOwnFirstTwoBytes)
 {
     Encrypt03 cipher(true);
-    const Bytes first = decipher(cipher, bemMessage(0xA7, Bytes(5, 0)));
+    Bytes pieces = decipher(cipher, bemMessage(0xA7, Bytes(5, 0)));
     const Bytes second = decipher(cipher, bemMessage(0xA7, Bytes(4, 0)));
-    const Bytes whole = decipher(*makeEncryptor(3, true), bemMessage(0xA7, Bytes(9, 0)));
-    EXPECT_EQ(Bytes(first.begin(), first.begin() + 2), (Bytes{0xA7, 5}));
-    EXPECT_EQ(Bytes(second.begin(), second.begin() + 2), (Bytes{0xA7, 4}));
-    EXPECT_EQ(Bytes(first.begin() + 2, first.end()), Bytes(whole.begin() + 2, whole.begin() + 7));
-    EXPECT_EQ(Bytes(second.begin() + 2, second.end()), Bytes(whole.begin() + 7, whole.end()));
+    Bytes whole = decipher(*makeEncryptor(3, true), bemMessage(0xA7, Bytes(9, 0)));
+    pieces.insert(pieces.end(), second.begin(), second.end());
+    whole.insert(whole.begin() + 7, {0xA7, 4});
+    whole[1] = 5;
+    EXPECT_EQ(pieces, whole);
 }
 
 TEST(Encrypt, Encrypt03AcceptsByMessageIdOnlyWithModeFalse)
@@ -184,12 +145,9 @@ TEST(Encrypt, Encrypt03AcceptsByMessageIdOnlyWithModeFalse)
 TEST(Encrypt, ShortAndEmptyBuffersAreLeftAlone)
 {
     for (std::uint8_t id : {0, 3, 4, 5, 6}) {
-        const auto cipher = makeEncryptor(id, true);
-        ByteBuffer empty;
-        EXPECT_EQ(cipher->decipher(empty), 0);
-        EXPECT_EQ(cipher->encipher(empty), 0);
-        ByteBuffer lengthWithoutStorage{4, 4, 0, nullptr};
-        EXPECT_EQ(cipher->decipher(lengthWithoutStorage), 0) << "no storage, nothing to touch";
+        ByteBuffer empty, lengthWithoutStorage{4, 4, 0, nullptr}; // no storage, nothing to touch
+        EXPECT_EQ(makeEncryptor(id, true)->encipher(empty), 0);
+        EXPECT_EQ(makeEncryptor(id, true)->decipher(lengthWithoutStorage), 0);
     }
     Encrypt03 cipher(true);
     for (const Bytes& shortMessage : {Bytes{0xA7}, Bytes{0xA7, 0x00}})
@@ -215,13 +173,10 @@ TEST(Encrypt, SeekMatchesProcessingDummyBytes)
     }
 }
 
+// Seeking past 2^32 - 1 bytes wraps the counters as processing that many bytes would.
 TEST(Encrypt, Encrypt03SeekWrapsItsCounters)
 {
     Encrypt03 cipher(true);
-    cipher.seek(1000);
-    EXPECT_EQ(cipher.getIndex(), 1000 % 13);
-    EXPECT_EQ(cipher.getA(), (19 * 1000) % 256);
-    EXPECT_EQ(cipher.getB(), (256 * 100 - 7 * 1000) % 256);
     cipher.seek(0xFFFFFFFFu);
     EXPECT_EQ(cipher.getIndex(), 0xFFFFFFFFu % 13);
     EXPECT_EQ(cipher.getA(), static_cast<std::uint8_t>(19u * 0xFFFFFFFFu));
@@ -230,17 +185,8 @@ TEST(Encrypt, Encrypt03SeekWrapsItsCounters)
 
 TEST(Encrypt, Encrypt06StepRunsDownAndStartsOver)
 {
-    Encrypt06 cipher;
-    EXPECT_EQ(cipher.state().step, 13u);
-    cipher.seek(5);
-    EXPECT_EQ(cipher.state().q, 0u);
-    EXPECT_EQ(cipher.state().step, 12u);
-    cipher.seek(10);
-    EXPECT_EQ(cipher.state().q, 0u);
-    EXPECT_EQ(cipher.state().step, 11u);
-
     // Walk byte by byte and record the step each time q restarts.
-    cipher.reset();
+    Encrypt06 cipher;
     std::vector<std::uint32_t> steps;
     Bytes one{0};
     while (steps.size() < 15) {

@@ -69,61 +69,40 @@ TEST(FastPacketAssembler, RecordHeaderLayout)
     EXPECT_EQ(header, (Bytes{0xD0, 22, 0, 0xFF, 0x23, 0x05, 0xF8, 0x0D, 0x02, 0x04, 0x03, 0x02, 0x01}));
 }
 
-TEST(FastPacketAssembler, InterleavedSourcesKeepTheirOwnBytes)
+// The frames of transfers in the order given, and what comes out: each completed message's
+// first data byte, "-" when a frame completes nothing; then the abandoned, restarted and unknown
+// counts. Sources interleaved keep their own bytes; a lost middle frame abandons a transfer and
+// the next one of the same key comes out whole; a new first frame restarts an open transfer.
+TEST(FastPacketAssembler, TransfersInterleavedLostAndRestarted)
 {
-    Assembly a;
-    const auto one = ZrlTest::fastPacketFrames(0, payload(20, 10));
-    const auto two = ZrlTest::fastPacketFrames(0, payload(20, 100));
-    a.feed(one[0], 1);
-    a.feed(two[0], 2);
-    a.feed(one[1], 1);
-    a.feed(two[1], 2);
-    a.feed(one[2], 1);
-    Bytes data;
-    ASSERT_TRUE(a.take(data));
-    EXPECT_EQ(data, payload(20, 10));
-    a.feed(two[2], 2);
-    ASSERT_TRUE(a.take(data));
-    EXPECT_EQ(data, payload(20, 100));
-}
-
-// A lost middle frame abandons the transfer; the next transfer of the same PGN, source and
-// sequence then comes out whole, never glued to the first one's bytes.
-TEST(FastPacketAssembler, LostMiddleFrameThenNewTransferOfTheSameKey)
-{
-    Assembly a;
-    const auto first = ZrlTest::fastPacketFrames(4, payload(20, 1));
-    const auto second = ZrlTest::fastPacketFrames(4, payload(20, 50));
-    Bytes data;
-    a.feed(first[0]);
-    a.feed(first[2]); // frame 1 lost
-    EXPECT_FALSE(a.take(data));
-    for (const auto& frame : second)
-        a.feed(frame);
-    ASSERT_TRUE(a.take(data));
-    EXPECT_EQ(data, payload(20, 50));
-    EXPECT_FALSE(a.take(data));
-    EXPECT_EQ(a.assembler.statistics().abandonedTransfers, 1u);
-    EXPECT_EQ(a.assembler.statistics().restartedTransfers, 0u);
-}
-
-TEST(FastPacketAssembler, FirstFrameRestartsAnOpenTransferAndUnknownFramesAreCounted)
-{
-    Assembly a;
-    const auto first = ZrlTest::fastPacketFrames(4, payload(10, 1));
-    const auto second = ZrlTest::fastPacketFrames(4, payload(10, 50));
-    a.feed(first[0]);
-    a.feed(second[0]);
-    a.feed(second[1]);
-    Bytes data;
-    ASSERT_TRUE(a.take(data));
-    EXPECT_EQ(data, payload(10, 50)) << "the new first frame starts the transfer again";
-    EXPECT_EQ(a.assembler.statistics().restartedTransfers, 1u);
-    EXPECT_EQ(a.assembler.statistics().droppedFirstFrames, 0u);
-
-    a.feed(ZrlTest::fastPacketFrames(5, payload(20))[1]);
-    EXPECT_FALSE(a.take(data));
-    EXPECT_EQ(a.assembler.statistics().unknownTransferFrames, 1u);
+    const auto one = ZrlTest::fastPacketFrames(4, payload(20, 10)), two = ZrlTest::fastPacketFrames(4, payload(20, 100));
+    const auto short1 = ZrlTest::fastPacketFrames(4, payload(10, 1)), short2 = ZrlTest::fastPacketFrames(4, payload(10, 50));
+    const auto other = ZrlTest::fastPacketFrames(5, payload(20));
+    const struct {
+        const char* what;
+        std::vector<std::pair<Bytes, std::uint8_t>> frames; // frame data, source
+        std::string out;
+    } cases[] = {
+        {"interleaved", {{one[0], 1}, {two[0], 2}, {one[1], 1}, {two[1], 2}, {one[2], 1}, {two[2], 2}}, "- - - - 10 100 |0 0 0"},
+        {"lost middle frame", {{one[0], 3}, {one[2], 3}, {two[0], 3}, {two[1], 3}, {two[2], 3}}, "- - - - 100 |1 0 0"},
+        {"restarted", {{short1[0], 3}, {short2[0], 3}, {short2[1], 3}}, "- - 50 |0 1 0"},
+        {"unknown transfer", {{other[1], 3}}, "- |0 0 1"},
+    };
+    for (const auto& c : cases) {
+        Assembly a;
+        std::string out;
+        for (const auto& [frame, source] : c.frames) {
+            a.feed(frame, source);
+            Bytes data;
+            out += a.take(data) ? std::to_string(data[0]) + (data == payload(data.size(), data[0]) ? " " : "! ") : "- ";
+        }
+        const auto& stats = a.assembler.statistics();
+        EXPECT_EQ(out + "|" + std::to_string(stats.abandonedTransfers) + " " + std::to_string(stats.restartedTransfers) + " " +
+                      std::to_string(stats.unknownTransferFrames),
+                  c.out)
+            << c.what;
+        EXPECT_EQ(stats.droppedFirstFrames, 0u) << c.what;
+    }
 }
 
 TEST(FastPacketAssembler, ShortFramesAndAFullPoolDropWithoutOverrun)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <numeric>
 #include <random>
 
 using namespace KelpLib;
@@ -108,8 +109,7 @@ TEST(HostileBytes, ExhaustedPoolNeverCorruptsALaterTransfer)
     EXPECT_GT(assembler.statistics().droppedFirstFrames, 0u);
 
     Bytes payload(20);
-    for (std::size_t i = 0; i < payload.size(); ++i)
-        payload[i] = static_cast<std::uint8_t>(i);
+    std::iota(payload.begin(), payload.end(), 0);
     for (const auto& frame : ZrlTest::fastPacketFrames(1, payload))
         feed(frame, 250);
     ByteBuffer message;
@@ -125,11 +125,8 @@ TEST(HostileBytes, ExhaustedPoolNeverCorruptsALaterTransfer)
 
 TEST(HostileBytes, EmptyElementAnswersEverything)
 {
-    const ZRLElement& element = ZRLElement::empty();
-    EXPECT_EQ(element.byteAt(0), 0);
-    EXPECT_EQ(element.typeText(), "UNKNOWN");
-    EXPECT_EQ(element.timeText(), "00:00:00.000");
-    EXPECT_EQ(element.timeColour(), 0x0000FFu);
-    EXPECT_EQ(element.sourceText(), "LOCAL");
-    EXPECT_EQ(element.raw()->length(), 0u);
+    const ZRLElement& e = ZRLElement::empty();
+    EXPECT_EQ(std::to_string(e.byteAt(0)) + " " + e.typeText() + " " + e.timeText() + " " + std::to_string(e.timeColour()) + " " +
+                  e.sourceText() + " " + std::to_string(e.raw()->length()),
+              "0 UNKNOWN 00:00:00.000 255 LOCAL 0");
 }

@@ -14,85 +14,97 @@
 #include <sys/resource.h>
 
 using namespace KelpLib;
+using ZrlTest::Bytes;
 
 namespace {
 
-std::int32_t readFailure(MemFile& file, const std::string& path, std::int32_t maxFileSize, std::string* message = nullptr)
+const Bytes checkText{'1', '2', '3', '4', '5', '6', '7', '8', '9'};
+
+// Device files byte for byte (type id, CRC, content: CRC and content one cipher stream) of the
+// content "123456789": the standard CRC up to type 4, the microcontroller's from type 5 on.
+const std::pair<Bytes, std::uint32_t> knownFiles[] = {
+    {{0x03, 0x26, 0x39, 0xA7, 0x46, 0x31, 0x32, 0x53, 0x72, 0xA8, 0x5D, 0x3A, 0x04, 0x0D}, 0xCBF43926},
+    {{0x04, 0x61, 0x5B, 0xF1, 0x8D, 0x0C, 0x50, 0x66, 0x41, 0xA7, 0x7B, 0x6D, 0x40, 0x7E}, 0xCBF43926},
+    {{0x05, 0xD6, 0xB6, 0x50, 0x88, 0x5B, 0x18, 0x1F, 0x02, 0x86, 0x03, 0xA5, 0x32, 0x53}, 0x1556F485},
+    {{0x06, 0xB8, 0x46, 0x23, 0x2B, 0xE1, 0x55, 0xDD, 0x42, 0xC3, 0xF5, 0x10, 0x87, 0x20}, 0x1556F485},
+    {{0x01, 0x26, 0x39, 0xF4, 0xCB, '1', '2', '3', '4', '5', '6', '7', '8', '9'}, 0xCBF43926},
+    {{0x07, 0x85, 0xF4, 0x56, 0x15, '1', '2', '3', '4', '5', '6', '7', '8', '9'}, 0x1556F485},
+};
+
+std::string writeScratch(const std::string& name, const Bytes& bytes)
+{
+    const std::string path = ZrlTest::scratchDir() + "/" + name;
+    ZrlTest::writeFile(path, bytes);
+    return path;
+}
+
+// The code and message of a failed read, {0, ""} when it succeeds.
+std::pair<std::int32_t, std::string> readFailure(MemFile& file, const std::string& path, std::int32_t maxFileSize = 500000000)
 {
     try {
         file.read(path.c_str(), maxFileSize);
     } catch (const CommonLib::KorvErr& e) {
-        if (message)
-            *message = e.what();
         EXPECT_EQ(e.getContext(), "MemFile::read");
-        return e.getCode();
+        return {e.getCode(), e.what()};
     }
-    return 0;
+    return {0, ""};
 }
+
+Bytes contentOf(const MemFile& file) { return Bytes(file.data(), file.data() + file.size()); }
 
 } // namespace
 
 TEST(MemFile, PlainFileIsReadWholeWithATrailingZero)
 {
-    const std::string path = ZrlTest::scratchDir() + "/LOG.HXE";
-    ZrlTest::writeFile(path, {'a', 'b', 'c'});
+    const std::string path = writeScratch("LOG.HXE", {'a', 'b', 'c'});
     MemFile file;
     file.read(path.c_str(), 500000000);
-    ASSERT_EQ(file.size(), 3u);
-    EXPECT_EQ(file.data()[2], 'c');
+    ASSERT_EQ(contentOf(file), (Bytes{'a', 'b', 'c'}));
     EXPECT_EQ(file.data()[3], 0);
     EXPECT_EQ(file.getPath(), path);
     EXPECT_EQ(file.getExtension(), ".HXE") << "the enciphered extensions compare case-sensitively";
     EXPECT_EQ(file.getEncryptionTypeId(), 0);
     file.clear();
     EXPECT_EQ(file.data(), nullptr);
-    EXPECT_EQ(file.size(), 0u);
-}
 
-TEST(MemFile, ExtensionFromADottedDirectory)
-{
     const std::string dir = ZrlTest::scratchDir() + "/dir.v1";
     std::filesystem::create_directories(dir);
-    ZrlTest::writeFile(dir + "/data", {1});
-    MemFile file;
-    file.read((dir + "/data").c_str(), 100);
+    file.read(writeScratch("dir.v1/data", {1}).c_str(), 100);
     EXPECT_EQ(file.getExtension(), ".v1/data");
-    EXPECT_EQ(file.size(), 1u);
 }
 
+// Failures carry their codes and messages; the size limit is tested before anything is read
+// (sparse files at the document's limit of 500000000 bytes).
 TEST(MemFile, FailuresCarryTheirCodesAndMessages)
 {
-    MemFile file;
-    std::string message;
-    EXPECT_EQ(readFailure(file, "/nonexistent/x.zrl", 100, &message), -198);
-    EXPECT_EQ(message, "File \"/nonexistent/x.zrl\" Not found");
-
-    const std::string empty = ZrlTest::scratchDir() + "/empty.zrl";
-    ZrlTest::writeFile(empty, {});
-    EXPECT_EQ(readFailure(file, empty, 0, &message), -186) << "an empty file is not too large";
-    EXPECT_EQ(message, "Cannot open file - file size is zero");
-
-    const std::string ten = ZrlTest::scratchDir() + "/ten.zrl";
-    ZrlTest::writeFile(ten, ZrlTest::Bytes(10, 0x41));
-    EXPECT_EQ(readFailure(file, ten, 10, &message), -180);
-    EXPECT_EQ(message, "Cannot open file - bigger than MaxFileSize");
-    EXPECT_EQ(file.data(), nullptr);
-    EXPECT_EQ(readFailure(file, ten, 11), 0);
-    EXPECT_EQ(file.size(), 10u);
-}
-
-TEST(MemFile, LimitOfTheDocument)
-{
-    // Sparse files: the size test happens before anything is read.
-    const std::string big = ZrlTest::scratchDir() + "/big.zrl";
-    for (std::uintmax_t size : {std::uintmax_t(500000000), std::uintmax_t(499999999)}) {
-        { std::ofstream(big, std::ios::binary | std::ios::trunc).put('x'); }
-        std::filesystem::resize_file(big, size);
+    const std::string ten = writeScratch("ten.zrl", Bytes(10, 0x41)), atLimit = writeScratch("limit.zrl", {1}), under = writeScratch("under.zrl", {1});
+    std::filesystem::resize_file(atLimit, 500000000);
+    std::filesystem::resize_file(under, 499999999);
+    const Bytes header{0x05, 0xFF, 0xFF, 0xFF, 0xFF};
+    const struct {
+        std::string path;
+        std::int32_t maxFileSize;
+        std::int32_t code;
+        std::string message;
+    } cases[] = {
+        {"/nonexistent/x.zrl", 100, -198, "File \"/nonexistent/x.zrl\" Not found"},
+        {writeScratch("empty.zrl", {}), 0, -186, "Cannot open file - file size is zero"}, // an empty file is not too large
+        {ten, 10, -180, "Cannot open file - bigger than MaxFileSize"},
+        {ten, 11, 0, ""},
+        {atLimit, 500000000, -180, "Cannot open file - bigger than MaxFileSize"},
+        {under, 500000000, 0, ""},
+        {writeScratch("big.korp", knownFiles[1].first), 14, -180, "Cannot open file - bigger than MaxFileSize"},
+        {writeScratch("zero.korp", {}), 100, -186, "Cannot open file - file size is zero"},
+        {writeScratch("s1.hxex", Bytes(header.begin(), header.begin() + 1)), 100, -186, "Cannot open file - enciphered file shorter than its 5 header bytes"},
+        {writeScratch("s4.hxex", Bytes(header.begin(), header.begin() + 4)), 100, -186, "Cannot open file - enciphered file shorter than its 5 header bytes"},
+    };
+    for (const auto& c : cases) {
         MemFile file;
-        EXPECT_EQ(readFailure(file, big, 500000000), size == 500000000 ? -180 : 0) << size;
-        EXPECT_EQ(file.size(), size == 500000000 ? 0u : 499999999u);
+        EXPECT_EQ(readFailure(file, c.path, c.maxFileSize), std::make_pair(c.code, c.message)) << c.path;
+        EXPECT_EQ(file.data() == nullptr, c.code != 0) << c.path;
     }
-    std::filesystem::remove(big);
+    std::filesystem::remove(atLimit);
+    std::filesystem::remove(under);
 }
 
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__) // they reserve vast address space
@@ -113,9 +125,8 @@ TEST(MemFileDeathTest, NoMemoryForTheBufferIsReportedAsSuch)
             cap.rlim_cur = pages * 4096 + (64u << 20);
             setrlimit(RLIMIT_AS, &cap);
             MemFile file;
-            std::string message;
-            const std::int32_t code = readFailure(file, big, 500000000, &message);
-            std::exit(code == -1394 && message == "Buffer Malloc allocation failed!" && file.data() == nullptr ? 0 : 1);
+            const auto failure = readFailure(file, big);
+            std::exit(failure == std::make_pair(-1394, std::string("Buffer Malloc allocation failed!")) && file.data() == nullptr ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
     std::filesystem::remove(big);
@@ -127,11 +138,10 @@ TEST(MemFileDeathTest, NoMemoryForTheBufferIsReportedAsSuch)
 TEST(MemFile, ReadInStepFillsAsAskedAndReusesReleasedPages)
 {
     constexpr std::size_t page = KelpLib::largePageSize; // released in whole large pages
-    const std::string path = ZrlTest::scratchDir() + "/step.zrl";
-    ZrlTest::Bytes bytes(3 * page - 1);
+    Bytes bytes(3 * page - 1);
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(i % 251 + 1); // no 0 anywhere
-    ZrlTest::writeFile(path, bytes);
+    const std::string path = writeScratch("step.zrl", bytes);
     MemFile file;
     file.readInStep(path.c_str(), 500000000);
     EXPECT_EQ(file.size(), bytes.size()) << "the size is known before the content is read";
@@ -142,10 +152,8 @@ TEST(MemFile, ReadInStepFillsAsAskedAndReusesReleasedPages)
     file.release(page - 1); // less than a whole page: nothing is given back
     EXPECT_EQ(file.data()[0], bytes[0]);
     file.release(page + 10); // the first page only
-    EXPECT_EQ(file.data()[page], bytes[page]);
     EXPECT_EQ(file.data()[page + 4999], bytes[page + 4999]);
-    EXPECT_EQ(file.data()[0], 0) << "a released page reads as 0";
-    EXPECT_EQ(file.data()[page - 1], 0);
+    EXPECT_EQ(file.data()[page - 1], 0) << "a released page reads as 0";
     EXPECT_EQ(file.fill(1u << 30), bytes.size());
     EXPECT_TRUE(std::equal(bytes.begin() + page, bytes.end(), file.data() + page));
     EXPECT_EQ(file.data()[bytes.size()], 0);
@@ -157,8 +165,7 @@ TEST(MemFile, ReadInStepFillsAsAskedAndReusesReleasedPages)
 
 TEST(MemFile, FileCutWhileReadInStepEndsWhereItsReadingStopped)
 {
-    const std::string path = ZrlTest::scratchDir() + "/cut.zrl";
-    ZrlTest::writeFile(path, ZrlTest::Bytes(1000, 'a'));
+    const std::string path = writeScratch("cut.zrl", Bytes(1000, 'a'));
     MemFile file;
     file.readInStep(path.c_str(), 500000000);
     EXPECT_EQ(file.fill(100), 100u);
@@ -173,4 +180,54 @@ TEST(MemFile, FileCutWhileReadInStepEndsWhereItsReadingStopped)
     EXPECT_EQ(emptied.fill(1000), 0u);
     EXPECT_EQ(emptied.size(), 0u);
     EXPECT_EQ(emptied.getPath(), "") << "nothing was read";
+}
+
+// Every enciphered extension reads each known file back, the CRC checked; the extension is
+// case-sensitive and left unset, as is the path.
+TEST(MemFileEnciphered, KnownFilesOfEachTypeAndExtension)
+{
+    for (const char* name : {"a.korp", "b.kore", "c.hxex", "d.hxe"}) {
+        for (const auto& [bytes, crc] : knownFiles) {
+            MemFile file;
+            file.read(writeScratch(name, bytes).c_str(), 500000000);
+            EXPECT_EQ(contentOf(file), checkText) << name << " " << int(bytes[0]);
+            EXPECT_EQ(file.data()[file.size()], 0);
+            EXPECT_EQ(file.getEncryptionTypeId(), bytes[0]);
+            EXPECT_EQ(file.getStoredCrc(), crc);
+            EXPECT_EQ(file.getComputedCrc(), crc);
+            EXPECT_EQ(file.getPath() + file.getExtension(), "") << "left unset for an enciphered file";
+        }
+    }
+    // The CRC of no bytes: 0 for the standard CRC, 0xFFFFFFFF (enciphered) for the microcontroller one.
+    for (const Bytes& empty : {Bytes{0x00, 0, 0, 0, 0}, Bytes{0x07, 0xFF, 0xFF, 0xFF, 0xFF}}) {
+        MemFile file;
+        file.read(writeScratch("empty.korp", empty).c_str(), 500000000);
+        EXPECT_EQ(file.getComputedCrc(), empty[0] == 7 ? 0xFFFFFFFFu : 0u);
+        EXPECT_EQ(file.size(), 0u);
+        ASSERT_NE(file.data(), nullptr);
+        EXPECT_EQ(file.data()[0], 0);
+    }
+}
+
+TEST(MemFileEnciphered, BadCrcIsRefusedAndTheContentStays)
+{
+    Bytes bytes = knownFiles[3].first;
+    bytes[9] ^= 0x01;
+    MemFile file;
+    EXPECT_EQ(readFailure(file, writeScratch("bad.hxe", bytes)), std::make_pair(-179, std::string("Bad file CRC!")));
+    Bytes expected = checkText;
+    expected[4] ^= 0x01;
+    ASSERT_NE(file.data(), nullptr);
+    EXPECT_EQ(contentOf(file), expected);
+    EXPECT_NE(file.getStoredCrc(), file.getComputedCrc());
+    Bytes badHeader = knownFiles[0].first;
+    badHeader[4] ^= 0x80;
+    EXPECT_EQ(readFailure(file, writeScratch("bad.kore", badHeader)).first, -179);
+
+    // A plain file read next forgets the cipher.
+    const std::string plain = writeScratch("two.zrl", checkText);
+    file.read(plain.c_str(), 500000000);
+    EXPECT_EQ(std::to_string(file.getEncryptionTypeId()) + " " + std::to_string(file.getStoredCrc()) + " " + std::to_string(file.getComputedCrc()), "0 0 0");
+    EXPECT_EQ(contentOf(file), checkText);
+    EXPECT_EQ(file.getPath(), plain);
 }

@@ -33,29 +33,43 @@ void openStream(ZRLDoc& document, const ZrlWriter& log)
 
 } // namespace
 
-TEST(ZRLDoc, StartsEmptyWithTheDefaultColumns)
+// The document's kind and columns: NMEA 2000 or NMEA 0183 when more than half + 1 of the
+// elements are of it, BST when more than (half + 1) / 2, else mixed.
+TEST(ZRLDoc, KindAndColumnsByMajority)
 {
-    ZRLDoc document;
-    EXPECT_EQ(columnNames(document), "Line,Timestamp,Type,Data,");
-    EXPECT_EQ(document.kind(), 0u);
-    EXPECT_EQ(document.parseTime(), -1);
-    EXPECT_EQ(document.readTime(), -1);
-    EXPECT_EQ(document.elementCount(), 0u);
-    EXPECT_TRUE(document.pgnsMet().empty());
-}
+    ZRLDoc empty;
+    EXPECT_EQ(std::to_string(empty.kind()) + " " + columnNames(empty), "0 Line,Timestamp,Type,Data,");
+    EXPECT_EQ(empty.parseTime(), -1);
+    EXPECT_EQ(empty.readTime(), -1);
 
-TEST(ZRLDoc, SentencesMakeAnNmea0183Document)
-{
-    ZrlWriter log;
+    ZrlWriter sentences, bst, n2k;
     for (int i = 0; i < 10; ++i)
-        log.sentenceWithChecksum("$GPGGA," + std::to_string(i));
-    log.raw("run");
-    ZRLDoc document;
-    openStream(document, log);
+        sentences.sentenceWithChecksum("$GPGGA," + std::to_string(i));
+    sentences.raw("run");
+    for (int i = 0; i < 4; ++i) {
+        bst.raw("ascii").bstFrame(bstMessage(0x97, {1}));
+        n2k.bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1)));
+    }
+    bst.raw("ascii").raw("$x"); // 4 BST of 10: more than 6 / 2
+    n2k.sentenceWithChecksum("$GPGGA,1"); // 4 of 5 is more than 5 / 2 + 1
+    ZrlWriter mixed = n2k;
+    mixed.sentenceWithChecksum("$GPGGA,2"); // 4 of 6 is not more than 6 / 2 + 1
+    const std::pair<ZrlWriter, std::string> cases[] = {
+        {sentences, "2 Line,Timestamp,Type,Size,Talker,Formatter,Name,Data,"},
+        {bst, "3 Line,Timestamp,Type,MsgSrc,PGN,Src,Dest,Pri,Name,Size,Data,"},
+        {n2k, "1 Line,Timestamp,Type,MsgSrc,PGN,Name,Src,Dest,Pri,Size,Data,"},
+        {mixed, "0 Line,Timestamp,Type,Data,"},
+    };
+    ZRLDoc document; // reopened for each: nothing of the last file stays
+    for (const auto& [log, expected] : cases) {
+        openStream(document, log);
+        EXPECT_EQ(std::to_string(document.kind()) + " " + columnNames(document), expected);
+    }
+    openStream(document, sentences);
     EXPECT_EQ(document.n183Count(), 10u);
     EXPECT_EQ(document.otherCount(), 1u);
-    EXPECT_EQ(document.kind(), 2u);
-    EXPECT_EQ(columnNames(document), "Line,Timestamp,Type,Size,Talker,Formatter,Name,Data,");
+    EXPECT_GE(document.parseTime(), 0);
+    EXPECT_GE(document.readTime(), 0);
     KelpLib::ShownList shown(document);
     shown.setViewSettings(KelpLib::ViewSettings(0));
     shown.rebuild();
@@ -63,48 +77,24 @@ TEST(ZRLDoc, SentencesMakeAnNmea0183Document)
     for (const auto& column : document.columns())
         cells += KelpLib::listCellText(shown, KelpLib::ShownRow(3), column) + "|";
     EXPECT_EQ(cells, "3|00:00:00.000|N183|11|GP|GGA||3|");
-    EXPECT_GE(document.parseTime(), 0);
-    EXPECT_GE(document.readTime(), 0);
 }
 
-TEST(ZRLDoc, KindByMajority)
-{
-    // 4 BST messages and 6 ASCII runs (the last one a sentence cut off by the end of the file):
-    // total 10, half 6, and 4 BST elements are more than half / 2.
-    ZrlWriter bst;
-    for (int i = 0; i < 4; ++i)
-        bst.raw("ascii").bstFrame(bstMessage(0x97, {1}));
-    bst.raw("ascii").raw("$x");
-    ZRLDoc bstDocument;
-    openStream(bstDocument, bst);
-    EXPECT_EQ(bstDocument.bstCount(), 4u);
-    EXPECT_EQ(bstDocument.otherCount(), 6u);
-    EXPECT_EQ(bstDocument.kind(), 3u);
-    EXPECT_EQ(columnNames(bstDocument), "Line,Timestamp,Type,MsgSrc,PGN,Src,Dest,Pri,Name,Size,Data,");
-
-    ZrlWriter n2k;
-    for (int i = 0; i < 4; ++i)
-        n2k.bstFrame(bst93(2, 127250, 255, 35, 0, pgn127250(1, 1.0, 0, 0, 1)));
-    n2k.sentenceWithChecksum("$GPGGA,1");
-    ZRLDoc n2kDocument;
-    openStream(n2kDocument, n2k);
-    EXPECT_EQ(n2kDocument.kind(), 1u) << "4 of 5 is more than 5 / 2 + 1";
-    EXPECT_EQ(columnNames(n2kDocument), "Line,Timestamp,Type,MsgSrc,PGN,Name,Src,Dest,Pri,Size,Data,");
-    n2k.sentenceWithChecksum("$GPGGA,2");
-    openStream(n2kDocument, n2k);
-    EXPECT_EQ(n2kDocument.kind(), 0u) << "4 of 6 is not more than 6 / 2 + 1";
-}
-
-TEST(ZRLDoc, FailedOpenLeavesTheDocumentEmptyAndLogsNothing)
+// Elements keep their bytes once the file is released; a failed open leaves the document
+// empty and logs nothing, not even the reading-started line.
+TEST(ZRLDoc, ReleasedFileAndFailedOpen)
 {
     auto logger = std::make_shared<CommonLib::Logger>();
     ZRLDoc document;
     document.setLogger(logger);
-    ZrlWriter log;
-    log.sentenceWithChecksum("$GPGGA,1");
-    openStream(document, log);
+    const Bytes heading = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
+    openStream(document, ZrlWriter().sentenceWithChecksum("$GPGGA,1").raw("x").bstFrame(heading));
     EXPECT_EQ(logger->getRowCount(), 2u);
     EXPECT_EQ(logger->getCellText(0, "Result"), "ZRL file \"doc.zrl\": reading started");
+    EXPECT_EQ(document.file().size(), 0u);
+    ASSERT_EQ(document.elementCount(), 3u);
+    const auto& e = document.element(KelpLib::ElementLine(2));
+    EXPECT_EQ(document.element(KelpLib::ElementLine(1)).byteAt(0), 'x');
+    EXPECT_EQ(Bytes(e.data(), e.data() + e.length()), heading);
 
     const std::string empty = scratchDir() + "/empty.zrl";
     writeFile(empty, {});
@@ -112,28 +102,7 @@ TEST(ZRLDoc, FailedOpenLeavesTheDocumentEmptyAndLogsNothing)
     EXPECT_EQ(document.elementCount(), 0u);
     EXPECT_TRUE(document.pgnsMet().empty());
     EXPECT_EQ(document.readTime(), -1);
-    EXPECT_EQ(logger->getRowCount(), 2u) << "no reading-started line for a refused file";
-}
-
-TEST(ZRLDoc, ElementsKeepTheirBytesOnceTheFileIsReleased)
-{
-    ZrlWriter log;
-    log.sentenceWithChecksum("$GPGGA,1").raw("x").bstFrame(bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1)));
-    const std::string path = scratchDir() + "/released.zrl";
-    log.save(path);
-    KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
-    document.open(path);
-    EXPECT_EQ(document.file().size(), 0u);
-    ASSERT_EQ(document.elementCount(), 3u);
-    const auto text = [&](std::size_t i) {
-        const auto& e = document.element(KelpLib::ElementLine(i));
-        return std::string(reinterpret_cast<const char*>(e.data()), e.length());
-    };
-    EXPECT_EQ(text(0).substr(0, 8), "$GPGGA,1");
-    EXPECT_EQ(text(1), "x");
-    EXPECT_EQ(document.element(KelpLib::ElementLine(2)).byteAt(0), 0x93);
-    EXPECT_EQ(document.element(KelpLib::ElementLine(2)).length(), 21u);
+    EXPECT_EQ(logger->getRowCount(), 2u);
 }
 
 // The file is read and given back in steps of a few megabytes while it is parsed, the pages
@@ -151,7 +120,6 @@ TEST(ZRLDoc, RunsAndFramesAcrossTheReadStepsKeepTheirBytes)
     const std::string path = scratchDir() + "/steps.zrl";
     log.save(path);
     KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
     document.open(path);
     ASSERT_GT(document.elementCount(), 3u);
     const auto& run = document.element(KelpLib::ElementLine(0));

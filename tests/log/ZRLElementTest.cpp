@@ -20,22 +20,40 @@ ElementTime clockAt(std::uint64_t base, std::uint16_t sequence, bool hasTime = t
     return time;
 }
 
+const std::uint64_t noon = ZrlTest::fileTimeUtc(2024, 1, 1, 12, 0, 0);
+
 } // namespace
 
+// The time text and colour of a clock, kept as such by an element: green for the first two of
+// a timestamp's sequence, cyan after, blue without a time; an overflowing base is an error.
 TEST(ElementTime, TextsAndColours)
 {
-    const std::uint64_t noon = ZrlTest::fileTimeUtc(2024, 1, 1, 12, 0, 0);
     EXPECT_EQ(noon, 133485840000000000ull);
-    EXPECT_EQ(clockAt(noon, 1).text(), "12:00:00.000");
-    EXPECT_EQ(clockAt(noon, 2, true, 250000).text(), "12:00:00.250");
-    EXPECT_EQ(clockAt(noon + 23 * 36000000000ull + 599990000ull, 2).text(), "11:00:59.999");
-    EXPECT_EQ(clockAt(0xFFFFFFFFFFFFFF00ull, 0).text(), "Time Error");
-    EXPECT_EQ(clockAt(0, 0, false).colour(), 0x0000FFu);
-    EXPECT_EQ(clockAt(noon, 0).colour(), 0x008000u);
-    EXPECT_EQ(clockAt(noon, 1).colour(), 0x008000u);
-    EXPECT_EQ(clockAt(noon, 2).colour(), 0x00C0C0u);
+    const struct {
+        ElementTime clock;
+        const char* text;
+        std::uint32_t colour;
+    } cases[] = {
+        {clockAt(noon, 0), "12:00:00.000", 0x008000u},
+        {clockAt(noon, 1), "12:00:00.000", 0x008000u},
+        {clockAt(noon, 2, true, 250000), "12:00:00.250", 0x00C0C0u},
+        {clockAt(noon + 23 * 36000000000ull + 599990000ull, 2), "11:00:59.999", 0x00C0C0u},
+        {clockAt(noon, 65535, true, 0xFFFFFFFFu), "13:11:34.967", 0x00C0C0u},
+        {clockAt(0, 7, false), "00:00:00.000", 0x0000FFu},
+        {clockAt(0xFFFFFFFFFFFFFF00ull, 0), "Time Error", 0x008000u},
+        {clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000), "Time Error", 0x00C0C0u}, // base + offset overflows
+    };
+    for (const auto& c : cases) {
+        const ZRLElement element(c.clock, MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
+        EXPECT_EQ(c.clock.text(), c.text);
+        EXPECT_EQ(c.clock.colour(), c.colour) << c.text;
+        EXPECT_EQ(element.timeText() + " " + std::to_string(element.timeColour()), c.text + (" " + std::to_string(c.colour)));
+        EXPECT_EQ(element.time().sequence, c.clock.sequence);
+    }
 }
 
+// A timestamp older than the clock's is refused unless order is not checked; the sequence
+// restarts with each timestamp and stops at its largest value.
 TEST(ElementTime, TimestampsAndSequence)
 {
     ElementTime clock;
@@ -55,99 +73,56 @@ TEST(ElementTime, TimestampsAndSequence)
     EXPECT_TRUE(unordered.applyTimestamp(10));
 }
 
-TEST(ZRLElement, KeepsTheTimeItShows)
+TEST(ZRLElement, BytesTypeSourceAndTimestampCell)
 {
-    const std::uint64_t noon = ZrlTest::fileTimeUtc(2024, 1, 1, 12, 0, 0);
-    for (const ElementTime& clock : {clockAt(noon, 0), clockAt(noon, 2, true, 250000), clockAt(0, 7, false),
-                                     clockAt(noon, 65535, true, 0xFFFFFFFFu),
-                                     clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000)}) { // base + offset overflows
-        const ZRLElement element(clock, MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
-        EXPECT_EQ(element.timeText(), clock.text());
-        EXPECT_EQ(element.timeColour(), clock.colour());
-        EXPECT_EQ(element.time().sequence, clock.sequence);
-        EXPECT_EQ(element.time().hasTime, clock.hasTime);
-    }
-    EXPECT_EQ(ZRLElement(clockAt(0xFFFFFFFFFFFFFF00ull, 3, true, 1000), MsgVariant::N2k).timeText(), "Time Error");
-}
-
-TEST(ZRLElement, BytesTypeAndSource)
-{
-    ZRLElement element(clockAt(0, 0), MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
+    ZRLElement element(clockAt(0, 0, false), MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
     const std::uint8_t bytes[] = {0x93, 0x01, 0x02};
     element.setBytes(3, bytes);
-    EXPECT_EQ(element.length(), 3u);
     EXPECT_EQ(element.byteAt(2), 0x02);
-    EXPECT_EQ(element.byteAt(3), 0);
-    EXPECT_EQ(element.sourceText(), "N2K::35");
-    EXPECT_EQ(element.typeText(), "N2K");
-    EXPECT_EQ(element.group(), 4u);
-    EXPECT_EQ(element.key(), "key");
+    EXPECT_EQ(element.byteAt(3), 0) << "past the end";
+    EXPECT_EQ(element.sourceText() + " " + element.typeText() + " " + std::to_string(element.group()), "N2K::35 N2K 4");
     const auto raw = element.raw();
     ASSERT_EQ(raw->length(), 3u);
-    EXPECT_NE(raw->data(), element.data());
-
-    const std::uint8_t shorter[] = {7};
-    element.setBytes(1, shorter);
-    EXPECT_EQ(element.length(), 1u);
+    EXPECT_NE(raw->data(), element.data()) << "a copy";
+    element.setBytes(1, bytes);
     EXPECT_EQ(element.byteAt(1), 0);
 
     ZRLElement bem(clockAt(0, 0), MsgVariant::BemDebug);
     EXPECT_EQ(bem.sourceText(), "LOCAL");
-    EXPECT_EQ(bem.rawVariant(), MsgVariant::BemDebug);
-    EXPECT_EQ(bem.pgn(), 0u);
     bem.setPgn(0xFFFFFFFF);
     EXPECT_EQ(bem.pgn(), 0x1FFFFFFFu);
-}
 
-TEST(ZRLElement, TimestampCellTakesTheTimeColour)
-{
-    ZRLElement element(clockAt(0, 0, false), MsgVariant::N183);
-    CommonLib::GridCellTraits cell;
-    EXPECT_TRUE(element.cellColour("Timestamp", cell));
+    CommonLib::GridCellTraits cell, other;
     std::uint32_t colour = 0;
+    EXPECT_TRUE(element.cellColour("Timestamp", cell));
     ASSERT_TRUE(cell.getColour(colour));
     EXPECT_EQ(colour, 0x0000FFu);
-    CommonLib::GridCellTraits other;
     EXPECT_FALSE(element.cellColour("Type", other));
-    EXPECT_FALSE(other.getColour(colour));
-    EXPECT_EQ(ZRLElement::empty().length(), 0u);
 }
 
+// NMEA 2000 elements and lone CAN frames stand for a message; a frame of a fast-packet transfer,
+// a BEM message inside PGN 126720, a sentence and a CAN packet do not.
 TEST(ZRLElement, N2kMessageOfN2kElementsAndUnassembledCanFrames)
 {
     const ZrlTest::Bytes heading = ZrlTest::bst93(2, 127250, 255, 35, 10000, ZrlTest::Bytes(8, 0x11));
-    ZRLElement n2k(clockAt(0, 0), MsgVariantInfo{MsgVariant::N2k, MsgVariant::N2k, 35});
-    n2k.setBytes(static_cast<std::uint32_t>(heading.size()), heading.data());
-    N2KMsg message;
-    ASSERT_TRUE(n2k.n2kMessage(message));
-    EXPECT_TRUE(message.valid());
-    EXPECT_EQ(message.pgnNumber(), 127250u);
-    EXPECT_EQ(message.source, 35);
-    EXPECT_EQ(message.timeWord(), 10000u);
-    EXPECT_EQ(message.payloadLength(), 8u);
-
     const ZrlTest::Bytes frame = ZrlTest::bst95(500, ZrlTest::CanId{3, 127488, 0x0C, 255}, ZrlTest::Bytes(8, 0x22));
-    ZRLElement single(clockAt(0, 0), MsgVariant::CanFrame);
-    single.setBytes(static_cast<std::uint32_t>(frame.size()), frame.data());
-    N2KMsg fromFrame;
-    ASSERT_TRUE(single.n2kMessage(fromFrame));
-    EXPECT_EQ(fromFrame.pgnNumber(), 127488u);
-    EXPECT_EQ(fromFrame.source, 0x0C);
-    EXPECT_EQ(fromFrame.priority, 3);
-    EXPECT_EQ(fromFrame.payloadLength(), 8u);
-
-    single.setFlags(ZRLElement::canFrameOfAssembly);
-    N2KMsg untouched = message;
-    EXPECT_FALSE(single.n2kMessage(untouched)) << "a frame of a fast-packet transfer is no message on its own";
-    EXPECT_EQ(untouched.pgnNumber(), 127250u);
-    single.setFlags(ZRLElement::assembledFromCan);
-    EXPECT_TRUE(single.n2kMessage(untouched)) << "only the assembly flag counts";
-
-    ZRLElement bem(clockAt(0, 0), MsgVariantInfo{MsgVariant::N2k, MsgVariant::BemDebug, 35});
-    bem.setBytes(static_cast<std::uint32_t>(heading.size()), heading.data());
-    EXPECT_FALSE(bem.n2kMessage(untouched)) << "a BEM message inside PGN 126720 is not shown as NMEA 2000";
-    ZRLElement sentence(clockAt(0, 0), MsgVariant::N183);
-    EXPECT_FALSE(sentence.n2kMessage(untouched));
-    ZRLElement canPacket(clockAt(0, 0), MsgVariant::CanPacket);
-    EXPECT_FALSE(canPacket.n2kMessage(untouched));
+    const auto message = [](MsgVariantInfo info, const ZrlTest::Bytes& bytes, std::uint32_t flags = 0) {
+        ZRLElement e(clockAt(0, 0), info);
+        e.setBytes(static_cast<std::uint32_t>(bytes.size()), bytes.data());
+        e.setFlags(flags);
+        N2KMsg m;
+        if (!e.n2kMessage(m))
+            return std::string("none");
+        return std::to_string(m.pgnNumber()) + " " + std::to_string(m.source) + " " + std::to_string(m.priority) + " " +
+               std::to_string(m.timeWord()) + " " + std::to_string(m.payloadLength()) + (m.valid() ? "" : " invalid");
+    };
+    const auto only = [](MsgVariant v) { return MsgVariantInfo{v, v, 0}; };
+    const MsgVariantInfo n2k{MsgVariant::N2k, MsgVariant::N2k, 35};
+    EXPECT_EQ(message(n2k, heading), "127250 35 2 10000 8");
+    EXPECT_EQ(message(only(MsgVariant::CanFrame), frame), "127488 12 3 0 8");
+    EXPECT_EQ(message(only(MsgVariant::CanFrame), frame, ZRLElement::canFrameOfAssembly), "none");
+    EXPECT_EQ(message(only(MsgVariant::CanFrame), frame, ZRLElement::assembledFromCan), "127488 12 3 0 8") << "only the assembly flag counts";
+    EXPECT_EQ(message(MsgVariantInfo{MsgVariant::N2k, MsgVariant::BemDebug, 35}, heading), "none");
+    EXPECT_EQ(message(only(MsgVariant::N183), heading), "none");
+    EXPECT_EQ(message(only(MsgVariant::CanPacket), frame), "none");
 }

@@ -25,6 +25,20 @@ Bytes meteorologicalWind(std::uint16_t centimetresPerSecond)
     return payload;
 }
 
+// The lines of the document the filter keeps, space-separated, or the filter's error.
+std::string keptLines(const ZRLDoc& document, const std::string& text)
+{
+    auto compiled = DisplayFilter::compile(text);
+    if (const auto* error = std::get_if<FilterError>(&compiled))
+        return error->message;
+    const auto& filter = *std::get<std::shared_ptr<const DisplayFilter>>(compiled);
+    std::string lines;
+    for (std::size_t line = 0; line < document.elementCount(); ++line)
+        if (filter.keeps(document, line))
+            lines += (lines.empty() ? "" : " ") + std::to_string(line);
+    return lines;
+}
+
 // A log across midnight: wind from two PGNs that share "Wind Speed", one speed not available,
 // an engine, sentences and a CAN frame.
 class DisplayFilterTest : public ::testing::Test {
@@ -54,19 +68,7 @@ protected:
         delete document;
     }
 
-    // The lines the filter keeps, space-separated, or the filter's error.
-    static std::string kept(const std::string& text)
-    {
-        auto compiled = DisplayFilter::compile(text);
-        if (const auto* error = std::get_if<FilterError>(&compiled))
-            return error->message;
-        const auto& filter = *std::get<std::shared_ptr<const DisplayFilter>>(compiled);
-        std::string lines;
-        for (std::size_t line = 0; line < document->elementCount(); ++line)
-            if (filter.keeps(*document, line))
-                lines += (lines.empty() ? "" : " ") + std::to_string(line);
-        return lines;
-    }
+    static std::string kept(const std::string& text) { return keptLines(*document, text); }
 
     static ZRLDoc* document;
     static ShownList* shown;
@@ -201,12 +203,6 @@ TEST(DisplayFilterScaled, AlmanacFieldsCompareAtTheirTrueValues)
         {"\"Almanac Reference Time\" == 405504", "0"},
         {"\"Eccentricity\"", "0"},
     };
-    for (const auto& [text, expected] : cases) {
-        const auto filter = std::get<std::shared_ptr<const DisplayFilter>>(DisplayFilter::compile(text));
-        std::string lines;
-        for (std::size_t line = 0; line < document.elementCount(); ++line)
-            if (filter->keeps(document, line))
-                lines += (lines.empty() ? "" : " ") + std::to_string(line);
-        EXPECT_EQ(lines, expected) << text;
-    }
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(keptLines(document, text), expected) << text;
 }

@@ -1,0 +1,120 @@
+// The log's storage: large-page blocks, the arena holding the elements' bytes, and the array
+// whose items keep their addresses.
+#include "log/ElementByteArena.h"
+#include "log/LargePages.h"
+#include "log/StableArray.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+TEST(LargePages, BlocksAreAlignedZeroedAndWritableToTheirLastByte)
+{
+    EXPECT_EQ(KelpLib::allocateLargePages(0), nullptr);
+    EXPECT_EQ(KelpLib::allocateLargePages(SIZE_MAX - 100), nullptr) << "refused, not wrapped round";
+    for (const std::size_t size : {std::size_t(1), std::size_t(4097), KelpLib::largePageSize * 3 + 1}) {
+        auto* block = static_cast<std::uint8_t*>(KelpLib::allocateLargePages(size));
+        ASSERT_NE(block, nullptr) << size;
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % KelpLib::largePageSize, 0u) << size;
+        EXPECT_EQ(block[0], 0);
+        EXPECT_EQ(block[size - 1], 0);
+        std::memset(block, 0xA5, size);
+        EXPECT_EQ(block[size - 1], 0xA5);
+        KelpLib::freeLargePages(block, size);
+    }
+}
+
+TEST(LargePages, VectorGrowsFromSmallAllocationsIntoLargePagesKeepingItsItems)
+{
+    std::vector<std::uint32_t, KelpLib::LargePageAllocator<std::uint32_t>> items;
+    const std::uint32_t count = 3 * KelpLib::largePageSize / sizeof(std::uint32_t);
+    for (std::uint32_t i = 0; i < count; ++i)
+        items.push_back(i * 2654435761u);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(items.data()) % KelpLib::largePageSize, 0u);
+    for (std::uint32_t i = 0; i < count; i += 4099)
+        ASSERT_EQ(items[i], i * 2654435761u) << i;
+    items.resize(10);
+    items.shrink_to_fit(); // back to an ordinary allocation
+    EXPECT_EQ(items.back(), 9 * 2654435761u);
+    EXPECT_THROW(items.get_allocator().allocate(SIZE_MAX / 2), std::bad_array_new_length);
+}
+
+TEST(ElementByteArena, PiecesKeepTheirBytesAcrossBlocksAndLargePieces)
+{
+    KelpLib::ElementByteArena arena;
+    EXPECT_EQ(arena.allocate(0), nullptr);
+    EXPECT_EQ(arena.copy(nullptr, 4), nullptr);
+    std::vector<std::pair<const std::uint8_t*, std::uint8_t>> pieces;
+    // 100-byte pieces fill several 2 MiB blocks; a few large pieces take blocks of their own.
+    for (std::uint32_t i = 0; i < 60000; ++i) {
+        const std::uint32_t size = i % 7000 == 0 ? 600000 : 100;
+        std::vector<std::uint8_t> bytes(size, static_cast<std::uint8_t>(i));
+        pieces.emplace_back(arena.copy(bytes.data(), size), static_cast<std::uint8_t>(i));
+    }
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const std::uint32_t size = i % 7000 == 0 ? 600000 : 100;
+        const auto [piece, value] = pieces[i];
+        ASSERT_NE(piece, nullptr);
+        EXPECT_EQ(piece[0], value);
+        EXPECT_EQ(piece[size - 1], value);
+    }
+    EXPECT_GE(arena.reserved(), 60000u * 100u);
+    arena.clear();
+    EXPECT_EQ(arena.reserved(), 0u);
+}
+
+TEST(StableArray, ItemsKeepTheirAddressesAcrossChunks)
+{
+    KelpLib::StableArray<std::string, 2> array; // chunks of four
+    std::vector<const std::string*> addresses;
+    for (int i = 0; i < 11; ++i)
+        addresses.push_back(&array.emplace_back(std::to_string(i)));
+    ASSERT_EQ(array.size(), 11u);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(&array[i], addresses[i]);
+    std::string joined;
+    for (const std::string& item : array)
+        joined += item;
+    EXPECT_EQ(joined, "012345678910");
+}
+
+TEST(StableArray, ClearDestroysEveryItemAndTheArrayIsReusable)
+{
+    auto counter = std::make_shared<int>(0);
+    KelpLib::StableArray<std::shared_ptr<int>, 3> array;
+    for (int i = 0; i < 20; ++i)
+        array.emplace_back(counter);
+    EXPECT_EQ(counter.use_count(), 21);
+    array.clear();
+    EXPECT_EQ(counter.use_count(), 1);
+    EXPECT_TRUE(array.empty() && !(array.begin() != array.end()));
+    array.emplace_back(counter);
+    EXPECT_EQ(counter.use_count(), 2);
+}
+
+TEST(StableArray, AThrowingConstructorLeavesTheArrayConsistent)
+{
+    struct Picky {
+        explicit Picky(int v) : value(v)
+        {
+            if (v < 0)
+                throw std::invalid_argument("negative");
+        }
+        int value;
+    };
+    KelpLib::StableArray<Picky, 1> array; // chunks of two
+    array.emplace_back(1);
+    array.emplace_back(2);
+    EXPECT_THROW(array.emplace_back(-1), std::invalid_argument); // a new chunk, no item
+    for (int v : {3, 4, 5})
+        array.emplace_back(v);
+    std::string values;
+    for (const Picky& item : array)
+        values += std::to_string(item.value);
+    EXPECT_EQ(values, "12345");
+}
