@@ -61,8 +61,6 @@ void ShownList::build()
     lines_.clear();
     lines_.reserve(document_.elementCount());
     const ViewSettings view = filters_->viewSettings();
-    const bool hideAssembled = view.hideAssembled();
-    const bool hideAssemblyFrames = view.hideAssemblyFrames();
     const bool filtering = filters_->filteringActive();
     // Elements without a PGN (sentences, raw runs, tags) answer only to the PGN filter: the
     // fast-packet view switches alone must not hide them, or a default view of a mixed log
@@ -81,8 +79,7 @@ void ShownList::build()
             bool pgnPasses = filters_->isPgnEnabled(e.pgn()) || (e.pgn() == 0 && everyPgnEnabled);
             if (pgnPasses && anyPgnSplit && filters_->isPgnSplit(e.pgn()))
                 pgnPasses = definitionShown(e, definitions);
-            pass = !(hideAssembled && (e.flags() & ZRLElement::assembledFromCan)) &&
-                   !(hideAssemblyFrames && (e.flags() & ZRLElement::canFrameOfAssembly)) && pgnPasses;
+            pass = pgnPasses && view.keeps(e);
         }
         if (pass && predicate)
             pass = predicate->keeps(document_, ElementLine(line));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log/ZRLElement.h"
+
 #include <cstdint>
 
 namespace KelpLib {
@@ -29,6 +31,14 @@ public:
     void toggleHideAssembled();
 
     std::uint32_t getFlags() const { return flags; }
+
+    // Whether the switches keep an element: bit 1 hides a message reassembled from CAN frames,
+    // bit 0 a CAN frame that went into an assembly; every other element is kept.
+    bool keeps(const ZRLElement& element) const
+    {
+        return !(hideAssembled() && (element.flags() & ZRLElement::assembledFromCan)) &&
+               !(hideAssemblyFrames() && (element.flags() & ZRLElement::canFrameOfAssembly));
+    }
 
 protected:
     std::uint8_t changed = 1;
