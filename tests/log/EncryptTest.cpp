@@ -3,6 +3,8 @@
 #include "log/Encrypt06.h"
 #include "log/MakeEncryptor.h"
 
+#include "support/ByteView.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -16,8 +18,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes run(IEncrypt& cipher, Bytes bytes, bool encipher = false)
 {
-    ByteBuffer buffer;
-    wrap(buffer, bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    ByteBuffer buffer = ZrlTest::viewOf(bytes);
     EXPECT_EQ(encipher ? cipher.encipher(buffer) : cipher.decipher(buffer), 0);
     return bytes;
 }

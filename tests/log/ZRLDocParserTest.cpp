@@ -6,6 +6,7 @@
 #include "messages/N2KMsg.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
+#include "support/ByteView.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -229,8 +230,7 @@ TEST(ZRLDocParser, BemBootMessagesAreDecipheredWithTheSharedCipher)
 {
     const Bytes plain = bstMessage(0xA7, {0x20, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B});
     Bytes enciphered = plain;
-    KelpLib::ByteBuffer bytes;
-    KelpLib::wrap(bytes, enciphered.data(), static_cast<std::int64_t>(enciphered.size()));
+    KelpLib::ByteBuffer bytes = ZrlTest::viewOf(enciphered);
     KelpLib::makeEncryptor(3, true)->encipher(bytes);
     ASSERT_NE(enciphered, plain);
     const Bytes start = bstMessage(0xA5, {16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
