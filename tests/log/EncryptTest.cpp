@@ -28,9 +28,8 @@ Bytes encipher(IEncrypt& cipher, Bytes bytes) { return run(cipher, std::move(byt
 // A boot message: id, length, then its body.
 Bytes bemMessage(std::uint8_t id, Bytes body)
 {
-    Bytes message{id, static_cast<std::uint8_t>(body.size())};
-    message.insert(message.end(), body.begin(), body.end());
-    return message;
+    body.insert(body.begin(), {id, static_cast<std::uint8_t>(body.size())});
+    return body;
 }
 
 Bytes counting(std::size_t count, std::uint8_t first = 0)
