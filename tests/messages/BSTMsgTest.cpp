@@ -1,16 +1,22 @@
+#include "grid/IGridTable.h"
 #include "messages/BSTMsg.h"
 #include "messages/BemDictionary.h"
+#include "messages/BemMsgGridAdapter.h"
 #include "n2k/ReservedFields.h"
 #include "support/ByteView.h"
+#include "support/GridText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 using namespace KelpLib;
+using ZrlTest::columnIdsText;
 using ZrlTest::le;
+using ZrlTest::tableRows;
 using ZrlTest::viewOf;
 
 namespace {
@@ -72,6 +78,15 @@ Bytes pgnList(std::uint8_t last, std::uint8_t count, const Bytes& rounds)
 }
 
 ListColumn column(std::uint32_t id) { return ListColumn{"c", 5, id, true}; }
+
+// "kind key payload-size name", as the message classified its bytes.
+std::string kindText(const BSTMsg& msg)
+{
+    const char* kind = msg.isResponse() ? "response " : msg.isCommand() ? "command " : msg.isPlainBst() ? "plain " : "";
+    char key[8];
+    std::snprintf(key, sizeof key, "%04X", static_cast<unsigned>(msg.header().key));
+    return kind + std::string(key) + " " + std::to_string(msg.payloadSize()) + " " + msg.name();
+}
 
 class BSTMsgTest : public ::testing::Test {
 protected:
@@ -139,49 +154,35 @@ TEST_F(BSTMsgTest, FieldTablesOfEachFamily)
     }
 }
 
-TEST_F(BSTMsgTest, ShortResponseHeaderTitlesAndPayloadView)
+TEST_F(BSTMsgTest, ResponseCommandAndPlainTitles)
 {
     const Bytes bytes = response(0x10, {0x7D, 0x00});
     const BSTMsg msg(viewOf(bytes));
-    EXPECT_TRUE(msg.isResponse());
-    EXPECT_EQ(msg.header().key, 0xA010u);
-    EXPECT_EQ(msg.header().subKey, 1u);
-    EXPECT_EQ(msg.header().modelId, 1u);
-    EXPECT_EQ(msg.header().serialId, 20240042u);
+    EXPECT_EQ(kindText(msg), "response A010 2 ddHardwareInfo");
     EXPECT_EQ(titles(msg), (Rows{"ddHardwareInfo", "BEM Response 0xA010::1", "Hardware information",
                                  "Korvane serial gateway G-2, Serial ID 20240042", "", "", "Bad row"}));
-    EXPECT_EQ(msg.payloadSize(), 2u);
     EXPECT_EQ(msg.payload().data(), msg.bytes().data() + 14) << "the payload is a view, not a copy";
     EXPECT_FALSE(msg.payload().ownsData());
     EXPECT_EQ(rows(msg), (Rows{"1|Boot Loader Version|v1.25", "2|Boot Loader Program Date|Null / non-present field"}));
     EXPECT_EQ(msg.rowCount(), 2u);
     EXPECT_EQ(msg.listText(column(ListColumnData)), "A0 0E 10 01 01 00 AA D6 34 01 00 00 00 00 7D 00");
     EXPECT_EQ(msg.fieldEntry(1)->offset, 2u);
-
     const BSTMsg full(viewOf(response(0x10, hardwareInfoPayload())));
     EXPECT_EQ(full.fieldEntry(9)->offset, 20u);
     EXPECT_EQ(full.fieldEntry(10), nullptr);
-}
 
-TEST_F(BSTMsgTest, CommandAndErrorTitles)
-{
-    const BSTMsg msg(viewOf({0xA1, 0x01, 0x10}));
-    EXPECT_TRUE(msg.isCommand());
-    EXPECT_EQ(msg.header().key, 0xA110u);
-    EXPECT_EQ(msg.header().subKey, 1u);
-    EXPECT_EQ(msg.sourceText(), "Application");
-    EXPECT_EQ(msg.errorCode(), 0);
-    EXPECT_EQ(msg.payloadSize(), 0u);
-    EXPECT_EQ(titles(msg, 4), (Rows{"ddHardwareInfoPG", "BEM Command 0xA110::1", "Request hardware information",
-                                    "Application"}));
-
+    const BSTMsg command(viewOf({0xA1, 0x01, 0x10}));
+    EXPECT_EQ(kindText(command), "command A110 0 ddHardwareInfoPG");
+    EXPECT_EQ(command.errorCode(), 0);
+    EXPECT_EQ(titles(command, 4), (Rows{"ddHardwareInfoPG", "BEM Command 0xA110::1", "Request hardware information",
+                                        "Application"}));
     const BSTMsg error(viewOf(response(0x10, hardwareInfoPayload(), 1, 1, 7, -1097)));
     EXPECT_EQ(error.errorCode(), -1097);
-    EXPECT_EQ(error.titleRow(4), "Error code = -1097");
-    EXPECT_EQ(error.titleRow(5), "  => BST Wrong length!");
+    EXPECT_EQ(error.titleRow(4) + "|" + error.titleRow(5), "Error code = -1097|  => BST Wrong length!");
     const BSTMsg warning(viewOf(response(0x10, {}, 1, 1, 7, 5)));
-    EXPECT_EQ(warning.titleRow(4), "Error code = 5");
-    EXPECT_EQ(warning.titleRow(5), "  => Error Code meaning not defined!");
+    EXPECT_EQ(warning.titleRow(4) + "|" + warning.titleRow(5), "Error code = 5|  => Error Code meaning not defined!");
+    const BSTMsg reboot(viewOf({0x11, 0x02, 0xE8, 0x03}));
+    EXPECT_EQ(reboot.titleRow(1) + "|" + reboot.sourceText(), "BST 0x11FF|Unknown Model ID");
 }
 
 TEST_F(BSTMsgTest, PlainBstMessageWithoutARecordShowsItsBytes)
@@ -189,25 +190,16 @@ TEST_F(BSTMsgTest, PlainBstMessageWithoutARecordShowsItsBytes)
     Bytes bytes = {0xA0, 0x0B, 0x10, 0x01};
     bytes.resize(13, 0x22);
     const BSTMsg msg(viewOf(bytes));
-    EXPECT_TRUE(msg.isPlainBst());
-    EXPECT_EQ(msg.header().key, 0xA0FFu);
+    EXPECT_EQ(kindText(msg), "plain A0FF 11 BST/BEM Unknown");
     EXPECT_EQ(msg.dictEntry(), nullptr);
     EXPECT_EQ(titles(msg, 6), (Rows{"BST/BEM Unknown", "Invalid Message ID = 0xA0FF", "", "", "", ""}));
-    EXPECT_EQ(msg.idText() + msg.sourceText(), "");
-    EXPECT_EQ(msg.description(), "Unknown");
+    EXPECT_EQ(msg.idText() + msg.sourceText() + msg.description(), "Unknown");
     EXPECT_EQ(msg.fieldCount(), 0u);
-    EXPECT_EQ(msg.payloadSize(), 11u);
     EXPECT_EQ(msg.rowCount(), 11u) << "without a record the table has a row per payload byte";
     // Rows beyond the entries are answered by the bytes of the whole message.
-    EXPECT_EQ(msg.cellText(0, "Hex"), "0xA0");
-    EXPECT_EQ(msg.cellText(2, "Decimal"), "16");
-    EXPECT_EQ(msg.cellText(0, "Data"), "");
-    EXPECT_EQ(msg.cellText(13, "Hex"), "Row Out Of Range");
-
-    const BSTMsg reboot(viewOf({0x11, 0x02, 0xE8, 0x03}));
-    EXPECT_TRUE(reboot.isPlainBst());
-    EXPECT_EQ(reboot.titleRow(1), "BST 0x11FF");
-    EXPECT_EQ(reboot.sourceText(), "Unknown Model ID");
+    EXPECT_EQ(msg.cellText(0, "Hex") + "|" + msg.cellText(2, "Decimal") + "|" + msg.cellText(0, "Data") + "|" +
+                  msg.cellText(13, "Hex"),
+              "0xA0|16||Row Out Of Range");
 }
 
 // The kind needs the whole declared length; a payload never reaches past the bytes held nor
@@ -230,14 +222,8 @@ TEST_F(BSTMsgTest, KindAndPayloadFollowTheBytesHeld)
         {response(0x00, Bytes(10, 0), 1, 1, 1, 0, 0xA9), "response A900 10 ddMDTStartOfTransfer"},
         {{0xA9, 0x01, 0x02}, "command A902 0 ddMDTRequestTransfer"},
     };
-    for (const auto& [bytes, expected] : cases) {
-        const BSTMsg msg(viewOf(bytes));
-        const char* kind = msg.isResponse() ? "response " : msg.isCommand() ? "command " : msg.isPlainBst() ? "plain " : "";
-        char key[8];
-        std::snprintf(key, sizeof key, "%04X", static_cast<unsigned>(msg.header().key));
-        EXPECT_EQ(kind + std::string(key) + " " + std::to_string(msg.payloadSize()) + " " + msg.name(), expected)
-            << msg.listText(column(ListColumnData));
-    }
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(kindText(BSTMsg(viewOf(bytes))), expected) << BSTMsg(viewOf(bytes)).listText(column(ListColumnData));
     EXPECT_EQ(rows(BSTMsg(viewOf(odd))), (Rows{"1|Boot Loader Version|Null / non-present field"}));
     const BSTMsg none{ByteBuffer()};
     EXPECT_EQ(none.name(), "BST/BEM Unknown");
@@ -323,12 +309,11 @@ TEST_F(BSTMsgTest, TableShapeAndListTexts)
     EXPECT_EQ(msg.cellText(0, "fld"), "") << "column names are case-sensitive";
     EXPECT_EQ(msg.cellText(5, "Fld"), "") << "rows past the entries read the message bytes";
     EXPECT_EQ(msg.cellText(6, "Decimal"), "170") << "byte 6 of the message: the serial number's first byte";
-
-    EXPECT_EQ(msg.listText(column(ListColumnName)), "ddPortBaudrate");
-    EXPECT_EQ(msg.listText(column(ListColumnInterval)), "Interval??");
-    EXPECT_EQ(msg.listText(column(ListColumnSize)), "25");
-    for (std::uint32_t id : {0u, 1u, 2u, 3u, 4u, 6u, 10u, 11u, 12u, 13u, 99u})
-        EXPECT_EQ(msg.listText(column(id)), "") << id;
+    // Name, interval and size by column id; ids of no column are empty.
+    std::string cells;
+    for (std::uint32_t id : {5u, 7u, 8u, 0u, 1u, 2u, 3u, 4u, 6u, 10u, 11u, 12u, 13u, 99u})
+        cells += msg.listText(column(id)) + "|";
+    EXPECT_EQ(cells, "ddPortBaudrate|Interval??|25||||||||||||");
     std::vector<ListColumn> columns;
     BSTMsg::listColumns(columns);
     std::string names;
@@ -347,4 +332,67 @@ TEST_F(BSTMsgTest, HiddenEngineeringMessagesAreUnknown)
     EXPECT_EQ(hidden.name(), "BST/BEM Unknown");
     EXPECT_EQ(hidden.titleRow(1), "Invalid Message ID = 0xA200");
     EXPECT_EQ(hidden.rowCount(), 5u);
+}
+
+TEST(BemMsgGridAdapter, TablesOfAHardwareInfoResponse)
+{
+    const auto grid = std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(response(0x10, hardwareInfoPayload()), 32768)));
+    std::string tables = grid->getName() + ":";
+    for (std::uint32_t i = 0; i < grid->getTableCount(); ++i)
+        tables += grid->getTable(i)->getName() + "=" + grid->getTable(i)->getTitle() + ";";
+    EXPECT_EQ(tables, "BemMsg:list=BEM Message;title=BEM Message;fields=BEM data payload;");
+    // The list shows the payload, not the whole message.
+    const auto list = grid->findTable("list");
+    EXPECT_EQ(columnIdsText(*list), "Line|Timestamp|PGN|Name|Src|Dest|Pri|Size|Data");
+    EXPECT_EQ(tableRows(*list), (Rows{"|12:00:00:000||ddHardwareInfo|||| 21|"
+                                      "7D 00 EC B0 00 80 39 08 ED B0 00 C0 01 00 03 00 AA D6 34 01 20"}));
+    EXPECT_EQ(list->getCellText(0, "Other"), "");
+    EXPECT_EQ(tableRows(*grid->findTable("title")),
+              (Rows{"ddHardwareInfo (BEM Response 0xA010::1)", "Hardware information",
+                    "Korvane serial gateway G-2, Serial ID 20240042, 10 data fields", ""}));
+    EXPECT_EQ(grid->findTable("title")->getCellText(4, ""), "Bad row");
+    const auto fields = grid->findTable("fields");
+    EXPECT_EQ(columnIdsText(*fields), "Field|Name|Data|Units");
+    const Rows shown = tableRows(*fields);
+    ASSERT_EQ(shown.size(), 10u);
+    EXPECT_EQ(shown.back(), "10|Hardware Protocol|CAN, NMEA 2000 (32)|");
+    EXPECT_EQ(fields->getCellText(0, "data"), "Column Out Of Range");
+    EXPECT_EQ(fields->getCellText(10, "Data"), "Row Out Of Range");
+    EXPECT_EQ(fields->getCellMetaData(9, 3), "Valid");
+    EXPECT_EQ(fields->getCellMetaData(0, 4), "Error");
+}
+
+TEST(BemMsgGridAdapter, ErrorsGroupsUnknownAndOwnCopy)
+{
+    const auto titleOf = [](const Bytes& bytes, std::uint32_t row) {
+        return std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(bytes)))->findTable("title")->getCellText(row, "");
+    };
+    EXPECT_EQ(titleOf(response(0x10, {0x7D, 0x00}, 1, 1, 7, -1097), 3), "Error code -1097BST Wrong length!");
+    EXPECT_EQ(titleOf(response(0x10, {0x7D, 0x00}, 1, 1, 7, 5), 3), "Warning code 5Error Code meaning not defined!");
+    // Group rows show the ordinal only.
+    const Bytes pgns = pgnList(1, 1, cat({0}, le({{126992, 3}})));
+    EXPECT_EQ(tableRows(*std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(response(0x40, pgns))))->findTable("fields"))[6],
+              "7|PGN|126992 (0x1F010)|");
+
+    Bytes unknown = {0xA0, 0x0B, 0x10, 0x01};
+    unknown.resize(13, 0x22);
+    const auto grid = std::make_shared<BemMsgGridAdapter>(KorvBuf(viewOf(unknown)));
+    EXPECT_EQ(grid->findTable("list")->getCellText(0, "Name") + "|" + grid->findTable("list")->getCellText(0, "Size"),
+              "BST/BEM Unknown| 11");
+    EXPECT_EQ(tableRows(*grid->findTable("title")), (Rows{"BST/BEM Unknown ()", "Unknown", ", 0 data fields", ""}));
+    ASSERT_EQ(grid->findTable("fields")->getRowCount(), 11u);
+    EXPECT_EQ(grid->findTable("fields")->getCellText(0, "Data"), "No field info");
+    EXPECT_EQ(grid->findTable("fields")->getCellText(11, "Data"), "Row Out Of Range");
+    const auto none = std::make_shared<BemMsgGridAdapter>(KorvBuf());
+    EXPECT_EQ(none->findTable("list")->getCellText(0, "Data"), "None");
+    EXPECT_EQ(none->findTable("fields")->getRowCount(), 0u);
+
+    // The adapter keeps its own copy.
+    Bytes bytes = response(0x10, {0x7D, 0x00});
+    KorvBuf source(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    const auto copy = std::make_shared<BemMsgGridAdapter>(source);
+    source.assign(nullptr, 0);
+    bytes.assign(bytes.size(), 0);
+    EXPECT_EQ(copy->findTable("fields")->getCellText(0, "Data"), "v1.25");
+    EXPECT_EQ(copy->shared_from_this(), copy);
 }

@@ -14,30 +14,26 @@ ListColumn column(std::uint32_t id) { return ListColumn{"c", 5, id, true}; }
 
 } // namespace
 
-TEST(ByteBuffer, AppendsAreClampedToTheRoom)
+TEST(ByteBuffer, WritesAreClampedToTheRoom)
 {
     ByteBuffer buffer;
     makeEmpty(buffer, 4);
     const std::uint8_t ten[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     EXPECT_EQ(appendBytes(buffer, ten, 10), -1389);
-    EXPECT_EQ(buffer.length, 4u);
-    EXPECT_EQ(buffer.data[3], 4);
-    EXPECT_TRUE(isFull(buffer));
     EXPECT_EQ(appendByte(buffer, 9), -1398);
-    EXPECT_EQ(buffer.length, 4u);
-
+    EXPECT_EQ(std::vector<std::uint8_t>(buffer.data, buffer.data + buffer.length), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    EXPECT_TRUE(isFull(buffer));
     std::uint32_t index = 3;
     EXPECT_EQ(putByteAt(buffer, index, 0xEE), 0);
     EXPECT_EQ(index, 4u);
     EXPECT_EQ(putByteAt(buffer, index, 0xEE), -1396);
     EXPECT_EQ(buffer.data[3], 0xEE);
-
     reset(buffer);
     EXPECT_EQ(appendDecimal(buffer, 1234), 0);
     EXPECT_EQ(std::string(buffer.data, buffer.data + 4), "1234");
     reset(buffer);
     EXPECT_EQ(appendDecimal(buffer, 98765), -1398);
-    EXPECT_EQ(std::string(buffer.data, buffer.data + 4), "9876");
+    EXPECT_EQ(std::string(buffer.data, buffer.data + buffer.length), "9876");
     release(buffer);
     EXPECT_EQ(buffer.data, nullptr);
     EXPECT_EQ(buffer.capacity, 0u);
@@ -52,13 +48,8 @@ TEST(ByteBuffer, MakeAndWrap)
     source.time = 42;
     ByteBuffer copy;
     makeCopy(copy, source);
-    EXPECT_EQ(copy.length + copy.capacity, 6u);
-    EXPECT_EQ(copy.time, 42u);
+    EXPECT_EQ(copy.length + copy.capacity + copy.time + firstByte(copy), 3u + 3u + 42u + 7u);
     EXPECT_NE(copy.data, source.data);
-    EXPECT_EQ(firstByte(copy), 7);
-    ByteBuffer filled;
-    makeFilled(filled, 0xAB, 2);
-    EXPECT_EQ(filled.data[1], 0xAB);
     ByteBuffer wrapped;
     wrap(wrapped, bytes, -5);
     EXPECT_EQ(wrapped.length, 0u);
@@ -66,7 +57,6 @@ TEST(ByteBuffer, MakeAndWrap)
     EXPECT_EQ(wrapped.data, bytes);
     release(source);
     release(copy);
-    release(filled);
 }
 
 TEST(ByteFormat, HexDumpAndDecimalList)
@@ -101,18 +91,14 @@ TEST(KorvBuf, CellAndListTexts)
     EXPECT_EQ(buf.cellText(3, "Hex"), "Row Out Of Range");
     EXPECT_EQ(buf.cellText(0, "hex"), "") << "column names are case-sensitive";
     EXPECT_EQ(buf.columnName(4), "Error");
-    EXPECT_EQ(buf.titleRow(0), "Binary Data");
-    EXPECT_EQ(buf.titleRow(1), "Binary shown as an array");
-    EXPECT_EQ(buf.titleRow(2), "Error in title row");
+    EXPECT_EQ(buf.titleRow(0) + "|" + buf.titleRow(1) + "|" + buf.titleRow(2),
+              "Binary Data|Binary shown as an array|Error in title row");
     EXPECT_EQ(buf.rowHeader(7), "field = 7");
-    EXPECT_EQ(buf.listText(column(ListColumnSize)), "3");
-    EXPECT_EQ(buf.listText(column(ListColumnData)), "41 0A FF");
-    EXPECT_EQ(buf.listText(column(ListColumnName)), "");
-    EXPECT_EQ(buf.hexText(true), "41, 0A, FF");
-
+    EXPECT_EQ(buf.listText(column(ListColumnSize)) + "|" + buf.listText(column(ListColumnData)) + "|" +
+                  buf.listText(column(ListColumnName)) + "|" + buf.hexText(true),
+              "3|41 0A FF||41, 0A, FF");
     const KorvBuf none;
-    EXPECT_EQ(none.listText(column(ListColumnSize)), "0");
-    EXPECT_EQ(none.listText(column(ListColumnData)), "None");
+    EXPECT_EQ(none.listText(column(ListColumnSize)) + "|" + none.listText(column(ListColumnData)), "0|None");
     KorvBuf room(8);
     EXPECT_EQ(room.listText(column(ListColumnData)), "<Zero size array>");
     EXPECT_EQ(room.append(0x10), 0);
@@ -126,19 +112,17 @@ TEST(KorvBuf, CopiesOwnTheirBytesAndWrapsDoNot)
     makeFromBytes(source, bytes, 3);
     source.time = 99;
     KorvBuf fromRecord(source);
+    release(source);
     EXPECT_EQ(fromRecord.time(), 99u);
     EXPECT_TRUE(fromRecord.ownsData());
     KorvBuf copy(fromRecord);
     EXPECT_NE(copy.data(), fromRecord.data());
-    release(source);
 
     KorvBuf wrapped;
     wrapped.wrap(bytes, 3);
-    EXPECT_EQ(wrapped.data(), bytes);
     EXPECT_FALSE(wrapped.ownsData());
     bytes[0] = 9;
     EXPECT_EQ(wrapped.cellText(0, "Decimal"), "9");
-
     wrapped = copy;
     EXPECT_TRUE(wrapped.ownsData());
     EXPECT_EQ(wrapped.cellText(0, "Decimal"), "1");

@@ -1,4 +1,6 @@
+#include "n183/CN183Lib.h"
 #include "n183/N183Codes.h"
+#include "n183/N183FieldInfo.h"
 #include "n183/N183FieldText.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +18,21 @@ std::string render(std::uint32_t type, std::uint32_t unit, std::string_view own,
     return renderN183Field(type, unit, {own, next, after});
 }
 
+class FakeSentence : public IN183FieldSource {
+public:
+    explicit FakeSentence(std::vector<std::string> texts) : fields(std::move(texts)) {}
+    std::string_view fieldText(unsigned position) const override {
+        return position < fields.size() ? std::string_view(fields[position]) : std::string_view();
+    }
+
+private:
+    std::vector<std::string> fields;
+};
+
+const N183Field_s& definition(const char* formatter, unsigned index) {
+    return findN183Sentence(n183FormatterKey(formatter))->fields[index];
+}
+
 struct UnitCase {
     std::uint32_t unit;
     const char* next;
@@ -24,7 +41,7 @@ struct UnitCase {
 
 } // namespace
 
-TEST(N183FieldText, PositionsTimesDatesAndAngles) {
+TEST(N183FieldText, PositionsTimesDatesAngleAndShortTexts) {
     EXPECT_EQ(render(T::Latitude, 0, "5130.1234", "N"), "51\xB0 30.1234' N");
     EXPECT_EQ(render(T::Longitude, 0, "00130.5000", "W"), "001\xB0 30.5000' W");
     EXPECT_EQ(render(T::LatitudeMinutes, 0, "0.0", "N"), "0.0' N");
@@ -41,15 +58,7 @@ TEST(N183FieldText, PositionsTimesDatesAndAngles) {
     EXPECT_EQ(render(T::SideLetter, 0, "R"), "Right");
     EXPECT_EQ(render(T::SideLetter, 0, "X"), "(null)");
     EXPECT_EQ(render(T::SideLetter, 0, ""), "(null)");
-}
-
-TEST(N183FieldText, EmptyFieldsReadNullForEveryType) {
-    for (std::uint32_t type = 1; type <= 54; ++type)
-        for (std::uint32_t unit = 0; unit <= 35; ++unit)
-            EXPECT_EQ(render(type, unit, "", "M", "x"), "(null)") << type << "/" << unit;
-}
-
-TEST(N183FieldText, TextsShorterThanAnInsertionStandAsTheyAre) {
+    // Texts shorter than an insertion stand as they are.
     EXPECT_EQ(render(T::Latitude, 0, "5", "N"), "5");
     EXPECT_EQ(render(T::Latitude, 0, "51", "N"), "51\xB0 ' N");
     EXPECT_EQ(render(T::Longitude, 0, "00", "W"), "00");
@@ -57,6 +66,12 @@ TEST(N183FieldText, TextsShorterThanAnInsertionStandAsTheyAre) {
     EXPECT_EQ(render(T::Time, 0, "1235"), "12:35:");
     EXPECT_EQ(render(T::Date, 0, "0512"), "05-12-");
     EXPECT_EQ(render(T::Date, 0, "5"), "5");
+}
+
+TEST(N183FieldText, EmptyFieldsReadNullForEveryType) {
+    for (std::uint32_t type = 1; type <= 54; ++type)
+        for (std::uint32_t unit = 0; unit <= 35; ++unit)
+            EXPECT_EQ(render(type, unit, "", "M", "x"), "(null)") << type << "/" << unit;
 }
 
 TEST(N183FieldText, UnitSuffixes) {
@@ -109,4 +124,29 @@ TEST(N183FieldText, FieldsTakenByADefinition) {
     EXPECT_EQ(taken(15, 14, 3), 0u);
     EXPECT_EQ(taken(13, 0, 255), 2u);
     EXPECT_EQ(taken(13, 0, 2), 2u);
+}
+
+TEST(N183FieldInfo, RendersItsOwnFieldWithTheFollowingOnes) {
+    const FakeSentence aam({"A", "V", "0.10", "N", "WPT2"});
+    const N183FieldInfo radius(&aam, 3, &definition("AAM", 2));
+    EXPECT_EQ(radius.ordinalText() + "|" + radius.name() + "|" + radius.valueText() + "|" + radius.unitsText(),
+              "3|Arrival Circle Radius|0.10 NM|");
+    const FakeSentence vwr({"045.0", "L", "12.5", "N"});
+    EXPECT_EQ(N183FieldInfo(&vwr, 1, &definition("VWR", 0)).valueText(), "045.0\xB0 Left");
+    EXPECT_EQ(N183FieldInfo(&vwr, 3, &definition("VWR", 1)).valueText(), "12.5 Knots Relative");
+    // The heading's reference comes from the next field.
+    const FakeSentence magnetic({"271.5", "M"});
+    EXPECT_EQ(N183FieldInfo(&magnetic, 1, &definition("HDT", 0)).valueText(), "271.5\xB0 Magnetic");
+}
+
+TEST(N183FieldInfo, UnitsShownFlagAndMissingFields) {
+    const FakeSentence shortSentence({"A"});
+    N183FieldInfo info(&shortSentence, 3, &definition("AAM", 2));
+    EXPECT_FALSE(info.unitsShown());
+    EXPECT_TRUE(info.setUnitsShown(true));
+    EXPECT_TRUE(info.unitsShown());
+    EXPECT_FALSE(info.setUnitsShown(false));
+    EXPECT_EQ(info.valueText(), "(null)"); // beyond the last field
+    EXPECT_EQ(N183FieldInfo(nullptr, 1, &definition("AAM", 0)).valueText(), "(null)");
+    EXPECT_EQ(N183FieldInfo(&shortSentence, 1, nullptr).name(), "");
 }

@@ -100,7 +100,8 @@ TEST(N2KFieldInfo, FieldsCutByThePayloadsEndNeverReadPastIt)
 {
     EXPECT_TRUE(Decoded(127250, Bytes{}).fields.empty());
     EXPECT_TRUE(Decoded(131072, Bytes(8, 0)).fields.empty()); // no definition
-    EXPECT_EQ(Decoded(127250, Bytes{1, 0x10, 0x27}).text(), "Sequence ID=1|Heading Sensor Reading=1.0000 Radian (57.296 Degree)|");
+    EXPECT_EQ(Decoded(127250, Bytes{1, 0x10, 0x27}).text(),
+              "Sequence ID=1|Heading Sensor Reading=1.0000 Radian (57.296 Degree)|");
     Decoded cut(127250, Bytes{3, 0x10}); // the heading's second byte is missing
     ASSERT_EQ(cut.fields.size(), 2u);
     EXPECT_EQ(cut.value("Heading Sensor Reading"), "Data not available");
@@ -164,13 +165,17 @@ TEST(N2KFieldInfo, RealisticMessages)
         Bytes data;
         const char* text;
     } cases[] = {
-        {127250, ZrlTest::pgn127250(23, 1.5708, -0.0123, 0.0456, 1), "Sequence ID=23|Heading Sensor Reading=1.5708 Radian (90.000 Degree)|"
+        {127250, ZrlTest::pgn127250(23, 1.5708, -0.0123, 0.0456, 1),
+         "Sequence ID=23|Heading Sensor Reading=1.5708 Radian (90.000 Degree)|"
          "Deviation=-0.0123 Radian (-0.705 Degree)|Variation=0.0456 Radian (2.613 Degree)|"
          "Reference=1 (Magnetic)|"},
-        {129026, ZrlTest::pgn129026(4, 0, 0.5, 5.0), "Sequence ID=4|COG Reference=0 (True)|COG=0.5000 Radian (28.648 Degree)|"
+        {129026, ZrlTest::pgn129026(4, 0, 0.5, 5.0),
+         "Sequence ID=4|COG Reference=0 (True)|COG=0.5000 Radian (28.648 Degree)|"
          "SOG=5.00 Metre Per Second (9.72 Knots)|"},
-        {128267, ZrlTest::pgn128267(9, 12.34, -0.5, 50), "Sequence ID=9|Depth=12.34 Metre|Offset=-0.500 Metre|Range=50 Metre|"},
-        {129029, ZrlTest::pgn129029(1, 19723, 3600.5, -33.8568, 151.2153, 12.5, 0, 1, 9, 0.9, 1.6, 22.1), "Sequence ID=1|Position date=01/01/2024 Date|Position time=01:00:00.500 Second|"
+        {128267, ZrlTest::pgn128267(9, 12.34, -0.5, 50),
+         "Sequence ID=9|Depth=12.34 Metre|Offset=-0.500 Metre|Range=50 Metre|"},
+        {129029, ZrlTest::pgn129029(1, 19723, 3600.5, -33.8568, 151.2153, 12.5, 0, 1, 9, 0.9, 1.6, 22.1),
+         "Sequence ID=1|Position date=01/01/2024 Date|Position time=01:00:00.500 Second|"
          "Latitude=33\xB0 51.408000' S Degree (-33.8568000000000000\xB0 Degree)|"
          "Longitude=151\xB0 12.918000' E Degree (151.2153000000000000\xB0 Degree)|"
          "Altitude=12.500000 Metre|Type of System=0 (GPS)|Method, GNSS=1 (GNSS fix)|Integrity=1 (Safe)|"
@@ -190,25 +195,34 @@ TEST(N2KFieldInfo, RealisticMessages)
          "Rate of Turn=Data not available Radian per Second (Data not available Degree per second)|"
          "Nav Status=0 (Under way using engine)|Special Maneuver Indicator=0 (Not available)|Spare=|"
          "Sequence ID=7|"},
-        {130306, ZrlTest::pgn130306(0, 10.0, 0.5236, 2), "Sequence ID=0|Wind Speed=10.00 Metre Per Second (19.44 Knots)|"
+        {130306, ZrlTest::pgn130306(0, 10.0, 0.5236, 2),
+         "Sequence ID=0|Wind Speed=10.00 Metre Per Second (19.44 Knots)|"
          "Wind Angle=0.5236 Radian (30.000 Degree)|Reference=2 (Apparent)|"},
-        {130312, Bytes{0, 0, 1, 0x83, 0x72, 0xFF, 0xFF, 0xFF}, "Sequence ID=0|Instance=0|Source=1 (Outside Temperature)|"
+        {130312, Bytes{0, 0, 1, 0x83, 0x72, 0xFF, 0xFF, 0xFF},
+         "Sequence ID=0|Instance=0|Source=1 (Outside Temperature)|"
          "Actual Temperature=293.15 Kelvin (20.00 \xB0 C)|"
          "Set Temperature=Data not available Kelvin (Data not available \xB0 C)|"}, // 293.15 K
         {128275, log, "Date=01/01/2024 Date|Time=00:00:00 Second|Log=1852 Metre (1.0000 NM)|"
          "Trip Log=0 Metre (0.0000 NM)|"},
-        {127488, ZrlTest::pgn127488(0, 1500.0, 200000.0, -5), "Instance=0 (Single Engine or Dual Engine Port)|Speed=1500.00 Rev Per Minute|"
+        {127488, ZrlTest::pgn127488(0, 1500.0, 200000.0, -5),
+         "Instance=0 (Single Engine or Dual Engine Port)|Speed=1500.00 Rev Per Minute|"
          "Boost Pressure=200000 Pascal (29.01 PSI)|Tilt/Trim=-5 Percent|"},
-        {126992, ZrlTest::pgn126992(7, 0, 0, 100000.0), "Sequence ID=7|Source=0 (GPS)|Date=01/01/1970 Date|Time=27:46:40 Second|"},
-        {126992, ZrlTest::pgn126992(7, 0, 0xFFFF, 45296.789), "Sequence ID=7|Source=0 (GPS)|Date=Data not available Date (Data not available )|"
+        {126992, ZrlTest::pgn126992(7, 0, 0, 100000.0),
+         "Sequence ID=7|Source=0 (GPS)|Date=01/01/1970 Date|Time=27:46:40 Second|"},
+        {126992, ZrlTest::pgn126992(7, 0, 0xFFFF, 45296.789),
+         "Sequence ID=7|Source=0 (GPS)|Date=Data not available Date (Data not available )|"
          "Time=12:34:56.789 Second|"},
-        {129025, ZrlTest::pgn129025(-33.8568, 151.2153), "Latitude=33\xB0 51.408000' S Degree (-33.8568000\xB0 Degree)|"
+        {129025, ZrlTest::pgn129025(-33.8568, 151.2153),
+         "Latitude=33\xB0 51.408000' S Degree (-33.8568000\xB0 Degree)|"
          "Longitude=151\xB0 12.918000' E Degree (151.2153000\xB0 Degree)|"},
-        {126996, ZrlTest::pgn126996(2100, 1234, "ABC", "1.0.2", "Rev B", "SN42", 2, 3), "NMEA 2000 Version=2.100|Product Code=1234|Model ID=ABC|Software Version Code=1.0.2|"
+        {126996, ZrlTest::pgn126996(2100, 1234, "ABC", "1.0.2", "Rev B", "SN42", 2, 3),
+         "NMEA 2000 Version=2.100|Product Code=1234|Model ID=ABC|Software Version Code=1.0.2|"
          "Model Version=Rev B|Model Serial Code=SN42|Certification Level=2|Load Equivalency=3|"},
-        {130816, proprietary, "NMEA 2000 Manufacturer Code=Korvane (273)|Reserved bits=11|Industry Group=4 (Marine Industry)|"
+        {130816, proprietary,
+         "NMEA 2000 Manufacturer Code=Korvane (273)|Reserved bits=11|Industry Group=4 (Marine Industry)|"
          "Manufacturer defined field(s)=DE AD BE EF|"},
-        {126720, proprietary, "NMEA 2000 Manufacturer Code=Korvane (273)|Reserved bits=11|Industry Group=4 (Marine Industry)|"
+        {126720, proprietary,
+         "NMEA 2000 Manufacturer Code=Korvane (273)|Reserved bits=11|Industry Group=4 (Marine Industry)|"
          "Manufacturer defined field(s)=DE AD BE EF|"}, // the maker's own addressed messages: the data takes the rest
         {129045, datum, "Delta X=0.00 Metre|Delta Y=0.00 Metre|Delta Z=0.00 Metre|Rotation in X=1.5 Radian|"
          "Rotation in Y=Data not available Radian|"},
