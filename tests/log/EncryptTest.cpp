@@ -3,6 +3,8 @@
 #include "log/Encrypt06.h"
 #include "log/MakeEncryptor.h"
 
+#include "support/ByteView.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -16,8 +18,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes run(IEncrypt& cipher, Bytes bytes, bool encipher = false)
 {
-    ByteBuffer buffer;
-    wrap(buffer, bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    ByteBuffer buffer = ZrlTest::viewOf(bytes);
     EXPECT_EQ(encipher ? cipher.encipher(buffer) : cipher.decipher(buffer), 0);
     return bytes;
 }
@@ -27,9 +28,8 @@ Bytes encipher(IEncrypt& cipher, Bytes bytes) { return run(cipher, std::move(byt
 // A boot message: id, length, then its body.
 Bytes bemMessage(std::uint8_t id, Bytes body)
 {
-    Bytes message{id, static_cast<std::uint8_t>(body.size())};
-    message.insert(message.end(), body.begin(), body.end());
-    return message;
+    body.insert(body.begin(), {id, static_cast<std::uint8_t>(body.size())});
+    return body;
 }
 
 Bytes counting(std::size_t count, std::uint8_t first = 0)

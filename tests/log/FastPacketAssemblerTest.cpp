@@ -1,4 +1,5 @@
 #include "log/FastPacketAssembler.h"
+#include "support/ByteView.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,7 @@ public:
     void feed(const Bytes& frameData, std::uint8_t source = 3, std::uint32_t pgn = 129029, std::uint32_t time = 0)
     {
         const Bytes frame = ZrlTest::bst95(0, ZrlTest::CanId{3, pgn, source}, frameData);
-        ByteBuffer buffer;
-        wrap(buffer, frame.data(), static_cast<std::int64_t>(frame.size()));
-        buffer.time = time;
-        assembler.feedFrame(buffer, pgn);
+        assembler.feedFrame(ZrlTest::viewOf(frame, time), pgn);
     }
     // The complete message's data bytes (after the 13-byte header), empty when none.
     bool take(Bytes& data, Bytes* header = nullptr)
@@ -107,17 +105,11 @@ TEST(FastPacketAssembler, TransfersInterleavedLostAndRestarted)
 
 TEST(FastPacketAssembler, ShortFramesAndAFullPoolDropWithoutOverrun)
 {
+    // A first frame announcing 200 bytes finds no room in a pool of 100; a frame of one data byte.
     FastPacketAssembler small(100, 255, 750);
-    Bytes frameData = {0x00, 200, 1, 2, 3, 4, 5, 6};
-    const Bytes frame = ZrlTest::bst95(0, ZrlTest::CanId{3, 129029, 3}, frameData);
-    ByteBuffer buffer;
-    wrap(buffer, frame.data(), static_cast<std::int64_t>(frame.size()));
-    small.feedFrame(buffer, 129029);
+    small.feedFrame(ZrlTest::viewOf(ZrlTest::bst95(0, ZrlTest::CanId{3, 129029, 3}, {0x00, 200, 1, 2, 3, 4, 5, 6})), 129029);
     EXPECT_EQ(small.statistics().droppedFirstFrames, 1u);
-
-    const Bytes stub = {0x95, 0x07, 0, 0, 3, 0, 0xF8, 0x0D, 0x00};
-    wrap(buffer, stub.data(), static_cast<std::int64_t>(stub.size()));
-    small.feedFrame(buffer, 129029);
+    small.feedFrame(ZrlTest::viewOf({0x95, 0x07, 0, 0, 3, 0, 0xF8, 0x0D, 0x00}), 129029);
     ByteBuffer message;
     EXPECT_FALSE(small.takeComplete(message));
     EXPECT_EQ(message.data, nullptr);

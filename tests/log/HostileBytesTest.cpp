@@ -4,6 +4,7 @@
 #include "log/ZRLElement.h"
 #include "messages/KorvBuf.h"
 #include "messages/N2KHeader.h"
+#include "support/ByteView.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -99,9 +100,7 @@ TEST(HostileBytes, ExhaustedPoolNeverCorruptsALaterTransfer)
     FastPacketAssembler assembler(2000, 255, 750);
     const auto feed = [&](const Bytes& data, std::uint8_t source) {
         const Bytes frame = ZrlTest::bst95(0, ZrlTest::CanId{3, 129029, source}, data);
-        ByteBuffer buffer;
-        wrap(buffer, frame.data(), static_cast<std::int64_t>(frame.size()));
-        assembler.feedFrame(buffer, 129029);
+        assembler.feedFrame(ZrlTest::viewOf(frame), 129029);
     };
     // Many transfers opened and never finished fill the table and the pool.
     for (int n = 0; n < 300; ++n)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -107,23 +108,16 @@ TEST(Unframers, RandomStreamsKeepEveryInvariant)
 {
     std::mt19937 random(7);
     ZrlTest::ZrlWriter stream;
-    std::uniform_int_distribution<int> pick(0, 6);
-    std::uniform_int_distribution<int> byte(0, 255);
-    while (stream.size() < (3u << 20)) {
-        const int kind = pick(random);
-        if (kind == 0)
-            stream.timestamp(std::uint64_t(random()) << 20);
-        else if (kind == 1)
-            stream.bstFrame(ZrlTest::bstMessage(0x97, Bytes(random() % 300, 0x10)), random() % 2);
-        else if (kind == 2)
-            stream.sentenceWithChecksum("$GPXTE,A,A,0.67,L,N");
-        else if (kind == 3)
-            stream.raw(Bytes{0x10, 0x1B, 0x1B, 0x10, 0x10, 0x02, 0x1B, 0x01});
-        else if (kind == 4)
-            stream.embeddedBst(Bytes(random() % 2000, 0x1B));
-        else
-            stream.noise(random, 64).raw(Bytes{std::uint8_t(byte(random)), 0x10, 0x1B, '$', '!'});
-    }
+    const std::function<void()> pieces[] = {
+        [&] { stream.timestamp(std::uint64_t(random()) << 20); },
+        [&] { stream.bstFrame(ZrlTest::bstMessage(0x97, Bytes(random() % 300, 0x10)), random() % 2); },
+        [&] { stream.sentenceWithChecksum("$GPXTE,A,A,0.67,L,N"); },
+        [&] { stream.raw(Bytes{0x10, 0x1B, 0x1B, 0x10, 0x10, 0x02, 0x1B, 0x01}); },
+        [&] { stream.embeddedBst(Bytes(random() % 2000, 0x1B)); },
+        [&] { stream.noise(random, 64).raw(Bytes{std::uint8_t(random()), 0x10, 0x1B, '$', '!'}); },
+    };
+    while (stream.size() < (3u << 20))
+        pieces[random() % std::size(pieces)]();
     ZRL_Deserialise zrl;
     BST_Deserialise bst;
     N183_Deserialise n183;

@@ -6,6 +6,7 @@
 #include "messages/N2KMsg.h"
 #include "support/N2kPayloads.h"
 #include "support/TestPaths.h"
+#include "support/ByteView.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -46,13 +47,13 @@ struct Loaded {
         for (std::size_t i = 0; i < count(); ++i) {
             const ZRLElement& e = at(i);
             const std::string text(e.data(), e.data() + e.length());
-            std::string shown = std::to_string(KelpLib::msgVariantNumber(e.effectiveVariant())) + " ";
+            std::string row = std::to_string(KelpLib::msgVariantNumber(e.effectiveVariant())) + " ";
             if (std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
-                shown += text;
+                row += text;
             else
                 for (std::size_t b = 0; b < text.size(); ++b)
-                    shown += (b ? " " : "") + hex(std::uint8_t(text[b]));
-            out.push_back(shown);
+                    row += (b ? " " : "") + hex(std::uint8_t(text[b]));
+            out.push_back(row);
         }
         return out;
     }
@@ -68,9 +69,10 @@ const Bytes heading = bst93(2, 127250, 255, 0x23, 0, {1, 2, 3, 4, 5, 6, 7, 8});
 
 } // namespace
 
-// How the parser cuts a stream into elements: tags and their escapes, raw runs between frames
-// (512 sentence, 1536 binary run, 1537 text run), frames abandoned or cut off by the end of the
-// file, bad sentence checksums and characters, and BST checksum and length failures.
+// How the parser cuts a stream into elements: tags (256) and their escapes, raw runs between
+// frames (512 sentence, 1536 binary run, 1537 text run), frames abandoned or cut off by the end
+// of the file, bad sentence checksums (513) and characters (515), BST messages (768) and their
+// length (771) and checksum (772) failures.
 TEST(ZRLDocParser, StreamsCutIntoElements)
 {
     Bytes shortHeading = heading;
@@ -229,8 +231,7 @@ TEST(ZRLDocParser, BemBootMessagesAreDecipheredWithTheSharedCipher)
 {
     const Bytes plain = bstMessage(0xA7, {0x20, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B});
     Bytes enciphered = plain;
-    KelpLib::ByteBuffer bytes;
-    KelpLib::wrap(bytes, enciphered.data(), static_cast<std::int64_t>(enciphered.size()));
+    KelpLib::ByteBuffer bytes = ZrlTest::viewOf(enciphered);
     KelpLib::makeEncryptor(3, true)->encipher(bytes);
     ASSERT_NE(enciphered, plain);
     const Bytes start = bstMessage(0xA5, {16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});

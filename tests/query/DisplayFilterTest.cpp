@@ -57,25 +57,17 @@ protected:
             .sentenceWithChecksum("$IIMWV,045.0,R,10.5,N,A")
             .bstFrame(bst95(7, CanId{3, 130306, 69}, pgn130306(3, 20.0, 0.1, 2)));
         log.save(path);
-        document = new ZRLDoc();
+        document = std::make_unique<ZRLDoc>();
         document->open(path);
-        shown = new ShownList(*document);
+        shown = std::make_unique<ShownList>(*document);
         shown->rebuild();
     }
-    static void TearDownTestSuite()
-    {
-        delete shown;
-        delete document;
-    }
-
+    static void TearDownTestSuite() { shown.reset(), document.reset(); }
     static std::string kept(const std::string& text) { return keptLines(*document, text); }
 
-    static ZRLDoc* document;
-    static ShownList* shown;
+    static inline std::unique_ptr<ZRLDoc> document;
+    static inline std::unique_ptr<ShownList> shown;
 };
-
-ZRLDoc* DisplayFilterTest::document = nullptr;
-ShownList* DisplayFilterTest::shown = nullptr;
 
 } // namespace
 
