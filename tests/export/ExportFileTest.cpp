@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 using KelpLib::ExportFile;
@@ -40,4 +43,25 @@ TEST(ExportFile, FailuresNameTheSystemsReasonAndLeaveNoFile)
     EXPECT_TRUE(good.finish());
     EXPECT_EQ(good.failure(), "");
     EXPECT_EQ(std::filesystem::file_size(dir + "/good.csv"), 5u);
+}
+
+// A regular file that stops taking bytes part-way (here at the process's file size limit) is
+// removed, not left behind looking like an export.
+TEST(ExportFile, PartlyWrittenFileIsRemoved)
+{
+    const std::string path = ZrlTest::scratchDir() + "/limited.csv";
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limited = old;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    ExportFile file(path);
+    for (int line = 0; line < 2000; ++line)
+        file << "a line of an export that does not fit\r\n";
+    const bool finished = file.finish();
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(file.failure(), "File too large");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
