@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 using namespace ZrlTest;
@@ -24,31 +23,21 @@ ZrlWriter captureLog(const std::string& path)
     ZrlWriter log;
     log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0));
     std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
+    for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#')
             continue;
-        std::vector<std::string> fields; // time, priority, pgn, source, destination, length, data bytes
+        std::vector<std::uint32_t> fields; // time (not read), priority, pgn, source, destination, length, data bytes
         std::stringstream in(line);
         for (std::string field; std::getline(in, field, ',');)
-            fields.push_back(field);
-        Bytes data;
-        for (std::size_t i = 6; i < fields.size(); ++i)
-            data.push_back(static_cast<std::uint8_t>(std::stoul(fields[i], nullptr, 16)));
-        const auto number = static_cast<std::uint32_t>(std::stoul(fields[2]));
-        const auto level = static_cast<std::uint8_t>(std::stoul(fields[1]));
-        const auto from = static_cast<std::uint8_t>(std::stoul(fields[3])), to = static_cast<std::uint8_t>(std::stoul(fields[4]));
-        if (data.size() == 8 && !StandardsLib::isSingleFramePgn(number))
-            log.bstFrame(bst95(0, CanId{level, number, from, to}, data));
+            fields.push_back(fields.empty() ? 0 : static_cast<std::uint32_t>(std::stoul(field, nullptr, fields.size() < 6 ? 10 : 16)));
+        const Bytes data(fields.begin() + 6, fields.end());
+        const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(fields[i]); };
+        if (data.size() == 8 && !StandardsLib::isSingleFramePgn(fields[2]))
+            log.bstFrame(bst95(0, CanId{byte(1), fields[2], byte(3), byte(4)}, data));
         else
-            log.bstFrame(bst93(level, number, to, from, 0, data));
+            log.bstFrame(bst93(byte(1), fields[2], byte(4), byte(3), 0, data));
     }
     return log;
-}
-
-bool isCatchAll(const std::string& name)
-{
-    return name.starts_with("Manu. Proprietary") || name.starts_with("J1939 'Catch All") || name.starts_with("Unknown PGN");
 }
 
 } // namespace
@@ -57,19 +46,16 @@ TEST(RealTraffic, SampleCaptureDecodes)
 {
     ExportedLog capture(captureLog(sourcePath("tests/data/n2k-sample-single.raw.txt")));
     KelpLib::N2KMsg message;
-    std::size_t messages = 0;
-    std::size_t catchAll = 0;
+    std::size_t messages = 0, catchAll = 0;
     for (std::size_t i = 0; i < capture.document.elementCount(); ++i) {
         const KelpLib::ZRLElement& element = capture.document.element(KelpLib::ElementLine(i));
-        if (!(element.flags() & KelpLib::ZRLElement::assembledFromCan) && element.bytes().length > 0 &&
-            element.bytes().data[0] == 0x95)
+        if (!(element.flags() & KelpLib::ZRLElement::assembledFromCan) && element.bytes().length > 0 && element.bytes().data[0] == 0x95)
             continue; // a frame of a transfer, decoded as the assembled message
         if (!element.n2kMessage(message))
             continue;
         ++messages;
         const std::string name = message.pgnName();
-        catchAll += isCatchAll(name);
-
+        catchAll += name.starts_with("Manu. Proprietary") || name.starts_with("J1939 'Catch All") || name.starts_with("Unknown PGN");
         for (std::uint32_t f = 0; f < message.fieldCount(); ++f) {
             std::string text;
             try {
@@ -81,7 +67,6 @@ TEST(RealTraffic, SampleCaptureDecodes)
                 EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20) << message.pgnNumber() << " " << name;
         }
     }
-    std::cout << "sample capture: " << messages << " messages, " << catchAll << " decoded by a catch-all\n";
     EXPECT_EQ(messages, 626u);
     // What is left to the catch-alls: J1939 PGNs below 59392, proprietary messages whose maker
     // codes or keys no definition names, and a PGN beyond the 18-bit range.
