@@ -111,7 +111,7 @@ TEST(DecodedExport, PgnListsAndExtensions)
     }
     std::size_t files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(e.dir))
-        files += entry.path().filename() != "in.zrl";
+        files += entry.path().filename() != "log.zrl";
     EXPECT_EQ(files, 2u);
     EXPECT_EQ(e.exportDecoded("dots.in.name.csv", {127250}).back(), exported + "dots.in.name.n2kdecoded.csv");
     ZrlWriter none;

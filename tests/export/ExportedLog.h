@@ -1,31 +1,18 @@
 #pragma once
-// A log written to a scratch folder and loaded into a document with a logger, for the export
-// tests: runs an export and returns the log lines it added, and reads the files written.
-#include "applog/Logger.h"
+// A loaded log for the export tests: runs an export and returns the log lines it added, and
+// reads the files written.
 #include "export/DocumentExport.h"
-#include "log/ZRLDoc.h"
-#include "support/TestPaths.h"
-#include "support/ZrlWriter.h"
+#include "support/LoadedLog.h"
 
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace ZrlTest {
 
-struct ExportedLog {
-    std::shared_ptr<CommonLib::Logger> logger = std::make_shared<CommonLib::Logger>();
-    KelpLib::ZRLDoc document;
-    std::string dir = scratchDir();
-
-    explicit ExportedLog(const ZrlWriter& log)
-    {
-        log.save(dir + "/in.zrl");
-        document.setLogger(logger);
-        document.open(dir + "/in.zrl");
-    }
+struct ExportedLog : LoadedLog {
+    using LoadedLog::LoadedLog;
     std::vector<std::string> exportLog(const std::string& name, const std::vector<std::uint32_t>& pgns = {})
     {
         return logged([&] { KelpLib::exportCsv(document, *logger, dir + "/" + name, pgns); });

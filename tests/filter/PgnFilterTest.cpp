@@ -38,8 +38,7 @@ std::vector<std::string> rowTexts(const CommonLib::IGridTable& table)
 TEST(ViewSettings, DefaultsCopyAndToggles)
 {
     ViewSettings settings;
-    EXPECT_EQ(settings.getFlags(), 1u);
-    EXPECT_TRUE(settings.isChanged() && settings.hideAssemblyFrames() && !settings.hideAssembled());
+    EXPECT_TRUE(settings.getFlags() == 1 && settings.isChanged() && settings.hideAssemblyFrames() && !settings.hideAssembled());
     settings.clearChanged();
     settings.copyFrom(ViewSettings(1));
     EXPECT_FALSE(settings.isChanged()) << "equal flags are not a change";
@@ -47,8 +46,7 @@ TEST(ViewSettings, DefaultsCopyAndToggles)
     EXPECT_TRUE(settings.isChanged());
     settings.clearChanged();
     settings.toggleHideAssemblyFrames();
-    EXPECT_TRUE(settings.isChanged());
-    EXPECT_EQ(settings.getFlags(), 3u);
+    EXPECT_TRUE(settings.isChanged() && settings.getFlags() == 3);
     settings.toggleHideAssembled();
     settings.toggleHideAssemblyFrames();
     EXPECT_FALSE(settings.anyFlagSet());
@@ -84,77 +82,60 @@ TEST(ZRLDocFilters, KnownPgnsAscendAndUntickingActivatesFiltering)
     EXPECT_TRUE(flagged->filteringActive() && flagged->isPgnEnabled(127250));
 }
 
+// A new filter counts as changed; each of these changes is raised again after being consumed.
 TEST(ZRLDocFilters, ChangesAreRaisedAndConsumed)
 {
     auto filters = std::make_shared<ZRLDocFilters>();
-    EXPECT_TRUE(filters->isChanged()) << "a new filter counts as changed";
-    filters->consumeChange();
-    EXPECT_FALSE(filters->isChanged());
     const std::pair<const char*, std::function<void()>> changes[] = {
+        {"new", [] {}},
         {"rebuilding the list", [&] { filters->addPgn(127250), filters->knownPgnCount(); }},
         {"view settings", [&] { filters->setViewSettings(ViewSettings(3)); }},
         {"disabling all", [&] { filters->disableAllPgns(); }},
     };
     for (const auto& [what, change] : changes) {
-        filters->consumeChange();
         change();
         EXPECT_TRUE(filters->isChanged()) << what;
+        filters->consumeChange();
+        EXPECT_FALSE(filters->isChanged()) << what;
     }
 }
 
-TEST(PgnFilterGridFields, RowsColumnsAndTexts)
+// The table's rows and column traits; an edit of the check box toggles whatever its text, edits
+// elsewhere change nothing; the two menu commands hide and view all.
+TEST(PgnFilterGridFields, RowsEditsAndCommands)
 {
-    auto filters = filtersWith({129025, 59392});
+    auto filters = filtersWith({129025, 127250});
     PgnFilterGridFields table(filters, [](const ZRLDocFilters::DefinitionKey& key) { return "name of " + std::to_string(key.pgn); });
-    EXPECT_EQ(table.getName() + "|" + table.getTitle() + "|" + table.getColumnId(3), "fields|Pgn Filter|Name");
+    EXPECT_EQ(table.getName() + "|" + table.getTitle() + "|" + table.getColumnId(3) + "|" + table.getCellText(0, "Other"), "fields|Pgn Filter|Name|");
     ASSERT_EQ(table.getColumnCount(), 4u);
-    EXPECT_EQ(rowTexts(table), (std::vector<std::string>{"0|true|059392|name of 59392|", "1|true|129025|name of 129025|", "||PGN||"}));
-    EXPECT_EQ(table.getCellText(0, "Other"), "");
+    EXPECT_EQ(rowTexts(table), (std::vector<std::string>{"0|true|127250|name of 127250|", "1|true|129025|name of 129025|", "||PGN||"}));
     CommonLib::GridCellTraits traits, plain;
     EXPECT_TRUE(table.getColumnTraits("Enabled", traits));
-    EXPECT_EQ(traits.editorKind, CommonLib::GridEditorCheckBox);
-    EXPECT_EQ(traits.alignment, CommonLib::GridAlignCentre);
+    EXPECT_TRUE(traits.editorKind == CommonLib::GridEditorCheckBox && traits.alignment == CommonLib::GridAlignCentre);
     EXPECT_FALSE(table.getColumnTraits("PGN", plain));
     EXPECT_EQ(plain.editorKind, CommonLib::GridEditorText);
-}
 
-// An edit of the check box toggles whatever its text; edits elsewhere change nothing.
-TEST(PgnFilterGridFields, CheckBoxEditsToggleWhateverTheText)
-{
-    auto filters = filtersWith({127250, 129025}, 0);
-    PgnFilterGridFields table(filters, {});
     std::uint32_t value = 9;
-    ASSERT_TRUE(table.getCellValue(1, "Enabled", value));
-    EXPECT_EQ(value, 1u);
-    EXPECT_FALSE(table.getCellValue(1, "PGN", value));
-    EXPECT_FALSE(table.getCellValue(2, "Enabled", value));
+    EXPECT_TRUE(table.getCellValue(1, "Enabled", value) && value == 1u);
+    EXPECT_FALSE(table.getCellValue(1, "PGN", value) || table.getCellValue(2, "Enabled", value));
     table.setCellText(1, "Enabled", "true");
-    ASSERT_TRUE(table.getCellValue(1, "Enabled", value));
-    EXPECT_EQ(value, 0u);
+    EXPECT_TRUE(table.getCellValue(1, "Enabled", value) && value == 0u);
     EXPECT_EQ(table.getCellText(1, "Enabled"), "false");
     table.setCellText(1, "PGN", "x");
     table.setCellText(5, "Enabled", "x");
     EXPECT_EQ(filters->enabledPgnList(), std::vector<std::uint32_t>{127250});
     table.setCellText(1, "Enabled", "");
     EXPECT_FALSE(filters->filteringActive());
-}
 
-TEST(PgnFilterGridFields, HideAllAndViewAllCommands)
-{
-    auto filters = filtersWith({127250, 129025}, 0);
-    PgnFilterGridFields table(filters, {});
     std::vector<CommonLib::GridMenuItem> items;
     table.getContextMenuItems(items);
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(std::to_string(items[0].commandId) + " " + items[0].text + "|" + std::to_string(items[1].commandId) + " " + items[1].text,
               "12004 Hide all PGNs|12003 View all PGNs");
-    filters->consumeChange();
     EXPECT_TRUE(table.onCommand(12004));
-    EXPECT_TRUE(filters->isChanged());
     EXPECT_FALSE(filters->isPgnEnabled(127250) || filters->isPgnEnabled(129025));
     EXPECT_TRUE(table.onCommand(12003));
-    EXPECT_TRUE(filters->isPgnEnabled(127250));
-    EXPECT_FALSE(filters->filteringActive());
+    EXPECT_TRUE(filters->isPgnEnabled(127250) && !filters->filteringActive());
     EXPECT_FALSE(table.onCommand(12002));
 }
 

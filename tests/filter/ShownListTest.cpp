@@ -1,8 +1,5 @@
-#include "filter/ShownList.h"
-#include "log/ZRLDoc.h"
 #include "support/N2kPayloads.h"
-#include "support/TestPaths.h"
-#include "support/ZrlWriter.h"
+#include "support/LoadedLog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,26 +11,7 @@ using namespace KelpLib;
 
 namespace {
 
-struct Loaded {
-    ZRLDoc document;
-    ShownList shown{document};
-
-    explicit Loaded(const ZrlWriter& log, std::uint32_t viewFlags = 0)
-    {
-        const std::string path = scratchDir() + "/shown.zrl";
-        log.save(path);
-        document.open(path);
-        shown.setViewSettings(ViewSettings(viewFlags));
-        shown.rebuild();
-    }
-    std::vector<std::uint32_t> lines() const
-    {
-        std::vector<std::uint32_t> out;
-        for (std::uint32_t row = 0; row < shown.size(); ++row)
-            out.push_back(shown.line(ShownRow(row)).value);
-        return out;
-    }
-};
+using Loaded = LoadedLog;
 
 ZrlWriter twoPgnsAndASentence()
 {
@@ -51,25 +29,32 @@ struct EvenLines : ElementPredicate {
 
 } // namespace
 
-TEST(ShownList, PgnFilterHidesDisabledPgnsAndElementsWithoutOne)
+// A disabled PGN hides its elements and those without a PGN; the fast-packet switches alone
+// leave them shown. A predicate is anded with the filter; getters do not mark the filter changed.
+TEST(ShownList, PgnFilterAndPredicate)
 {
     Loaded log(twoPgnsAndASentence());
     EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 1, 2}));
+    log.shown.filters().knownPgnCount(), log.shown.filters().filteringActive(), log.shown.filters().enabledPgnList();
     EXPECT_FALSE(log.shown.refresh()) << "nothing changed since the build";
-
     log.shown.filters().togglePgn(127250);
     EXPECT_TRUE(log.shown.refresh());
     EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{1}));
     EXPECT_EQ(log.shown.element(ShownRow(0)).pgn(), 129025u);
-
     log.shown.filters().togglePgn(127250);
-    log.shown.refresh();
-    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 1, 2}));
-
-    // The fast-packet switches alone leave elements without a PGN shown.
     log.shown.setViewSettings(ViewSettings(3));
     EXPECT_TRUE(log.shown.refresh());
-    EXPECT_EQ(log.shown.size(), 3u);
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 1, 2}));
+
+    log.shown.setPredicate(std::make_shared<EvenLines>());
+    EXPECT_TRUE(log.shown.refresh());
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 2}));
+    log.shown.filters().togglePgn(129025);
+    log.shown.refresh();
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0})) << "a disabled PGN hides the sentence too";
+    log.shown.setPredicate(nullptr);
+    log.shown.refresh();
+    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0}));
 }
 
 // Two makers' definitions of one proprietary PGN and a message neither matches are three rows
@@ -116,26 +101,6 @@ TEST(ShownList, DefinitionFilterHidesOneMakersVariant)
     log.shown.refresh();
     EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{4}));
     EXPECT_EQ(filters.enabledPgnList(), (std::vector<std::uint32_t>{127250}));
-}
-
-// A predicate is anded with the filter; getters do not mark the filter changed.
-TEST(ShownList, PredicateIsAndedWithTheFilterAndGettersChangeNothing)
-{
-    Loaded log(twoPgnsAndASentence());
-    log.shown.filters().knownPgnCount();
-    log.shown.filters().filteringActive();
-    log.shown.filters().enabledPgnList();
-    EXPECT_FALSE(log.shown.filters().isChanged());
-    EXPECT_FALSE(log.shown.refresh());
-    log.shown.setPredicate(std::make_shared<EvenLines>());
-    EXPECT_TRUE(log.shown.refresh());
-    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0, 2}));
-    log.shown.filters().togglePgn(129025);
-    log.shown.refresh();
-    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0})) << "a disabled PGN hides the sentence too";
-    log.shown.setPredicate(nullptr);
-    log.shown.refresh();
-    EXPECT_EQ(log.lines(), (std::vector<std::uint32_t>{0}));
 }
 
 TEST(ShownList, RowOfAndNearestRow)

@@ -18,29 +18,21 @@ struct Recorder : IMDT_ContainerObserver_s {
     std::string events;
 };
 
+// A message decoded into its record, which must succeed; a data block points into the message,
+// which the caller keeps.
+template <typename Record, typename Decode>
+Record decoded(Decode decode, const Bytes& message)
+{
+    Record record;
+    EXPECT_EQ(decode(message.data(), std::uint32_t(message.size()), record), 0);
+    return record;
+}
 MDTStartRecord_s start(std::uint8_t id, std::uint8_t channel, std::uint32_t size)
 {
-    const Bytes m = ZrlTest::mdtStart(id, channel, size, {1, 2, 3, 4});
-    MDTStartRecord_s record;
-    EXPECT_EQ(decodeMdtStart(m.data(), std::uint32_t(m.size()), record), 0);
-    return record;
+    return decoded<MDTStartRecord_s>(decodeMdtStart, ZrlTest::mdtStart(id, channel, size, {1, 2, 3, 4}));
 }
-
-MDTEndRecord_s end(std::uint8_t id, std::uint8_t channel, std::uint32_t size)
-{
-    const Bytes m = ZrlTest::mdtEnd(id, channel, size);
-    MDTEndRecord_s record;
-    EXPECT_EQ(decodeMdtEnd(m.data(), std::uint32_t(m.size()), record), 0);
-    return record;
-}
-
-// The block points into the message, which the caller keeps.
-MDTDataRecord_s block(const Bytes& message)
-{
-    MDTDataRecord_s record;
-    EXPECT_EQ(decodeMdtData(message.data(), std::uint32_t(message.size()), record), 0);
-    return record;
-}
+MDTEndRecord_s end(std::uint8_t id, std::uint8_t channel, std::uint32_t size) { return decoded<MDTEndRecord_s>(decodeMdtEnd, ZrlTest::mdtEnd(id, channel, size)); }
+MDTDataRecord_s block(const Bytes& message) { return decoded<MDTDataRecord_s>(decodeMdtData, message); }
 
 class Container : public ::testing::Test {
 protected:

@@ -1,11 +1,8 @@
 // Hand-made damaged logs: every prefix of a representative log, frames whose length bytes lie,
 // escapes at the end of the file. Each must load, and every element must render.
-#include "applog/Logger.h"
-#include "log/ZRLDoc.h"
 #include "support/N2kPayloads.h"
 #include "support/RenderElement.h"
-#include "support/TestPaths.h"
-#include "support/ZrlWriter.h"
+#include "support/LoadedLog.h"
 
 #include <gtest/gtest.h>
 
@@ -53,16 +50,13 @@ struct LoadedElement {
 
 // The effective variant and bytes of every element of the file, in order. Every element's
 // description and grid cells are rendered on the way: damaged elements must render too.
-std::vector<LoadedElement> loadElements(const std::string& path)
+std::vector<LoadedElement> loadElements(const Bytes& bytes)
 {
-    KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
-    document.open(path);
+    const LoadedLog log(bytes);
     std::vector<LoadedElement> elements;
-    for (std::size_t i = 0; i < document.elementCount(); ++i) {
-        const KelpLib::ZRLElement& e = document.element(KelpLib::ElementLine(i));
-        EXPECT_GT(renderElement(e), 0u) << "element " << i;
-        elements.push_back({e.effectiveVariant(), Bytes(e.data(), e.data() + e.length())});
+    for (std::size_t i = 0; i < log.count(); ++i) {
+        EXPECT_GT(renderElement(log.at(i)), 0u) << "element " << i;
+        elements.push_back({log.at(i).effectiveVariant(), Bytes(log.at(i).data(), log.at(i).data() + log.at(i).length())});
     }
     return elements;
 }
@@ -90,12 +84,10 @@ TEST(MalformedInput, EveryByteOfACutLogIsAccountedFor)
     std::vector<std::size_t> ends;
     const Bytes log = representativeLog(&ends);
     ASSERT_EQ(ends.back(), log.size());
-    const std::string path = scratchDir() + "/accounted.zrl";
     std::size_t lastWhole = 0;
     std::vector<LoadedElement> whole; // the elements of log[0, lastWhole) that end in a frame
     for (std::size_t n = 1; n <= log.size(); ++n) {
-        writeFile(path, Bytes(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(n)));
-        const std::vector<LoadedElement> cut = loadElements(path);
+        const std::vector<LoadedElement> cut = loadElements(Bytes(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(n)));
         if (std::find(ends.begin(), ends.end(), n) != ends.end()) {
             ASSERT_GE(cut.size(), whole.size()) << n;
             ASSERT_TRUE(std::equal(whole.begin(), whole.end(), cut.begin())) << n;
@@ -122,7 +114,6 @@ TEST(MalformedInput, EveryByteOfACutLogIsAccountedFor)
 // the good element written after the damage is still found.
 TEST(MalformedInput, DamagedFramesAndSentencesBeforeAGoodOne)
 {
-    const std::string path = scratchDir() + "/damaged.zrl";
     const Bytes good = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
     std::vector<Bytes> logs;
     for (int delta : {-8, -1, 1, 8, 200}) {
@@ -144,9 +135,8 @@ TEST(MalformedInput, DamagedFramesAndSentencesBeforeAGoodOne)
                                         std::string("$GPHDT,12\0.4,T*00", 17), std::string("$GPHDT,123.4,T*ZZ"), std::string("$")})
         logs.push_back(ZrlWriter().raw(sentence + "\r\n").bstFrame(good).bytes());
     for (std::size_t i = 0; i < logs.size(); ++i) {
-        writeFile(path, logs[i]);
         std::vector<LoadedElement> loaded;
-        ASSERT_NO_THROW(loaded = loadElements(path)) << i;
+        ASSERT_NO_THROW(loaded = loadElements(logs[i])) << i;
         EXPECT_GE(loaded.size(), 2u) << i;
         EXPECT_TRUE(std::any_of(loaded.begin(), loaded.end(), [&](const LoadedElement& e) { return e.bytes == good; })) << i;
     }
@@ -156,7 +146,6 @@ TEST(MalformedInput, DamagedFramesAndSentencesBeforeAGoodOne)
 // bytes go to raw runs, and the frame after it is still found.
 TEST(MalformedInput, FramesAtAndJustOverTheirSizeLimits)
 {
-    const std::string path = scratchDir() + "/limits.zrl";
     const Bytes next = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
     struct Kind {
         const char* name;
@@ -175,8 +164,7 @@ TEST(MalformedInput, FramesAtAndJustOverTheirSizeLimits)
             kind.write(log, n);
             const std::size_t frameBytes = log.size();
             log.bstFrame(next);
-            writeFile(path, log.bytes());
-            const std::vector<LoadedElement> loaded = loadElements(path);
+            const std::vector<LoadedElement> loaded = loadElements(log.bytes());
             ASSERT_GE(loaded.size(), 2u) << kind.name << " " << n;
             EXPECT_EQ(loaded.back().bytes, next) << kind.name << " " << n;
             if (n == kind.limit) {
