@@ -1,9 +1,8 @@
 #include "common/KorvErr.h"
-#include "applog/Logger.h"
 #include "log/ZRLDoc.h"
 #include "presentation/ListCells.h"
 #include "support/N2kPayloads.h"
-#include "support/TestPaths.h"
+#include "support/LoadedLog.h"
 #include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
@@ -83,13 +82,12 @@ TEST(ZRLDoc, KindAndColumnsByMajority)
 // empty and logs nothing, not even the reading-started line.
 TEST(ZRLDoc, ReleasedFileAndFailedOpen)
 {
-    auto logger = std::make_shared<CommonLib::Logger>();
-    ZRLDoc document;
-    document.setLogger(logger);
     const Bytes heading = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
-    openStream(document, ZrlWriter().sentenceWithChecksum("$GPGGA,1").raw("x").bstFrame(heading));
+    LoadedLog log(ZrlWriter().sentenceWithChecksum("$GPGGA,1").raw("x").bstFrame(heading));
+    const auto& logger = log.logger;
+    ZRLDoc& document = log.document;
     EXPECT_EQ(logger->getRowCount(), 2u);
-    EXPECT_EQ(logger->getCellText(0, "Result"), "ZRL file \"doc.zrl\": reading started");
+    EXPECT_EQ(logger->getCellText(0, "Result"), "ZRL file \"log.zrl\": reading started");
     EXPECT_EQ(document.file().size(), 0u);
     ASSERT_EQ(document.elementCount(), 3u);
     const auto& e = document.element(KelpLib::ElementLine(2));
@@ -117,10 +115,8 @@ TEST(ZRLDoc, RunsAndFramesAcrossTheReadStepsKeepTheirBytes)
     const Bytes heading = bst93(2, 127250, 255, 35, 1000, pgn127250(1, 1.0, 0, 0, 1));
     while (log.size() < (20u << 20))
         log.bstFrame(heading).sentenceWithChecksum("$GPHDT,123.4,T");
-    const std::string path = scratchDir() + "/steps.zrl";
-    log.save(path);
-    KelpLib::ZRLDoc document;
-    document.open(path);
+    const LoadedLog loaded(log);
+    const ZRLDoc& document = loaded.document;
     ASSERT_GT(document.elementCount(), 3u);
     const auto& run = document.element(KelpLib::ElementLine(0));
     ASSERT_EQ(run.length(), runBytes);
