@@ -179,19 +179,3 @@ TEST(Encrypt, Encrypt03SeekWrapsItsCounters)
     EXPECT_EQ(cipher.getA(), static_cast<std::uint8_t>(19u * 0xFFFFFFFFu));
     EXPECT_EQ(cipher.getB(), 7) << "-7 x (2^32 - 1) mod 256";
 }
-
-TEST(Encrypt, Encrypt06StepRunsDownAndStartsOver)
-{
-    // Walk byte by byte and record the step each time q restarts.
-    Encrypt06 cipher;
-    std::vector<std::uint32_t> steps;
-    Bytes one{0};
-    while (steps.size() < 15) {
-        decipher(cipher, one);
-        ASSERT_LT(cipher.state().q, 55u);
-        ASSERT_LT(cipher.state().p, 55u);
-        if (cipher.state().q == 0)
-            steps.push_back(cipher.state().step);
-    }
-    EXPECT_EQ(steps, (std::vector<std::uint32_t>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 13, 12, 11}));
-}

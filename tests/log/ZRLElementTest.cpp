@@ -12,12 +12,7 @@ namespace {
 
 ElementTime clockAt(std::uint64_t base, std::uint16_t sequence, bool hasTime = true, std::uint32_t offsetMicros = 0)
 {
-    ElementTime time;
-    time.baseTime = base;
-    time.sequence = sequence;
-    time.hasTime = hasTime;
-    time.offsetMicros = offsetMicros;
-    return time;
+    return {base, offsetMicros, sequence, hasTime};
 }
 
 const std::uint64_t noon = ZrlTest::fileTimeUtc(2024, 1, 1, 12, 0, 0);
