@@ -84,7 +84,7 @@ TEST_F(Container, BlocksOfOtherChannelsAndBeyondTheSize)
     EXPECT_EQ(container.addDataBlock(block(unknown)), 0);
     EXPECT_EQ(recorder.events, "start 5;error 5 -2597;error 5 -1396;error 9 -2596;");
     const auto transfer = container.takeTransfer(5);
-    EXPECT_EQ(transfer->received, 4u);
+    ASSERT_TRUE(transfer && transfer->received == 4u);
     EXPECT_EQ(transfer->data, (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1, 2})) << "nothing from the wrong channel";
 }
 

@@ -54,10 +54,8 @@ TEST(ElementTime, TimestampsAndSequence)
     EXPECT_TRUE(clock.applyTimestamp(1000));
     clock.advanceSequence();
     EXPECT_FALSE(clock.applyTimestamp(999));
-    EXPECT_EQ(clock.baseTime, 1000u);
-    EXPECT_EQ(clock.sequence, 1u);
-    EXPECT_TRUE(clock.applyTimestamp(1000));
-    EXPECT_EQ(clock.sequence, 0u);
+    EXPECT_TRUE(clock.baseTime == 1000 && clock.sequence == 1);
+    EXPECT_TRUE(clock.applyTimestamp(1000) && clock.sequence == 0);
     clock.sequence = 65535;
     clock.advanceSequence();
     EXPECT_EQ(clock.sequence, 65535u);
@@ -75,9 +73,7 @@ TEST(ZRLElement, BytesTypeSourceAndTimestampCell)
     EXPECT_EQ(element.byteAt(2), 0x02);
     EXPECT_EQ(element.byteAt(3), 0) << "past the end";
     EXPECT_EQ(element.sourceText() + " " + element.typeText() + " " + std::to_string(element.group()), "N2K::35 N2K 4");
-    const auto raw = element.raw();
-    ASSERT_EQ(raw->length(), 3u);
-    EXPECT_NE(raw->data(), element.data()) << "a copy";
+    EXPECT_TRUE(element.raw()->length() == 3 && element.raw()->data() != element.data()) << "a copy";
     element.setBytes(1, bytes);
     EXPECT_EQ(element.byteAt(1), 0);
 
