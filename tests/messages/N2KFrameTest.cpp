@@ -109,16 +109,12 @@ TEST(CanPacketMessage, FramesDecodeWithTheBufferTimeWord)
 
 TEST(CanPacketMessage, WrongSizesAreRejected)
 {
+    // The header's own length checks are N2KHeader's; the frame's length byte must match.
     N2KMsg message;
-    EXPECT_EQ(canPacketToN2KMsg(viewOf({0x95, 0x05, 0x10, 0x27, 0x23, 0xFF, 0xF8}), message), -1097);
-    EXPECT_FALSE(message.valid());
-    Bytes nine = headingFrame();
-    nine.push_back(0); // 17 bytes: more than 8 data bytes
-    nine[1] = 15;
-    EXPECT_EQ(canPacketToN2KMsg(viewOf(nine), message), -1097);
     Bytes lying = headingFrame();
     lying[1] = 13; // one less than the bytes that follow
     EXPECT_EQ(canPacketToN2KMsg(viewOf(lying), message), -1097);
+    EXPECT_FALSE(message.valid());
 
     EXPECT_EQ(canPacketToN2KMsg(viewOf({0x95, 0x06, 0, 0, 0x23, 0xFF, 0xF8, 0x09}), message), 0)
         << "a frame without data bytes is a message of 0 bytes";
