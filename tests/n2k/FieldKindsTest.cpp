@@ -70,7 +70,6 @@ TEST(FieldKinds, ManufacturerDefinitionsRenderEveryFieldType)
         // Duration in milliseconds; a number's reserved top values.
         {65409, maker(135, {0x01, 0xDC, 0x05, 0xFF, 0xFF, 0xFF}), "Airmar: Speed Pulse Count", "Duration of interval", "00:00:01.500"},
         {65409, maker(135, {0x01, 0xDC, 0x05, 0xFF, 0xFF, 0xFF}), "Airmar: Speed Pulse Count", "Number of pulses received", "Data not available"},
-        {65409, maker(135, {0x01, 0xDC, 0x05, 0xFE, 0xFF, 0xFF}), "Airmar: Speed Pulse Count", "Number of pulses received", "Out of range"},
         // Float, after six match fields.
         {126720, maker(229, {0x10, 0x17, 4, 4, 0, 11, 0xFF, 0x00, 0x00, 0xC0, 0x3F}), "Garmin Autopilot: Heading to Steer", "Heading to Steer", "1.5"},
         // Text with a length byte and a closing zero.

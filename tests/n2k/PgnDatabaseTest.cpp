@@ -76,7 +76,6 @@ TEST(PgnDatabaseLookup, DefinitionSelectedByMatchFields)
         {130820, maker(273, 4, {0x02}), "Manu. Proprietary fast-packet broadcast"},
         {65305, maker(1857, 4, {0x01, 0x02}), "Simnet: Device Status"},
         {65305, {}, "Manu. Proprietary single-frame broadcast"}, // too short to match
-        {61184, maker(1851, 4, {0x01}), "Seatalk: Wireless Keypad Light Control"},
         {61184, maker(1851, 4, {0x02}), "Seatalk: Wireless Keypad Control"},
         {127250, {0, 0, 0}, "Vessel Heading"},
         {128000, {}, "Leeway Angle"}, // a standard PGN beyond the 163
