@@ -140,6 +140,8 @@ TEST(Logger, SortingAndNotifications)
     log->sortBy("Line", true);
     EXPECT_EQ(observer.events, (std::vector<std::string>{"Logger changed", "scroll", "Logger changed", "scroll", "Logger changed"}));
     log->removeObserver(&observer);
+    // The log is its own one-table grid.
+    EXPECT_TRUE(log->getTableCount() == 1 && log->getTable(7) == log && log->findTable("anything") == log);
 }
 
 TEST(Logger, ContextMenuAndCommands)
