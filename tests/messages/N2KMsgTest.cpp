@@ -79,9 +79,6 @@ TEST(N2KMsg, UndecodableMessagesAreInvalidAndStillRender)
     EXPECT_EQ(shortened.decodeResult(), -1097);
     EXPECT_EQ(shortened.payloadLength(), 0u);
     EXPECT_EQ(messageOf({}).fieldCount(), 0u);
-    const N2KMsg byDefault;
-    EXPECT_FALSE(byDefault.valid());
-    EXPECT_EQ(byDefault.timeWord() + byDefault.payloadLength(), 0u);
 
     const N2KMsg unknown = messageOf(ZrlTest::bst93(3, 126989, 255, 1, 0, Bytes(8, 0)));
     ASSERT_EQ(unknown.definition(), nullptr) << "PGN 126989 is in no definition's range";
