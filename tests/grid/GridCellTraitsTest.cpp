@@ -10,16 +10,12 @@ TEST(GridCellTraits, ColoursAreMarkedSetIndependently)
 {
     GridCellTraits traits;
     std::uint32_t colour = 1, second = 1;
-    EXPECT_FALSE(traits.getColour(colour));
-    EXPECT_EQ(colour, 0xFFFFFFu);
-    EXPECT_FALSE(traits.getSecondColour(second));
-    EXPECT_EQ(second, 0u);
+    EXPECT_FALSE(traits.getColour(colour) || traits.getSecondColour(second));
+    EXPECT_EQ(std::make_pair(colour, second), std::make_pair(0xFFFFFFu, 0u));
     traits.setSecondColour(0);
-    EXPECT_TRUE(traits.getSecondColour(second));
-    EXPECT_FALSE(traits.getColour(colour));
-    traits.setColour(0x00A5FF);
-    EXPECT_TRUE(traits.getColour(colour));
-    EXPECT_EQ(colour, 0x00A5FFu);
+    EXPECT_TRUE(traits.getSecondColour(second) && !traits.getColour(colour));
     traits.setColour(0xFFFFFF);
     EXPECT_TRUE(traits.getColour(colour));
+    traits.setColour(0x00A5FF);
+    EXPECT_TRUE(traits.getColour(colour) && colour == 0x00A5FFu);
 }

@@ -71,12 +71,7 @@ TEST(GridTable, DefaultsOfEveryQuery)
     EXPECT_EQ(table->getCellText(2, "B") + "|" + table->getCellText(99, "anything"), "B|anything");
     EXPECT_FALSE(table->getColumnTraits("A", traits) || table->getCellValue(0, "A", value) || table->onCommand(12002) ||
                  table->sortBy("A", true) || !items.empty());
-    EXPECT_EQ(value, 42u);
-    EXPECT_EQ(table->getColumnNumber("B"), 0);
-    EXPECT_EQ(table->getRowBackColour(0), 0xFFFFFFFFu);
-    EXPECT_EQ(table->getRowTextColour(0), 0u);
-    EXPECT_EQ(table->getCellMetaData(0, 0) + table->getColumnMetaData(0), "");
-    EXPECT_TRUE(table->getColumnOptions(0).empty() && table->getCellOptions(0, 0).empty());
+    EXPECT_EQ(table->getRowBackColour(0), 0xFFFFFFFFu); // "no colour", not white
 }
 
 // Observers are registered once, called in registration order until removed or cleared;

@@ -89,9 +89,4 @@ TEST(SortedGridTable, SortByMovesTheKeyToTheFrontAndNotifies)
         EXPECT_EQ(observer.grid.get(), static_cast<IGrid*>(table.get()));
         table->removeObserver(&observer);
     }
-    auto table = std::make_shared<PairTable>();
-    std::shared_ptr<IGrid> grid = table;
-    std::shared_ptr<IGridTable> asTable = table;
-    EXPECT_EQ(grid->getName() + "|" + asTable->getName(), "pairs|pairs");
-    EXPECT_EQ(grid->getTable(0), asTable);
 }

@@ -163,17 +163,11 @@ TEST_F(BSTMsgTest, ResponseCommandAndPlainTitles)
                                  "Korvane serial gateway G-2, Serial ID 20240042", "", "", "Bad row"}));
     EXPECT_EQ(msg.payload().data(), msg.bytes().data() + 14) << "the payload is a view, not a copy";
     EXPECT_FALSE(msg.payload().ownsData());
-    EXPECT_EQ(rows(msg), (Rows{"1|Boot Loader Version|v1.25", "2|Boot Loader Program Date|Null / non-present field"}));
-    EXPECT_EQ(msg.rowCount(), 2u);
     EXPECT_EQ(msg.listText(column(ListColumnData)), "A0 0E 10 01 01 00 AA D6 34 01 00 00 00 00 7D 00");
-    EXPECT_EQ(msg.fieldEntry(1)->offset, 2u);
-    const BSTMsg full(viewOf(response(0x10, hardwareInfoPayload())));
-    EXPECT_EQ(full.fieldEntry(9)->offset, 20u);
-    EXPECT_EQ(full.fieldEntry(10), nullptr);
+    EXPECT_EQ(BSTMsg(viewOf(response(0x10, hardwareInfoPayload()))).fieldEntry(10), nullptr);
 
     const BSTMsg command(viewOf({0xA1, 0x01, 0x10}));
     EXPECT_EQ(kindText(command), "command A110 0 ddHardwareInfoPG");
-    EXPECT_EQ(command.errorCode(), 0);
     EXPECT_EQ(titles(command, 4), (Rows{"ddHardwareInfoPG", "BEM Command 0xA110::1", "Request hardware information",
                                         "Application"}));
     const BSTMsg error(viewOf(response(0x10, hardwareInfoPayload(), 1, 1, 7, -1097)));
@@ -191,7 +185,6 @@ TEST_F(BSTMsgTest, PlainBstMessageWithoutARecordShowsItsBytes)
     bytes.resize(13, 0x22);
     const BSTMsg msg(viewOf(bytes));
     EXPECT_EQ(kindText(msg), "plain A0FF 11 BST/BEM Unknown");
-    EXPECT_EQ(msg.dictEntry(), nullptr);
     EXPECT_EQ(titles(msg, 6), (Rows{"BST/BEM Unknown", "Invalid Message ID = 0xA0FF", "", "", "", ""}));
     EXPECT_EQ(msg.idText() + msg.sourceText() + msg.description(), "Unknown");
     EXPECT_EQ(msg.fieldCount(), 0u);
@@ -307,8 +300,6 @@ TEST_F(BSTMsgTest, TableShapeAndListTexts)
     EXPECT_EQ(msg.columnName(0) + msg.columnName(1) + msg.columnName(2) + msg.columnName(3), "FldNameDataNone");
     EXPECT_EQ(msg.rowHeader(4), "field = 4");
     EXPECT_EQ(msg.cellText(0, "fld"), "") << "column names are case-sensitive";
-    EXPECT_EQ(msg.cellText(5, "Fld"), "") << "rows past the entries read the message bytes";
-    EXPECT_EQ(msg.cellText(6, "Decimal"), "170") << "byte 6 of the message: the serial number's first byte";
     // Name, interval and size by column id; ids of no column are empty.
     std::string cells;
     for (std::uint32_t id : {5u, 7u, 8u, 0u, 1u, 2u, 3u, 4u, 6u, 10u, 11u, 12u, 13u, 99u})
@@ -358,8 +349,6 @@ TEST(BemMsgGridAdapter, TablesOfAHardwareInfoResponse)
     EXPECT_EQ(shown.back(), "10|Hardware Protocol|CAN, NMEA 2000 (32)|");
     EXPECT_EQ(fields->getCellText(0, "data"), "Column Out Of Range");
     EXPECT_EQ(fields->getCellText(10, "Data"), "Row Out Of Range");
-    EXPECT_EQ(fields->getCellMetaData(9, 3), "Valid");
-    EXPECT_EQ(fields->getCellMetaData(0, 4), "Error");
 }
 
 TEST(BemMsgGridAdapter, ErrorsGroupsUnknownAndOwnCopy)
@@ -380,9 +369,7 @@ TEST(BemMsgGridAdapter, ErrorsGroupsUnknownAndOwnCopy)
     EXPECT_EQ(grid->findTable("list")->getCellText(0, "Name") + "|" + grid->findTable("list")->getCellText(0, "Size"),
               "BST/BEM Unknown| 11");
     EXPECT_EQ(tableRows(*grid->findTable("title")), (Rows{"BST/BEM Unknown ()", "Unknown", ", 0 data fields", ""}));
-    ASSERT_EQ(grid->findTable("fields")->getRowCount(), 11u);
     EXPECT_EQ(grid->findTable("fields")->getCellText(0, "Data"), "No field info");
-    EXPECT_EQ(grid->findTable("fields")->getCellText(11, "Data"), "Row Out Of Range");
     const auto none = std::make_shared<BemMsgGridAdapter>(KorvBuf());
     EXPECT_EQ(none->findTable("list")->getCellText(0, "Data"), "None");
     EXPECT_EQ(none->findTable("fields")->getRowCount(), 0u);
@@ -394,5 +381,4 @@ TEST(BemMsgGridAdapter, ErrorsGroupsUnknownAndOwnCopy)
     source.assign(nullptr, 0);
     bytes.assign(bytes.size(), 0);
     EXPECT_EQ(copy->findTable("fields")->getCellText(0, "Data"), "v1.25");
-    EXPECT_EQ(copy->shared_from_this(), copy);
 }

@@ -40,7 +40,8 @@ const std::string na = "Data not available";
 } // namespace
 
 // One field of each kind: the value read at its width and byte order, its sentinels
-// (0xFF.. not available, 0xFE.. out of range, 0xFD.. reserved) and cuts by the payload end.
+// (0xFF.. not available, 0xFE.. out of range, 0xFD.. reserved; checked before the kind, so
+// one row per width and sign) and cuts by the payload end.
 // The texts of whole BST messages (BSTMsgTest) pin further values of the common kinds.
 TEST(BemValueText, EveryKindOfField)
 {
@@ -67,22 +68,14 @@ TEST(BemValueText, EveryKindOfField)
         {BemU8, {0xFC}, "252"},
         {BemI16, le1(0x7FFF, 2), na},
         {BemU64, le1(~0ULL, 8), na},
-        {BemVersion2, le1(0xFFFF, 2), na},
-        {BemDate, le1(0xFFFF, 2), na},
-        {BemTimeOfDay, le1(0xFFFF, 2), na},
         {BemTimeOfDay, le1(0xFFFE, 2), "Out of range"},
-        {BemBoolean, {0xFF}, na},
-        {BemModelId, le1(0xFFFF, 2), na},
-        {BemMacAddress, le1(~0ULL, 8), na},
         {BemU32, {1, 2, 3}, na},
         {BemU16, {1, 2}, na, 1},
         {BemU8, {1, 2}, na, 2},
         {BemTxRate16, {0}, na}, // a rate of one byte is not a rate of 0
-        {BemMacAddress, le1(0, 7), na},
         {BemUniqueId, Bytes(11, 0), ""},
         {BemBoolean, {2}, "(2)"},
         {BemBinary8, {0x05}, "00000101 (b)"},
-        {BemBinary16, le1(0x8001, 2), "1000000000000001 (b)"},
         {BemBinary32, le1(1, 4), std::string(31, '0') + "1 (b)"},
         {BemHex16, le1(0xAB, 2), "0x00AB"},
         {BemHex32, le1(0x12345678, 4), "0x12345678"},
@@ -148,7 +141,6 @@ TEST(BemValueText, DateCountsFromFirstJanuary1900WithEveryFourthYearLeap)
 TEST(BemValueText, SecondsNameDaysAndHoursOnlyWhenThereAreAny)
 {
     EXPECT_EQ(bemSecondsText(59), "59 seconds (0 minutes) ");
-    EXPECT_EQ(bemSecondsText(120), "120 seconds (2 minutes) ");
     EXPECT_EQ(bemSecondsText(7200), "7200 seconds (2 hours, 0 minutes) ");
     EXPECT_EQ(bemSecondsText(86400), "86400 seconds (1 day, 0 hours, 0 minutes) ");
     EXPECT_EQ(bemSecondsText(2 * 86400 + 3 * 3600 + 4 * 60 + 5), "183845 seconds (2 days, 3 hours, 4 minutes) ");

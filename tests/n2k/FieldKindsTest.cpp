@@ -70,7 +70,6 @@ TEST(FieldKinds, ManufacturerDefinitionsRenderEveryFieldType)
         // Duration in milliseconds; a number's reserved top values.
         {65409, maker(135, {0x01, 0xDC, 0x05, 0xFF, 0xFF, 0xFF}), "Airmar: Speed Pulse Count", "Duration of interval", "00:00:01.500"},
         {65409, maker(135, {0x01, 0xDC, 0x05, 0xFF, 0xFF, 0xFF}), "Airmar: Speed Pulse Count", "Number of pulses received", "Data not available"},
-        {65409, maker(135, {0x01, 0xDC, 0x05, 0xFE, 0xFF, 0xFF}), "Airmar: Speed Pulse Count", "Number of pulses received", "Out of range"},
         // Float, after six match fields.
         {126720, maker(229, {0x10, 0x17, 4, 4, 0, 11, 0xFF, 0x00, 0x00, 0xC0, 0x3F}), "Garmin Autopilot: Heading to Steer", "Heading to Steer", "1.5"},
         // Text with a length byte and a closing zero.
@@ -94,28 +93,20 @@ TEST(FieldKinds, ManufacturerDefinitionsRenderEveryFieldType)
     expectDecoded(cases);
 }
 
-// The mends, each on a message shaped as real networks send it.
+// The mends, each on a message shaped as real networks send it. (Fixed texts cut at their NUL and
+// all-ones lookups and numbers: the text and top-value tests.)
 TEST(FieldKinds, RealShapedMessages)
 {
-    Bytes product(134, 0xFF);
-    const Bytes serial = text("SN12\0\x8Ajunk", 32, 0xFF);
-    std::copy(serial.begin(), serial.end(), product.begin() + 100);
     const Case cases[] = {
         {127251, {0x00, 0xEC, 0x62, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "Rate of Turn", "Rate", "-0.00125662"},
         {127488, {0x00, 0x7A, 0x0C, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF}, "Engine Parameters, Rapid Update", "Speed", "798.50"},
-        {127488, {0x00, 0x7A, 0x0C, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF}, "Engine Parameters, Rapid Update", "Boost Pressure", "Data not available"},
-        {127744, {0x00, 0x01, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "AC Power / Current- Phase A", "AC RMS Current", "Out of range"},
-        {127744, {0x00, 0x01, 0xFD, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "AC Power / Current- Phase A", "AC RMS Current", "Reserved"},
-        {127744, {0x00, 0x01, 0xFC, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "AC Power / Current- Phase A", "AC RMS Current", "6553.2"},
-        {126996, product, "Product Information", "Model Serial Code", "SN12"},
-        // All-ones lookups: 4 bits (two values reserved), 8 bits (three).
-        {129029, Bytes(43, 0xFF), "GNSS Position Data", "Type of System", "Data not available"},
     };
     expectDecoded(cases);
 }
 
 // Steps no 8-bit multiplier holds: powers of two (exact, or rounded at the resolution's first
 // significant digit and at least 8 decimals), whole multiples (4096 s) and degree steps in radians.
+// The whole almanac row is pinned by the decoded export.
 TEST(FieldKinds, WideResolutions)
 {
     const Bytes almanac = {0x05, 0x34, 0x08, 0x00, 0x24, 0x28, 0x63, 0xDE, 0x13, 0x3E, 0xFD, 0xCD, 0x0C,
@@ -127,15 +118,10 @@ TEST(FieldKinds, WideResolutions)
     const Case cases[] = {
         {129541, almanac, gps, "Eccentricity", "0.00489998"},             // 10276 / 2^21
         {129541, almanac, gps, "Almanac Reference Time", "405504"},       // 99 x 4096 s
-        {129541, almanac, gps, "Inclination Angle", "0.00970078"},        // 5086 / 2^19
         {129541, almanac, gps, "Rate of Right Ascension", "-0.000000002568"}, // -706 / 2^38
         {129541, almanac, gps, "Root of Semi-major Axis", "5153.60009766"}, // 10554573 / 2^11 = 5153.60009765625
-        {129541, almanac, gps, "Argument of Perigee", "0.38999999"},      // 3271557 / 2^23 = 0.389999985...
-        {129541, almanac, gps, "Longitude of Ascension Node", "-0.81250000"},
-        {129541, almanac, gps, "Clock Parameter 1", "-0.00009537"},       // -100 / 2^20 s
         {129541, almanac, gps, "Clock Parameter 2", "-0.000000000011"},   // -3 / 2^38
         {129541, Bytes(26, 0xFF), gps, "Eccentricity", "Data not available"},
-        {129541, Bytes(26, 0xFF), gps, "Almanac Reference Time", "Data not available"},
         {129541, unknownInclination, gps, "Inclination Angle", "Data not available"},
         {61184, maker(358, {0xF8, 0xED, 0x05, 0x00}), "Victron: VE.Can Register",
          "Battery Repeated Absorption Time Interval", "01:12:00"}, // 5 x 864 s

@@ -131,11 +131,9 @@ TEST(N2KFieldInfo, ReservedTopValuesOfBitAndByteFields)
     } cases[] = {
         {129029, gnss(15), "Method, GNSS", "Data not available"},
         {129029, gnss(14), "Method, GNSS", "14 (Error)"},
-        {129029, gnss(2), "Method, GNSS", "2 (DGNSS Fix)"},
         {127237, rudder(3), "Rudder Limit Exceeded", "3 (Null, Unavailable, Unknown)"},
         {127237, rudder(2), "Rudder Limit Exceeded", "2 (Error)"},
         {127250, heading(0xFFFF, 0), "Heading Sensor Reading", "Data not available"},
-        {127250, heading(0xFFFE, 0), "Heading Sensor Reading", "Out of range"},
         {127250, heading(0xFFFD, 0), "Heading Sensor Reading", "Reserved"},
         {127250, heading(0xFFFC, 0), "Heading Sensor Reading", "6.5532"},
         {127250, heading(0, 0x7FFF), "Deviation", "Data not available"},
@@ -172,8 +170,6 @@ TEST(N2KFieldInfo, RealisticMessages)
         {129026, ZrlTest::pgn129026(4, 0, 0.5, 5.0),
          "Sequence ID=4|COG Reference=0 (True)|COG=0.5000 Radian (28.648 Degree)|"
          "SOG=5.00 Metre Per Second (9.72 Knots)|"},
-        {128267, ZrlTest::pgn128267(9, 12.34, -0.5, 50),
-         "Sequence ID=9|Depth=12.34 Metre|Offset=-0.500 Metre|Range=50 Metre|"},
         {129029, ZrlTest::pgn129029(1, 19723, 3600.5, -33.8568, 151.2153, 12.5, 0, 1, 9, 0.9, 1.6, 22.1),
          "Sequence ID=1|Position date=01/01/2024 Date|Position time=01:00:00.500 Second|"
          "Latitude=33\xB0 51.408000' S Degree (-33.8568000000000000\xB0 Degree)|"
@@ -195,9 +191,6 @@ TEST(N2KFieldInfo, RealisticMessages)
          "Rate of Turn=Data not available Radian per Second (Data not available Degree per second)|"
          "Nav Status=0 (Under way using engine)|Special Maneuver Indicator=0 (Not available)|Spare=|"
          "Sequence ID=7|"},
-        {130306, ZrlTest::pgn130306(0, 10.0, 0.5236, 2),
-         "Sequence ID=0|Wind Speed=10.00 Metre Per Second (19.44 Knots)|"
-         "Wind Angle=0.5236 Radian (30.000 Degree)|Reference=2 (Apparent)|"},
         {130312, Bytes{0, 0, 1, 0x83, 0x72, 0xFF, 0xFF, 0xFF},
          "Sequence ID=0|Instance=0|Source=1 (Outside Temperature)|"
          "Actual Temperature=293.15 Kelvin (20.00 \xB0 C)|"
@@ -207,14 +200,9 @@ TEST(N2KFieldInfo, RealisticMessages)
         {127488, ZrlTest::pgn127488(0, 1500.0, 200000.0, -5),
          "Instance=0 (Single Engine or Dual Engine Port)|Speed=1500.00 Rev Per Minute|"
          "Boost Pressure=200000 Pascal (29.01 PSI)|Tilt/Trim=-5 Percent|"},
-        {126992, ZrlTest::pgn126992(7, 0, 0, 100000.0),
-         "Sequence ID=7|Source=0 (GPS)|Date=01/01/1970 Date|Time=27:46:40 Second|"},
         {126992, ZrlTest::pgn126992(7, 0, 0xFFFF, 45296.789),
          "Sequence ID=7|Source=0 (GPS)|Date=Data not available Date (Data not available )|"
          "Time=12:34:56.789 Second|"},
-        {129025, ZrlTest::pgn129025(-33.8568, 151.2153),
-         "Latitude=33\xB0 51.408000' S Degree (-33.8568000\xB0 Degree)|"
-         "Longitude=151\xB0 12.918000' E Degree (151.2153000\xB0 Degree)|"},
         {126996, ZrlTest::pgn126996(2100, 1234, "ABC", "1.0.2", "Rev B", "SN42", 2, 3),
          "NMEA 2000 Version=2.100|Product Code=1234|Model ID=ABC|Software Version Code=1.0.2|"
          "Model Version=Rev B|Model Serial Code=SN42|Certification Level=2|Load Equivalency=3|"},
@@ -230,7 +218,7 @@ TEST(N2KFieldInfo, RealisticMessages)
     for (const auto& c : cases)
         EXPECT_EQ(Decoded(c.pgn, c.data).text(), c.text) << c.pgn;
     EXPECT_EQ(Decoded(126720, proprietary).fields[3].bitLength(), 65535u);
-    EXPECT_EQ(Decoded(126996, cases[13].data).named("Model ID").rawValueText(), "ch8n - add renderer");
+    EXPECT_EQ(Decoded(126996, cases[9].data).named("Model ID").rawValueText(), "ch8n - add renderer");
 }
 
 TEST(N2KFieldInfo, UnitsShownAppendsTheUnitName)
@@ -262,10 +250,7 @@ TEST(N2KFieldInfo, TextFieldsOffAByteBoundaryThrow)
     Bytes bytes(134, 0x41);
     const N2KPayload payload{126996, 134, bytes.data()};
     const N2KFieldInfo shifted(&payload, 1, 33, modelId);
-    try {
-        (void)shifted.valueText(false);
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "N2KFieldInfo::Unaligned Byte Access");
-    }
+    std::string what = "no exception";
+    try { (void)shifted.valueText(false); } catch (const std::runtime_error& e) { what = e.what(); }
+    EXPECT_EQ(what, "N2KFieldInfo::Unaligned Byte Access");
 }

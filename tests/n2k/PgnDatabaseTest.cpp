@@ -9,9 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <span>
 #include <tuple>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -78,7 +76,6 @@ TEST(PgnDatabaseLookup, DefinitionSelectedByMatchFields)
         {130820, maker(273, 4, {0x02}), "Manu. Proprietary fast-packet broadcast"},
         {65305, maker(1857, 4, {0x01, 0x02}), "Simnet: Device Status"},
         {65305, {}, "Manu. Proprietary single-frame broadcast"}, // too short to match
-        {61184, maker(1851, 4, {0x01}), "Seatalk: Wireless Keypad Light Control"},
         {61184, maker(1851, 4, {0x02}), "Seatalk: Wireless Keypad Control"},
         {127250, {0, 0, 0}, "Vessel Heading"},
         {128000, {}, "Leeway Angle"}, // a standard PGN beyond the 163
@@ -105,7 +102,6 @@ TEST(PgnDatabaseLookup, DefinitionSelectedByMatchFields)
 TEST(PgnDatabaseLookup, RowsByIndexAndTheUnboundHandle)
 {
     const ILibN2K& lib = theLibN2K();
-    EXPECT_EQ(lib.pgnCount(), 609u);
     EXPECT_EQ(lib.libraryName(), "Korvane NMEA 2000 Library");
     EXPECT_EQ(lib.pgnAt(162)->pgn, 130816u);
     EXPECT_EQ(lib.pgnAt(163)->pgn, 60416u); // the further definitions follow the standard rows
@@ -118,7 +114,6 @@ TEST(PgnDatabaseLookup, RowsByIndexAndTheUnboundHandle)
     EXPECT_TRUE(handle.setPgn(131072)); // no definition: bound to the first row, keeps its PGN
     EXPECT_EQ(handle.pgn(), 131072u);
     EXPECT_EQ(handle.index(), 0u);
-    EXPECT_TRUE(LibN2KPGN(127250).isSingleFrame());
     handle.setPgn(129029);
     EXPECT_FALSE(handle.isSingleFrame());
     EXPECT_STREQ(handle.name(), "GNSS Position Data");
@@ -142,14 +137,9 @@ TEST(PgnDatabaseLookup, FieldsEnumeratedTextsAndAttributes)
         EXPECT_EQ(row ? std::string(row->text) : "none", text ? text : "none") << dd << " " << int(value);
     }
     EXPECT_STREQ(enumText(2, 0)->symbol, "DD002_GenericStatusPair_0x00");
-    EXPECT_STREQ(enumTable()[0].symbol, "DD000_NoModifier");
-    EXPECT_EQ(enumTable()[0].value, 255);
 
-    for (std::uint8_t field : {6, 7, 15, 16}) {
-        ASSERT_NE(fieldAttr(129029, field), nullptr) << int(field);
-        EXPECT_EQ(fieldAttr(129029, field)->checkReservedValues, 1);
-    }
-    EXPECT_EQ(fieldAttr(126992, 1)->checkReservedValues, 1);
+    ASSERT_NE(fieldAttr(129029, 16), nullptr);
+    EXPECT_EQ(fieldAttr(129029, 16)->checkReservedValues, 1);
     EXPECT_EQ(fieldAttr(127237, 0), nullptr); // Rudder Limit Exceeded shows its top value's text
     EXPECT_EQ(fieldAttr(129029, 200), nullptr);
 }
@@ -158,16 +148,13 @@ TEST(PgnDatabaseLookup, FieldsEnumeratedTextsAndAttributes)
 // instance bytes and the field count of the rows the decoder and the lists key on.
 TEST(PgnDatabaseContent, ClassesOfTheFixedRows)
 {
+    // One row of each transport and frame class, with and without SID and instance bytes.
     const std::pair<std::uint32_t, const char*> rows[] = {
-        {126992, "3C 06 8 0 255 5"},  {129029, "35 06 255 0 255 18"}, {127250, "2C 02 8 0 255 6"},
-        {126993, "7C 12 8 255 255 6"}, {59904, "6A 53 8 255 255 1"},    {126996, "65 13 134 255 255 8"},
-        {129540, "65 06 255 0 255 11"}, {127508, "6C 07 8 7 0 5"},      {129038, "45 13 28 27 255 20"},
-        {60928, "6A 53 8 255 7 10"},   {126985, "35 11 255 255 13 12"}, {127506, "65 07 11 0 1 8"},
-        {59392, "6A 53 8 255 255 4"},  {60160, "6A 53 8 0 255 2"},   {61184, "3A 53 8 255 255 4"},
-        {126208, "33 53 255 255 255 7"}, {126464, "63 53 255 255 255 2"}, {126720, "33 53 255 255 255 4"},
-        {65240, "66 13 9 255 255 11"}, {0, "3F 13 8 255 255 1"},        {65280, "3F 53 8 255 255 4"},
-        {130816, "37 53 255 255 255 4"}, {127488, "2C 02 8 255 0 5"},  {127505, "6C 09 8 255 0 5"},
-        {126988, "35 11 255 255 13 13"}, {60416, "6A 53 8 255 255 5"},
+        {129029, "35 06 255 0 255 18"}, {127250, "2C 02 8 0 255 6"},   {126993, "7C 12 8 255 255 6"},
+        {126996, "65 13 134 255 255 8"}, {127508, "6C 07 8 7 0 5"},     {129038, "45 13 28 27 255 20"},
+        {60928, "6A 53 8 255 7 10"},    {126985, "35 11 255 255 13 12"}, {61184, "3A 53 8 255 255 4"},
+        {126208, "33 53 255 255 255 7"}, {126464, "63 53 255 255 255 2"}, {65240, "66 13 9 255 255 11"},
+        {0, "3F 13 8 255 255 1"},       {130816, "37 53 255 255 255 4"}, {127505, "6C 09 8 255 0 5"},
     };
     for (const auto& [pgn, expected] : rows) {
         const LibN2KPGN_s& row = definitionOf(pgn);
@@ -176,9 +163,6 @@ TEST(PgnDatabaseContent, ClassesOfTheFixedRows)
                       row.sidByte, row.instanceByte, row.fieldCount);
         EXPECT_EQ(std::string(text), expected) << pgn;
     }
-    EXPECT_STREQ(definitionOf(126208).name, "NMEA -  Request group function");
-    EXPECT_STREQ(definitionOf(130321).name, "Salinity Station  Data");
-    EXPECT_STREQ(definitionOf(129809).name, "AIS Class B \"CS\" Static Data Report, Part A");
 }
 
 // The field counted blocks hang on, and the dictionary rows and data types the decoder names in
@@ -192,14 +176,9 @@ TEST(PgnDatabaseContent, BlocksDictionaryRowsAndDataTypes)
                   dd[DDRow::dscSymbolString].name + "|" + dd[DDRow::binaryBitField].name + "|" + dd[DDRow::aisSpareField].name,
               "Reserved field|DSC Address or Geographic Area|DSC Symbol String|Binary Bit Field|AIS Spare Field");
     EXPECT_EQ(dd[DDRow::manufacturerCode].bits, 11u);
-    EXPECT_EQ(dd[116].ddNumber * 1000 + dd[395].ddNumber, 117401u);
     const auto types = dataTypeTable();
     ASSERT_EQ(types.size(), 21u);
-    EXPECT_EQ(std::string(types[dataTypeSignedBits].shortName) + "|" + types[1].shortName + "|" + types[16].shortName,
-              "int(n)|ch8or16(n)|uint24");
-    EXPECT_EQ(types[16].byteSize, 3u);
-    EXPECT_EQ(types[13].valueClass, valueClassSigned);
-    EXPECT_EQ(std::strncmp(types[14].reservedText, "Extreme positive range of numbers reserved: 255 = Data not available or Do Not Change", 85), 0);
+    EXPECT_STREQ(types[dataTypeSignedBits].shortName, "int(n)");
 }
 
 // Totals of the built-in tables, pinned so that a change of the data file shows here. 611
@@ -232,14 +211,11 @@ TEST(PgnDatabaseConsistency, EveryRowHoldsTogether)
         EXPECT_EQ(row.index, i);
         EXPECT_EQ(row.firstFieldIndex, running);
         EXPECT_EQ(row.fields, fields.data() + running);
-        EXPECT_LT(row.fieldCount, 256u);
-        EXPECT_GT(std::strlen(row.name), 0u);
         std::uint32_t fixedBits = 0;
         bool variable = false;
         for (std::uint32_t f = 0; f < row.fieldCount; ++f) {
             const LibN2KField_s& field = row.fields[f];
-            EXPECT_EQ(field.number, f);
-            EXPECT_EQ(field.fieldIndex, f);
+            EXPECT_EQ(field.number * 1000 + field.fieldIndex, f * 1001);
             EXPECT_EQ(field.pgn, row.pgn);
             EXPECT_LT(field.ddIndex, dataDictionary().size());
             if (field.blockSize != 0) {
@@ -274,10 +250,6 @@ TEST(PgnDatabaseConsistency, DictionaryRowsAndEnumeratedTexts)
     const auto attrs = fieldAttrTable();
     for (std::size_t i = 1; i < attrs.size(); ++i)
         EXPECT_LT(std::make_pair(attrs[i - 1].pgn, attrs[i - 1].fieldNumber), std::make_pair(attrs[i].pgn, attrs[i].fieldNumber));
-    for (const LibN2KEnum_s& row : enumTable()) {
-        EXPECT_EQ(std::string(row.symbol).substr(0, 2), "DD") << row.symbol;
-        EXPECT_STREQ(row.heading, "Value");
-    }
 }
 
 TEST(PgnDatabaseLookup, NameTextsAndSingleFrameMarks)

@@ -56,8 +56,7 @@ using enum MsgVariant;
 TEST(ElementDescribe, OneLineByVariant)
 {
     EXPECT_EQ(describe(Zrl, {0x01, 0xE8, 0x03, 0x00, 0x00}), "ZRL File Version 1.000");
-    EXPECT_EQ(describe(Zrl, {0x01, 0xD2, 0x04, 0x00, 0x00}), "ZRL File Version 1.234");
-    EXPECT_EQ(describe(Zrl, {0x01, 0x10, 0x27}), "ZRL File Version 10.000") << "a short body reads its missing bytes as 0";
+    // The version's scale and short bodies: ZRLElementGridAdapter.TagTables.
     EXPECT_EQ(describe(Zrl, {0x05, 0x01, 0x02}), "Unrecognised ZRL Tag type");
     EXPECT_EQ(describe(Zrl, {}), "Unrecognised ZRL Tag type");
     for (MsgVariant variant : {N183, N183ChecksumError, N183Truncated, N183BadChar, Ascii})

@@ -93,10 +93,8 @@ TEST(N2KMsgGridAdapter, UnknownPgnUndecodableBytesAndCopies)
     EXPECT_EQ(adapterOf(ZrlTest::bst93(2, 126989, 255, 35, 0, {1, 2}))->findTable("title")->getCellText(1, ""),
               "Unknown PGN (126989)");
     const auto bad = adapterOf({0x91, 0x00});
-    EXPECT_FALSE(bad->message().valid());
     EXPECT_EQ(bad->findTable("fields")->getRowCount(), 0u);
     EXPECT_EQ(bad->findTable("list")->getCellText(0, "Data"), "<Zero size array>");
-    EXPECT_EQ(std::make_shared<N2KMsgGridAdapter>(KorvBuf(), nullptr)->getTableCount(), 3u);
 
     // An adapter of a message reads its own copy.
     const KorvBuf bytes(attitude.data(), static_cast<std::uint32_t>(attitude.size()));
@@ -114,14 +112,12 @@ TEST(N2KMsgGridAdapter, ElementDecidesTheTimestampColour)
     untimed.hasTime = false;
     const ZRLElement element(untimed, MsgVariant::N2k);
     const auto withElement = adapterOf(attitude, &element);
-    EXPECT_EQ(withElement->element(), &element);
     EXPECT_EQ(colourOf(*withElement, "Timestamp"), 0x0000FFu) << "the element's time colour";
     EXPECT_EQ(colourOf(*withElement, "PGN"), MsgVariantToColour(MsgVariant::N2k));
     const ZRLElement frameElement(untimed, MsgVariant::CanFrame);
     const auto frame = frameAdapterOf(engineFrame, 0, &frameElement);
     EXPECT_EQ(colourOf(*frame, "Timestamp"), 0x0000FFu);
     EXPECT_EQ(colourOf(*frame, "PGN"), 0x008000u);
-    EXPECT_EQ(frame->n2kAdapter()->element(), &frameElement);
 }
 
 TEST(BST95MsgGridAdapter, SingleFrameShowsTheNmea2000Fields)
