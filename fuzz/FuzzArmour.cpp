@@ -1,7 +1,6 @@
 // The 6-bit armour decoder with a capacity taken from the input.
 #include "log/SixBitArmour.h"
 
-#include <cstdint>
 #include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

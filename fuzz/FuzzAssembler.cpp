@@ -2,7 +2,6 @@
 // length byte, a PGN selector byte and that many frame bytes.
 #include "log/FastPacketAssembler.h"
 
-#include <cstdint>
 #include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

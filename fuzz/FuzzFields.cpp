@@ -4,7 +4,6 @@
 #include "n2k/LibN2K.h"
 #include "n2k/N2KFieldWalk.h"
 
-#include <cstdint>
 #include <stdexcept>
 #include <vector>
 

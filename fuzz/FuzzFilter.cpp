@@ -3,7 +3,6 @@
 #include "log/ZRLDoc.h"
 #include "query/DisplayFilter.h"
 
-#include <cstdint>
 #include <string_view>
 
 namespace {

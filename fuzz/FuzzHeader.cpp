@@ -2,8 +2,6 @@
 #include "log/ClassifyMessage.h"
 #include "messages/N2KHeader.h"
 
-#include <cstdint>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto length = static_cast<std::uint32_t>(size);

@@ -3,13 +3,8 @@
 #include "FuzzDocument.h"
 #include "filter/ShownList.h"
 #include "presentation/ListCells.h"
-#include "log/ZRLDoc.h"
 #include "messages/KorvBuf.h"
 #include "support/RenderElement.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,7 +3,6 @@
 #include "log/MDTRecords.h"
 #include "log/MDT_Container.h"
 
-#include <cstdint>
 #include <set>
 #include <vector>
 

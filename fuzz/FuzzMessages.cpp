@@ -3,12 +3,10 @@
 // message classes directly, and every text they render is asked for.
 #include "log/ZRLElement.h"
 #include "messages/BSTMsg.h"
-#include "common/ByteBuffer.h"
 #include "messages/IGridRender.h"
 #include "messages/N183Msg.h"
 #include "support/RenderElement.h"
 
-#include <cstdint>
 #include <exception>
 #include <vector>
 

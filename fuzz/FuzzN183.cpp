@@ -1,11 +1,8 @@
 // An NMEA 0183 sentence of arbitrary bytes: parse, field layout and every rendering.
-#include "grid/IGrid.h"
 #include "grid/IGridTable.h"
 #include "messages/KorvBuf.h"
 #include "messages/N183Msg.h"
 #include "presentation/N183MsgGridAdapter.h"
-
-#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

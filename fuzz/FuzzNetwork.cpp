@@ -3,12 +3,8 @@
 // the bytes loaded as a log, with every cell of both tables.
 #include "FuzzDocument.h"
 #include "analysis/NetworkColumns.h"
-#include "log/ZRLDoc.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdio>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

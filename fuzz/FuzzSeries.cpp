@@ -4,11 +4,7 @@
 #include "analysis/N183NumericField.h"
 #include "analysis/SeriesExtraction.h"
 #include "analysis/TrackExtraction.h"
-#include "log/ZRLDoc.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <string>
 #include <string_view>
 
 namespace {
