@@ -89,7 +89,6 @@ TEST_F(DisplayFilterTest, HeaderTerms)
         {"name contains \"WIND\"", "0 1 6"},
         {"name matches \"^Engine\"", "4"},
         {"data contains \"ff 10 00 fa\"", "1"},
-        {"line > 4 || line == 0", "0 5 6"},
         {"line != 3 and (line < 2 or line >= 5)", "0 1 5 6"},
     };
     for (const auto& [text, expected] : cases)
@@ -108,7 +107,6 @@ TEST_F(DisplayFilterTest, DecodedFieldsAcrossPgnsWithoutSentinels)
         {"\"Wind Speed\" == \"5.50\"", "0"},
         {"\"Wind Speed\" contains \"12\"", "2"},
         {"\"Speed\" >= 1800", "4"},
-        {"\"Wind Speed\" > 5 && src == 68", "2"},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(kept(text), expected) << text;
@@ -121,7 +119,6 @@ TEST_F(DisplayFilterTest, TimesAcrossMidnight)
         {"time < 00:00:02", "4 5 6"},
         {"time > 00:00:01.499 && time < 00:00:01.501", "4 5"},
         {"time == 00:00:01.500", "4 5"},
-        {"time >= 23:59:59 || time < 00:00:02", "0 1 2 3 4 5 6"},
         {"time > 2024-01-01T23:59:59.5Z", "4 5 6"},
         {"time < 2024-01-02T01:00:00+01:00", "0 1 2 3"},
         {"time in {2024-01-02T00:00:01.500, 23:59:59}", "0 1 2 3 4 5"},
