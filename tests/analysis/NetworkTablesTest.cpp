@@ -29,14 +29,6 @@ std::vector<std::string> toolLines(std::span<const TableColumn<Row>> columns, co
     return lines;
 }
 
-std::string cell(std::span<const DeviceColumn> columns, const DeviceRow& row, const std::string& header)
-{
-    for (const auto& column : columns)
-        if (column.header == header)
-            return column.cell(row);
-    return "no column " + header;
-}
-
 template <typename... Progress>
 NetworkTables networkTables(Progress... progress)
 {
@@ -68,12 +60,12 @@ TEST(NetworkTables, DevicesOfTheGeneratedNetwork)
     };
     EXPECT_EQ(toolLines(deviceColumns(), tables.devices), expected);
 
-    // Cells of columns the tool does not print.
-    const auto columns = deviceColumns();
+    // Cells of columns the tool does not print (a missing header adds nothing, so fails too).
     const auto cells = [&](std::size_t device, const std::vector<std::string>& headers) {
         std::string texts;
         for (const std::string& header : headers)
-            texts += cell(columns, tables.devices[device], header) + "|";
+            for (const auto& column : deviceColumns())
+                texts += column.header == header ? column.cell(tables.devices[device]) + "|" : "";
         return texts;
     };
     EXPECT_EQ(cells(2, {"Installation1", "Installation2", "SystemInstance"}), "Mast head|Starboard|2|");
@@ -106,9 +98,7 @@ TEST(NetworkTables, StatisticsOfTheGeneratedNetwork)
     // Bus load, frames per second: 10 single frames, a 134-byte product information (20
     // frames) and a 32-byte configuration information (5) in the first second; 7 single
     // frames and another product information in the next.
-    ASSERT_EQ(tables.busLoad.frames.size(), 2u);
-    EXPECT_EQ(tables.busLoad.frames[0], 10u + 20u + 5u);
-    EXPECT_EQ(tables.busLoad.frames[1], 7u + 20u);
+    ASSERT_EQ(tables.busLoad.frames, (std::vector<std::uint32_t>{10 + 20 + 5, 7 + 20}));
     EXPECT_EQ(tables.busLoad.bits[1], 7u * (67 + 64) + 20u * (67 + 64));
 
     // The same as plot series: one point a second, standing for no message.
@@ -142,9 +132,8 @@ TEST(DeviceInformation, TextsAndMalformedPayloads)
     const std::vector<std::uint8_t> config{5, 1, 'a', 'b', 'c', 6, 0, 'h', 0, 0xE9, 0, 9, 1, 'x'};
     const auto read = readConfigurationInformation(config.data(), static_cast<std::uint32_t>(config.size()));
     ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->installation1, "abc");
-    EXPECT_EQ(read->installation2, "h\xE9") << "ISO 8859-1, as text fields read";
-    EXPECT_EQ(read->manufacturerInformation, "");
+    // The second text is ISO 8859-1, as text fields read.
+    EXPECT_EQ(read->installation1 + "|" + read->installation2 + "|" + read->manufacturerInformation, "abc|h\xE9|");
     for (std::uint32_t cut = 0; cut < 5; ++cut)
         EXPECT_FALSE(readConfigurationInformation(config.data(), cut).has_value()) << cut;
     const std::uint8_t tooShort[] = {1, 1};
