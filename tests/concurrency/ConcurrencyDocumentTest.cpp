@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 using namespace ZrlTest;
 
@@ -31,17 +32,15 @@ TEST(ConcurrencyLoad, TwoDocumentsLoadAtOnce)
 
     auto logger = std::make_shared<CommonLib::Logger>();
     std::size_t counts[2] = {0, 0};
-    std::thread loaders[2];
-    const std::string paths[2] = {demo, bootLog};
-    for (int i = 0; i < 2; ++i)
-        loaders[i] = std::thread([&, i] {
-            KelpLib::ZRLDoc document;
-            document.setLogger(logger);
-            document.open(paths[i]);
-            counts[i] = document.elementCount();
-        });
-    for (auto& loader : loaders)
-        loader.join();
+    const auto load = [&](int i, const std::string& path) {
+        KelpLib::ZRLDoc document;
+        document.setLogger(logger);
+        document.open(path);
+        counts[i] = document.elementCount();
+    };
+    {
+        std::jthread first(load, 0, demo), second(load, 1, bootLog);
+    }
 
     KelpLib::ZRLDoc single;
     single.open(demo);
@@ -92,12 +91,10 @@ TEST(ConcurrencyAnalysis, SeriesTrackAndNetworkPassReadOneDocumentAtOnce)
     ASSERT_FALSE(singleSeries.empty());
     ASSERT_EQ(series.size(), singleSeries.size());
     EXPECT_EQ(series.back().value, singleSeries.back().value);
-    EXPECT_EQ(track.size(), singleTrack.size());
-    EXPECT_EQ(network.devices.size(), singleNetwork.devices.size());
-    EXPECT_EQ(network.statistics.size(), singleNetwork.statistics.size());
-    EXPECT_EQ(network.busLoad.frames, singleNetwork.busLoad.frames);
-    EXPECT_LE(cancelledSeries.size(), singleSeries.size());
-    if (cancelledCompleted) {
-        EXPECT_EQ(cancelledSeries.size(), singleSeries.size());
-    }
+    EXPECT_EQ(std::tuple(track.size(), network.devices.size(), network.statistics.size(), network.busLoad.frames),
+              std::tuple(singleTrack.size(), singleNetwork.devices.size(), singleNetwork.statistics.size(),
+                         singleNetwork.busLoad.frames));
+    // The cancelled series has no more points than the whole one, and as many when its walk finished.
+    EXPECT_TRUE(cancelledCompleted ? cancelledSeries.size() == singleSeries.size()
+                                   : cancelledSeries.size() <= singleSeries.size());
 }
