@@ -2,12 +2,9 @@
 // readers of the device payloads on short and malformed bytes.
 #include "analysis/BusLoadSeries.h"
 #include "analysis/NetworkColumns.h"
-#include "applog/Logger.h"
 #include "log/ElementTime.h"
-#include "log/ZRLDoc.h"
+#include "support/LoadedLog.h"
 #include "support/NetworkLog.h"
-#include "support/TestPaths.h"
-#include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +29,7 @@ std::vector<std::string> toolLines(std::span<const TableColumn<Row>> columns, co
 template <typename... Progress>
 NetworkTables networkTables(Progress... progress)
 {
-    const std::string path = ZrlTest::scratchDir() + "/network.zrl";
-    ZrlTest::writeFile(path, ZrlTest::networkLog());
-    KelpLib::ZRLDoc document;
-    document.setLogger(std::make_shared<CommonLib::Logger>());
-    document.open(path);
-    return analyseNetwork(document, progress...);
+    return analyseNetwork(ZrlTest::LoadedLog(ZrlTest::networkLog()).document, progress...);
 }
 
 }  // namespace

@@ -5,8 +5,7 @@
 #include "applog/Logger.h"
 #include "log/ZRLDoc.h"
 #include "generator/DemoLog.h"
-#include "support/TestPaths.h"
-#include "support/ZrlWriter.h"
+#include "support/LoadedLog.h"
 
 #include <gtest/gtest.h>
 
@@ -54,10 +53,8 @@ TEST(ConcurrencyLoad, TwoDocumentsLoadAtOnce)
 // one a single thread gets.
 TEST(ConcurrencyAnalysis, SeriesTrackAndNetworkPassReadOneDocumentAtOnce)
 {
-    const std::string demo = scratchDir() + "/analysis-demo.zrl";
-    writeFile(demo, demoLog());
-    KelpLib::ZRLDoc document;
-    document.open(demo);
+    const LoadedLog demo(demoLog());
+    const KelpLib::ZRLDoc& document = demo.document;
 
     ZrlAnalysis::SeriesSpec spec;
     spec.pgn = 127250;

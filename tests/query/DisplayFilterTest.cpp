@@ -1,12 +1,9 @@
 #include "query/DisplayFilter.h"
-#include "filter/ShownList.h"
 #include "query/GoToTarget.h"
 #include "query/ListSearch.h"
 
-#include "log/ZRLDoc.h"
+#include "support/LoadedLog.h"
 #include "support/N2kPayloads.h"
-#include "support/TestPaths.h"
-#include "support/ZrlWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +42,6 @@ class DisplayFilterTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        const std::string path = scratchDir() + "/filter.zrl";
         ZrlWriter log;
         log.timestamp(fileTimeUtc(2024, 1, 1, 23, 59, 59))
             .bstFrame(bst93(2, 130306, 255, 66, 0, pgn130306(1, 5.5, 0.7, 2)))
@@ -56,17 +52,12 @@ protected:
             .bstFrame(bst93(2, 127488, 255, 80, 0, pgn127488(0, 1800, 100000, 0)))
             .sentenceWithChecksum("$IIMWV,045.0,R,10.5,N,A")
             .bstFrame(bst95(7, CanId{3, 130306, 69}, pgn130306(3, 20.0, 0.1, 2)));
-        log.save(path);
-        document = std::make_unique<ZRLDoc>();
-        document->open(path);
-        shown = std::make_unique<ShownList>(*document);
-        shown->rebuild();
+        loaded = std::make_unique<LoadedLog>(log);
     }
-    static void TearDownTestSuite() { shown.reset(), document.reset(); }
-    static std::string kept(const std::string& text) { return keptLines(*document, text); }
+    static void TearDownTestSuite() { loaded.reset(); }
+    static std::string kept(const std::string& text) { return keptLines(loaded->document, text); }
 
-    static inline std::unique_ptr<ZRLDoc> document;
-    static inline std::unique_ptr<ShownList> shown;
+    static inline std::unique_ptr<LoadedLog> loaded;
 };
 
 } // namespace
@@ -129,9 +120,9 @@ TEST_F(DisplayFilterTest, TimesAcrossMidnight)
 
 TEST_F(DisplayFilterTest, FindWrapsOverCellsAndDecodedValues)
 {
-    ASSERT_EQ(shown->size(), 7u);
+    ASSERT_EQ(loaded->shown.size(), 7u);
     const auto find = [](const char* text, std::optional<std::size_t> from, bool forward) {
-        const auto row = ListSearch(text, document->columns()).find(*shown, from, forward);
+        const auto row = ListSearch(text, loaded->document.columns()).find(loaded->shown, from, forward);
         return row ? std::to_string(*row) : "none";
     };
     EXPECT_EQ(find("APPARENT", std::nullopt, true), "0") << "a decoded value";
@@ -145,7 +136,7 @@ TEST_F(DisplayFilterTest, FindWrapsOverCellsAndDecodedValues)
     EXPECT_EQ(find("absent", 3, true), "none");
     EXPECT_EQ(find("", 3, true), "none");
     const std::atomic<bool> cancelled{true};
-    EXPECT_FALSE(ListSearch("apparent", document->columns()).find(*shown, std::nullopt, true, &cancelled));
+    EXPECT_FALSE(ListSearch("apparent", loaded->document.columns()).find(loaded->shown, std::nullopt, true, &cancelled));
 }
 
 TEST_F(DisplayFilterTest, GoToTheNearestShownRow)
@@ -154,7 +145,7 @@ TEST_F(DisplayFilterTest, GoToTheNearestShownRow)
         const auto target = parseGoToTarget(text);
         if (const auto* error = std::get_if<std::string>(&target))
             return *error;
-        const auto row = nearestShownRow(*shown, std::get<GoToTarget>(target));
+        const auto row = nearestShownRow(loaded->shown, std::get<GoToTarget>(target));
         return row ? std::to_string(*row) : "none";
     };
     const std::pair<const char*, const char*> cases[] = {
@@ -177,21 +168,18 @@ TEST_F(DisplayFilterTest, GoToTheNearestShownRow)
 // 99 x 4096 s; an almanac with no eccentricity has none.
 TEST(DisplayFilterScaled, AlmanacFieldsCompareAtTheirTrueValues)
 {
-    const std::string path = scratchDir() + "/almanac.zrl";
     ZrlWriter log;
     log.timestamp(fileTimeUtc(2024, 1, 1, 12, 0, 0))
         .bstFrame(bst93(6, 129541, 255, 7, 0,
                         {0x05, 0x34, 0x08, 0x00, 0x24, 0x28, 0x63, 0xDE, 0x13, 0x3E, 0xFD, 0xCD, 0x0C,
                          0xA1, 0x85, 0xEB, 0x31, 0x00, 0x00, 0x98, 0x87, 0xD6, 0x12, 0x9C, 0xEF, 0xFF}))
         .bstFrame(bst93(6, 129541, 255, 7, 0, Bytes(26, 0xFF)));
-    log.save(path);
-    ZRLDoc document;
-    document.open(path);
+    const LoadedLog loaded(log);
     const std::pair<const char*, const char*> cases[] = {
         {"\"Eccentricity\" > 0.0048 && \"Eccentricity\" < 0.0049", "0"},
         {"\"Almanac Reference Time\" == 405504", "0"},
         {"\"Eccentricity\"", "0"},
     };
     for (const auto& [text, expected] : cases)
-        EXPECT_EQ(keptLines(document, text), expected) << text;
+        EXPECT_EQ(keptLines(loaded.document, text), expected) << text;
 }
