@@ -23,12 +23,6 @@ constexpr std::uint16_t variableOffset = 65535;
 bool isBitType(std::uint32_t type) { return type == dataTypeBit || type == dataTypeBit0; }
 bool isByteType(std::uint32_t type) { return type >= dataTypeInt8 && type <= dataTypeUint64; }
 
-bool isSignedType(std::uint32_t type)
-{
-    const auto types = dataTypeTable();
-    return type < types.size() && types[type].valueClass == valueClassSigned;
-}
-
 bool isVoyageDistance(const LibN2KDD_s& dd) { return std::strcmp(dd.name, "Distance, voyage") == 0; }
 
 // The "User Data" column's value in terms of the "Data" column's: value x scale + offset, shown

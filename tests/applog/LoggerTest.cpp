@@ -193,8 +193,9 @@ TEST(Logger, SaveLogIntoThePerUserFolderOrAPath)
     EXPECT_EQ(withoutTimes(readFile(file)), "Line, Time, Result, Error\r\n0, T, one, No Error detected (0)\r\n");
     ::setenv("XDG_DATA_HOME", "relative/dir", 1);
     const char* home = std::getenv("HOME");
-    if (home && *home == '/')
+    if (home && *home == '/') {
         EXPECT_EQ(logFolder(), std::filesystem::path(home) / ".local/share/ZRL Reader/logs");
+    }
     if (previous)
         ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else

@@ -270,8 +270,9 @@ TEST(ZrlToolExport, RawAndDecodedExportsPrintTheirLogLines)
     for (const auto& c : cases) {
         const ToolRun run = zrltool("export " + log + " " + dir + "/" + c.arguments);
         EXPECT_EQ(run.status, 0) << c.arguments << run.err;
-        if (!c.out.empty())
+        if (!c.out.empty()) {
             EXPECT_EQ(run.out, c.out) << c.arguments;
+        }
         EXPECT_EQ(lineCount(fileText(dir + "/" + c.file)), c.lines) << c.arguments;
     }
     const std::string all = fileText(dir + "/dec.n2kdecoded.csv");

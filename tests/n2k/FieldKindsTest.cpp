@@ -3,6 +3,7 @@
 #include "n2k/FieldSentinel.h"
 #include "n2k/N2KFieldWalk.h"
 #include "n2k/PgnLookup.h"
+#include "support/N2kPayloads.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A proprietary payload: manufacturer code, reserved bits and the marine industry group, then `rest`.
-Bytes maker(std::uint16_t code, Bytes rest)
-{
-    Bytes data = {std::uint8_t(code & 0xFF), std::uint8_t((code >> 8) | 0x18 | (4 << 5))};
-    data.insert(data.end(), rest.begin(), rest.end());
-    return data;
-}
+// A proprietary payload of the marine industry group.
+Bytes maker(std::uint16_t code, const Bytes& rest) { return ZrlTest::proprietaryPayload(code, 4, rest); }
 
 Bytes text(const char* characters, std::size_t size, std::uint8_t fill)
 {

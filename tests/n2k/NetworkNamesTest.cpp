@@ -27,8 +27,9 @@ TEST(NetworkNames, ManufacturerNames)
     ASSERT_EQ(rows.size(), 148u);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(manufacturerName(rows[i].code), rows[i].name) << rows[i].code;
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(rows[i - 1].code, rows[i].code) << "row " << i;
+        }
     }
     const std::pair<std::uint16_t, const char*> cases[] = {
         {78, "FW Murphy"}, {1863, "Faria Instruments"}, {341, "B\xC3\xB6ning Automationstechnologie GmbH"},

@@ -206,8 +206,9 @@ TEST(PgnDatabaseConsistency, EveryRowHoldsTogether)
     for (std::size_t i = 0; i < pgns.size(); ++i) {
         const LibN2KPGN_s& row = pgns[i];
         SCOPED_TRACE(row.pgn);
-        if (i > 0 && i < standardRows().size())
+        if (i > 0 && i < standardRows().size()) {
             EXPECT_LT(pgns[i - 1].pgn, row.pgn);
+        }
         EXPECT_EQ(row.index, i);
         EXPECT_EQ(row.firstFieldIndex, running);
         EXPECT_EQ(row.fields, fields.data() + running);
@@ -220,14 +221,16 @@ TEST(PgnDatabaseConsistency, EveryRowHoldsTogether)
             EXPECT_LT(field.ddIndex, dataDictionary().size());
             if (field.blockSize != 0) {
                 EXPECT_LE(f + field.blockSize, row.fieldCount);
-                if (field.countField != 255)
+                if (field.countField != 255) {
                     EXPECT_LT(field.countField, f);
+                }
             }
             variable |= field.bits == 65535;
             fixedBits += field.bits == 65535 ? 0 : field.bits;
         }
-        if (row.length != 255 && !variable)
+        if (row.length != 255 && !variable) {
             EXPECT_LE(fixedBits, row.length * 8);
+        }
         running += row.fieldCount;
     }
     EXPECT_EQ(running, fields.size());
@@ -240,8 +243,9 @@ TEST(PgnDatabaseConsistency, DictionaryRowsAndEnumeratedTexts)
         EXPECT_EQ(dd[i].row, i);
         EXPECT_LT(dd[i].dataType, dataTypeTable().size());
         EXPECT_NE(dd[i].multiplier, 0) << dd[i].name;
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(dd[i].ddNumber, dd[i - 1].ddNumber);
+        }
     }
     // The lookups search these two tables by their keys: they must be sorted and unique.
     const auto enums = enumTable();
