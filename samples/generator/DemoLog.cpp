@@ -39,21 +39,14 @@ private:
     std::vector<bool> bits_;
 };
 
-std::string nmeaLatitude(double latitude)
+// An NMEA 0183 angle: degrees (`degreeDigits` wide) and minutes, then the hemisphere letter.
+std::string nmeaAngle(double value, int degreeDigits, char positive, char negative)
 {
-    const double a = std::fabs(latitude);
+    const double a = std::fabs(value);
     const int degrees = static_cast<int>(a);
     char text[32];
-    std::snprintf(text, sizeof text, "%02d%07.4f,%c", degrees, (a - degrees) * 60.0, latitude < 0 ? 'S' : 'N');
-    return text;
-}
-
-std::string nmeaLongitude(double longitude)
-{
-    const double a = std::fabs(longitude);
-    const int degrees = static_cast<int>(a);
-    char text[32];
-    std::snprintf(text, sizeof text, "%03d%07.4f,%c", degrees, (a - degrees) * 60.0, longitude < 0 ? 'W' : 'E');
+    std::snprintf(text, sizeof text, "%0*d%07.4f,%c", degreeDigits, degrees, (a - degrees) * 60.0,
+                  value < 0 ? negative : positive);
     return text;
 }
 
@@ -241,7 +234,7 @@ Bytes demoLog()
             announceDevices(w, t + 60);
 
         const int hh = 9 + s / 3600, mm = (s / 60) % 60, ss = s % 60;
-        const std::string lat = nmeaLatitude(boat.latitude), lon = nmeaLongitude(boat.longitude);
+        const std::string lat = nmeaAngle(boat.latitude, 2, 'N', 'S'), lon = nmeaAngle(boat.longitude, 3, 'E', 'W');
         w.sentenceWithChecksum(format("$GPGGA,%02d%02d%02d.00,%s,%s,1,11,0.9,12.5,M,47.2,M,,", hh, mm, ss,
                                       lat.c_str(), lon.c_str()));
         w.sentenceWithChecksum(format("$GPRMC,%02d%02d%02d.00,A,%s,%s,%.1f,%.1f,150624,1.2,W,A", hh, mm, ss,
